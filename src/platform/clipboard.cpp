@@ -1,0 +1,7 @@
+#include "platform/clipboard.h"
+
+#include "platform/backend.h"
+
+void ClipboardSetText(std::string_view text) { Backend().SetClipboardText(text); }
+
+std::string ClipboardGetText() { return Backend().ClipboardText(); }

@@ -1,0 +1,100 @@
+#include "resources/string_table.h"
+
+#include "shell/program_state.h"
+
+namespace {
+
+struct TextEntry {
+  TextId id;
+  const char* szEnglish;
+  const char* szChinese;
+};
+
+// One row per text, in the order of TextId (checked at compile time).
+constexpr TextEntry kTexts[] = {
+    {TXT_PROGRAM_TITLE, "Cartovel", "Cartovel"},
+    {TXT_CAPTION_ERROR, "Error message", "错误"},
+    {TXT_CAPTION_MESSAGE, "Message", "消息"},
+    {TXT_CAPTION_CONFIRM, "Message", "确认"},
+    {TXT_RUN_AGAIN, "Please run the program again", "请重新运行程序"},
+    {TXT_DATA_SOURCE_FAILED, "Creating Cartovel Library data source has failed",
+     "创建 Cartovel Library 数据源失败"},
+    {TXT_WELCOME_TO, "Welcome to ", "欢迎你使用 "},
+    {TXT_NEW_TABLE, "New Table", "新数表"},
+    {TXT_SAVE_CHANGES, "Save table changes ?", "保存数表更新数据 ?"},
+    {TXT_REPORT_TABLE_FAILED, "Open report table failed", "打开报告数表失败"},
+    {TXT_TABLE_MEMORY, "Not enough memory to open a new table window. Close a table and try again.",
+     "内存不足, 无法打开新数表窗口. 请关闭一个数表后再试."},
+    {TXT_PATH_TOO_LONG, "The path of the chosen file is too long (at most 255 characters).",
+     "所选文件的路径太长 (最多 255 个字符)."},
+    {TXT_EXAMPLE_CAPTION, "Example for Entering Math Formula", "计算公式编辑方法提示 "},
+    {TXT_EXAMPLE_TEXT,
+     "1. Double-click to choose an output cell (where you want to enter the formula).\r\n"
+     "2. Select input cells used in the formula\r\n"
+     "3. Click \"+\" button or select \"maximum()\" from Statistical functions.\r\n"
+     "4. Click \"=\" button.\r\n"
+     "\r\n"
+     "Alternatively, after specifying the output cell, grab individual cells \r\n"
+     "(select them and click \"Get cells\" button) and click on \"+\", \"-\", etc. like\r\n"
+     " a normal calculator.\r\n",
+     "1. 用鼠标左键双点击一个单元来显示运算结果.\r\n"
+     "2. 按下鼠标左键选定参与计算的一个或多个单元.\r\n"
+     "3. 鼠标点击屏幕键 (如 \"+\") 或从统计函数中选择 \"maximum()\".\r\n"
+     "4. 鼠标点击 \"=\" 屏幕键.\r\n"},
+    {TXT_ABOUT_CAPTION, "About", "关于"},
+    {TXT_ABOUT_TEXT,
+     "Cartovel " CARTOVEL_VERSION "\r\n"
+     "A desktop workbench for tables of numbers: cell formulas, charts, 3D plots and trend maps.\r\n"
+     "Made by the Cartovel developers.",
+     "Cartovel " CARTOVEL_VERSION "\r\n"
+     "桌面数据分析工作台: 数表, 计算公式, 图表, 三维图和趋势色图.\r\n"
+     "Cartovel 开发组制作."},
+    {TXT_TARGET_CAPTION, "Target (Row,Col)", "目标 (行,列)"},
+    {TXT_FORMULA_EDIT_CAPTION, "User math formula edit box", "用户计算公式编辑窗口"},
+    {TXT_TABLE_SIZE_TITLE, "Table size", "表格大小"},
+    {TXT_TABLE_SIZE_NORMAL_CHOICE, "Normal Row/Column", "常态行/列"},
+    {TXT_TABLE_SIZE_ROWS_CHOICE, "User set number of rows", "用户设定行数"},
+    {TXT_TABLE_SIZE_COLS_CHOICE, "User set number of columns", "用户设定列数"},
+    {TXT_TABLE_SIZE_NORMAL_LABEL, "Normal table setting = (R", "常态表格设置= (R"},
+    {TXT_TABLE_SIZE_RESET_AS, "Table will reset as (R=", "数表将重置为 (行="},
+    {TXT_TABLE_SIZE_COLS_PART, ", C=", ", 列="},
+    {TXT_TABLE_SIZE_TEXT_ONLY, "Data can be saved as (*.txt) file only", "数据可以记录为 (*.txt) 文件格式"},
+    {TXT_TABLE_SIZE_MINIMUM, "Minimum ", "最小 "},
+    {TXT_TABLE_SIZE_MAXIMUM, "Maximum ", "最大 "},
+    {TXT_PLOT_CONTROL_TITLE, "Plot window control", "图视窗控制"},
+    {TXT_PLOT_NEW_WINDOW, "Open plots in new window ", "在新视窗中打开图 "},
+    {TXT_PLOT_MONITOR_NOTE, "( For multiple monitors )", "( 用于多显示器 )"},
+    {TXT_PLOT_CURRENT_WINDOW, "Open plots in current window", "在当前视窗中打开图"},
+    {TXT_OK, "OK", "确定"},
+    {TXT_CANCEL, "Cancel", "取消"},
+    {TXT_MENU_FILE, "File", "文件"},
+    {TXT_MENU_VIEW, "View", "显示"},
+    {TXT_MENU_HELP, "Help", "帮助"},
+    {TXT_MENU_OPEN_FILE, "Open File ...", "打开..."},
+    {TXT_MENU_NEW, "New ...", "新表格"},
+    {TXT_MENU_NEW_CUSTOM, "New Custom Size Table", "新用户行列数表格"},
+    {TXT_MENU_EXIT, "Exit", "退出"},
+    {TXT_MENU_PLOT_CONTROL, "Plot window control", "图视窗控制"},
+    {TXT_MENU_ABOUT, "About", "关于"},
+    {TXT_MENU_HELP_PAGE, "Help", "帮助"},
+    {TXT_MENU_EXAMPLE, "Example for Entering Math Formula", "计算公式编辑方法提示"},
+};
+
+static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");
+
+constexpr bool EntriesInOrder() {
+  for (int i = 0; i < TXT_COUNT; ++i) {
+    if (kTexts[i].id != i) return false;
+  }
+  return true;
+}
+static_assert(EntriesInOrder(), "text entries must follow the order of TextId");
+
+}  // namespace
+
+const char* TextIn(TextId id, bool chinese) {
+  if (id < 0 || id >= TXT_COUNT) return "";
+  return chinese ? kTexts[id].szChinese : kTexts[id].szEnglish;
+}
+
+const char* Text(TextId id) { return TextIn(id, Program().bChinese != 0); }

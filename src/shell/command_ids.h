@@ -1,0 +1,44 @@
+// Command identifiers: menu items, buttons and internal notifications share
+// one space. Names stay stable; later parts of the program add theirs here.
+#pragma once
+
+enum CommandId : unsigned {
+  // Frame commands.
+  CMD_OPEN_FILE = 40013,
+  CMD_OPEN_FILE_STARTUP = 2005,
+  CMD_OPEN_MODAS = 40245,
+  CMD_OPEN_NETCDF = 40247,
+  CMD_OPEN_STOCK = 40180,
+  CMD_NEW = 57600,
+  CMD_NEW_CUSTOM = 40224,
+  CMD_OPEN_ACCESS = 40182,
+  CMD_OPEN_DBASE = 40183,
+  CMD_OPEN_FOXPRO = 40184,
+  CMD_OPEN_PARADOX = 40185,
+  CMD_CONNECT_DATABASE = 40166,
+  CMD_OPEN_DATABASE_TABLE = 40167,
+  CMD_OPEN_PLUGIN = 40150,
+  CMD_OPEN_NETCDF_LIBRARY = 40246,
+  CMD_PLOT_WINDOW_CONTROL = 40230,
+  CMD_ABOUT_PLUGIN = 40242,
+  CMD_ABOUT = 40090,
+  CMD_HELP = 40091,
+  CMD_FORMULA_EXAMPLE = 40211,
+  CMD_EXIT = 40054,
+
+  // Table commands.
+  CMD_SAVE_AS = 57604,
+
+  // Internal notifications.
+  CMD_REFRESH_MENUS = 1298,      // posted to the frame by a closing table
+  CMD_OPEN_3D_PLOT = 1302,       // frame: create a 3D plot window
+  CMD_TABLE_CLOSED = 2295,       // posted to the formula bar by a closing table
+  CMD_TABLE_RELEASE = 9876,      // sent to linked windows by a closing table
+  CMD_PARTNER_RELEASE = 9877,    // the same, to a data-processing partner
+};
+
+// Control ids of the frame's children.
+inline constexpr int ID_MDI_CLIENT = 1;
+inline constexpr int ID_FORMULA_BAR = 2010;
+inline constexpr int ID_HINT_EDIT = 2014;
+inline constexpr int ID_CELL_EDITOR = 7778;

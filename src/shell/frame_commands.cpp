@@ -1,0 +1,159 @@
+#include "shell/frame_commands.h"
+
+#include "platform/backend.h"
+#include "platform/menu.h"
+#include "platform/text_buffer.h"
+#include "resources/string_table.h"
+#include "shell/command_ids.h"
+#include "shell/frame_window.h"
+#include "shell/plot_window_control.h"
+#include "shell/program_state.h"
+#include "shell/services.h"
+#include "shell/window_classes.h"
+#include "table/table_record.h"
+#include "table/table_size_dialog.h"
+
+namespace {
+
+// Open a document of `mode` from a file of dialog kind `kind`.
+void OpenFromFile(int mode, int kind) {
+  FrameCancelStartup();
+  Program().iCreateMode = mode;
+  if (OpenFileDialog(Program().hFrameWnd, kind) != 0) return;
+  SetWaitCursor(0);
+  CreateTableWindow();
+  SetWaitCursor(1);
+}
+
+WindowHandle NewTable() {
+  FrameCancelStartup();
+  Program().iCreateMode = OPEN_NEW;
+  return CreateTableWindow();
+}
+
+int CmdOpenFile(WindowHandle) {
+  OpenFromFile(OPEN_FILE, FILES_TABLES);
+  return 0;
+}
+
+int CmdOpenModas(WindowHandle) {
+  OpenFromFile(OPEN_MODAS, FILES_MODAS);
+  return 0;
+}
+
+int CmdOpenStock(WindowHandle) {
+  OpenFromFile(OPEN_STOCK, FILES_TABLES);
+  return 0;
+}
+
+int CmdNew(WindowHandle) {
+  NewTable();
+  return 0;
+}
+
+int CmdNewCustom(WindowHandle) {
+  const WindowHandle table = NewTable();
+  if (!IsNone(table)) TableSizeDialogRun(table);
+  return 0;
+}
+
+int CmdRefreshMenus(WindowHandle) { return 0; }
+
+int CmdOpen3DPlot(WindowHandle) {
+  ProgramState& program = Program();
+  WindowCreateInfo info;
+  info.szClass = CLASS_PLOT_3D;
+  info.szTitle = "Image 3 Dimensional study";
+  info.iStyle = STYLE_VISIBLE | STYLE_CAPTION | STYLE_SYSMENU | STYLE_MINIMIZEBOX | STYLE_MAXIMIZEBOX |
+                STYLE_THICKFRAME;
+  if (program.iPlotWindowMode == PLOT_IN_CURRENT_WINDOW) {
+    const WindowRect client = WindowRectOf(program.hMdiClient);
+    info.hParent = program.hMdiClient;
+    info.iStyle |= STYLE_MDICHILD;
+    info.cx = client.cx - 10;
+    info.cy = client.cy - 10;
+  } else {
+    info.iStyle |= STYLE_POPUP;
+    info.x = info.y = DEFAULT_POSITION;
+    info.cx = 800;
+    info.cy = 600;
+  }
+  if (!IsNone(CreateWindowOf(info))) ++program.n3DWindows;
+  return 0;
+}
+
+int CmdPlotWindowControl(WindowHandle hFrame) {
+  PlotWindowControlRun(hFrame);
+  return 0;
+}
+
+int CmdAbout(WindowHandle) {
+  ShowMessage(Text(TXT_ABOUT_CAPTION), Text(TXT_ABOUT_TEXT));
+  return 0;
+}
+
+int CmdHelp(WindowHandle) {
+  // A missing browser is not reported.
+  Backend().OpenInBrowser(TextOf(Program().szHelpPath));
+  return 0;
+}
+
+int CmdFormulaExample(WindowHandle) {
+  ShowMessage(Text(TXT_EXAMPLE_CAPTION), Text(TXT_EXAMPLE_TEXT));
+  return 0;
+}
+
+int CmdExit(WindowHandle) {
+  FrameCloseAllDocuments(false);
+  PostQuit(0);
+  return 0;
+}
+
+struct FrameCommand {
+  unsigned iId;
+  int (*pfnRun)(WindowHandle hFrame);
+};
+
+constexpr FrameCommand kFrameCommands[] = {
+    {CMD_REFRESH_MENUS, CmdRefreshMenus},
+    {CMD_OPEN_3D_PLOT, CmdOpen3DPlot},
+    {CMD_OPEN_FILE, CmdOpenFile},
+    {CMD_OPEN_FILE_STARTUP, CmdOpenFile},
+    {CMD_OPEN_MODAS, CmdOpenModas},
+    {CMD_OPEN_STOCK, CmdOpenStock},
+    {CMD_NEW, CmdNew},
+    {CMD_NEW_CUSTOM, CmdNewCustom},
+    {CMD_PLOT_WINDOW_CONTROL, CmdPlotWindowControl},
+    {CMD_ABOUT, CmdAbout},
+    {CMD_HELP, CmdHelp},
+    {CMD_FORMULA_EXAMPLE, CmdFormulaExample},
+    {CMD_EXIT, CmdExit},
+};
+
+}  // namespace
+
+int FrameRunCommand(WindowHandle hFrame, unsigned id) {
+  for (const FrameCommand& command : kFrameCommands) {
+    if (command.iId == id) return command.pfnRun(hFrame);
+  }
+  return -1;
+}
+
+void FrameBuildMenu(WindowHandle hFrame) {
+  MenuBarSpec menu;
+  menu.popups.push_back({Text(TXT_MENU_FILE),
+                         {{CMD_OPEN_FILE, Text(TXT_MENU_OPEN_FILE)},
+                          {0, ""},
+                          {CMD_NEW, Text(TXT_MENU_NEW)},
+                          {CMD_NEW_CUSTOM, Text(TXT_MENU_NEW_CUSTOM)},
+                          {0, ""},
+                          {CMD_EXIT, Text(TXT_MENU_EXIT)}}});
+  menu.popups.push_back({Text(TXT_MENU_VIEW), {{CMD_PLOT_WINDOW_CONTROL, Text(TXT_MENU_PLOT_CONTROL)}}});
+  menu.popups.push_back({Text(TXT_MENU_HELP),
+                         {{CMD_ABOUT, Text(TXT_MENU_ABOUT)},
+                          {0, ""},
+                          {CMD_HELP, Text(TXT_MENU_HELP_PAGE)},
+                          {0, ""},
+                          {CMD_FORMULA_EXAMPLE, Text(TXT_MENU_EXAMPLE)}}});
+  SetWindowMenu(hFrame, std::move(menu));
+}

@@ -1,0 +1,40 @@
+// Program-wide state: one copy per process, owned by the shell.
+#pragma once
+
+#include <array>
+
+#include "platform/window.h"
+
+inline constexpr int SYS_FIELD_COUNT = 15;
+inline constexpr int SYS_FIELD_BYTES = 400;
+
+// Plot placement (iPlotWindowMode).
+inline constexpr int PLOT_IN_NEW_WINDOW = 33;
+inline constexpr int PLOT_IN_CURRENT_WINDOW = 34;
+
+struct ProgramState {
+  WindowHandle hFrameWnd = WindowHandle::None;
+  WindowHandle hMdiClient = WindowHandle::None;
+  WindowHandle hFormulaBar = WindowHandle::None;
+  WindowHandle hHintEdit = WindowHandle::None;
+  WindowHandle hWelcomeWnd = WindowHandle::None;
+  WindowHandle hActiveTable = WindowHandle::None;
+  int bChinese = 0;
+  int iCreateMode = 200;
+  int iPlotWindowMode = PLOT_IN_CURRENT_WINDOW;
+  int nOpenTables = 0;
+  int n3DWindows = 0;
+  int bClosingAll = 0;
+  int bStartupPending = 0;
+  std::array<std::array<char, SYS_FIELD_BYTES>, SYS_FIELD_COUNT> sysFields{};
+  std::array<char, 400> szHelpPath{};
+  std::array<char, 520> szLastPath{};
+  std::array<char, 256> szLastDir{};
+  std::array<char, 256> szLastFileName{};
+  int iSavedCursor = 0;
+};
+
+ProgramState& Program();
+
+// Back to the state of a fresh process (tests).
+void ResetProgramState();

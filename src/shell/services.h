@@ -1,0 +1,45 @@
+// Services every part of the program calls: message boxes, the wait
+// cursor and the file dialogs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/window.h"
+
+// Information box with OK, owned by the frame.
+void ShowMessage(std::string_view caption, std::string_view text);
+// Information box with Yes and No: 1 for Yes, -1 for No.
+int AskYesNo(std::string_view caption, std::string_view text);
+int AskYesNoFor(WindowHandle owner, std::string_view caption, std::string_view text);
+// Diagnostic boxes.
+void ShowNumber(std::string_view caption, std::int32_t value);
+void ShowValues(std::string_view caption, double value, std::int32_t a, std::int32_t b, std::int32_t c);
+
+// 0: remember the current cursor and show the wait cursor; 1: show the
+// remembered cursor again. Calls do not nest.
+void SetWaitCursor(int restore);
+
+// File dialog kinds.
+enum FileDialogKind : int {
+  FILES_ACCESS = 1,
+  FILES_DBASE = 2,
+  FILES_FOXPRO = 3,
+  FILES_PARADOX = 4,
+  FILES_MODAS = 5,
+  FILES_NETCDF = 6,
+  FILES_LIBRARY = 68,
+  FILES_TABLES = 84,
+};
+
+// The open-file dialog of a kind; 0 after OK with szLastPath, szLastDir and
+// szLastFileName set and the current directory moved to the file's folder;
+// -1 when cancelled, for an unknown kind, or for a path too long to keep.
+int OpenFileDialog(WindowHandle owner, int kind);
+
+// The save-file dialog; 0 and the chosen path, or -1.
+int SaveFileDialog(WindowHandle owner, int textOnly, std::string* path);
+
+// The current directory (without a trailing '/').
+std::string CurrentDirectory();

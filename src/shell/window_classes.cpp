@@ -1,0 +1,49 @@
+#include "shell/window_classes.h"
+
+#include "shell/frame_window.h"
+#include "shell/welcome_window.h"
+#include "table/table_window.h"
+
+namespace {
+
+// Formula bar, chart and 3D plot windows arrive with their parts of the
+// program; until then they are plain windows.
+std::intptr_t PlainProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  return DefaultWindowProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+WindowClassProcs PlainWindowClassProcs() {
+  WindowClassProcs procs;
+  procs.frame = FrameWindowProc;
+  procs.formulaBar = PlainProc;
+  procs.chart = PlainProc;
+  procs.table = TableWindowProc;
+  procs.plot3D = PlainProc;
+  procs.welcome = WelcomeWindowProc;
+  procs.pictureStrip = PlainProc;
+  procs.dataImage = PlainProc;
+  procs.edit = PlainProc;
+  procs.mdiClient = PlainProc;
+  return procs;
+}
+
+int SetupWindowClasses(const WindowClassProcs& procs) {
+  const WindowClassInfo classes[] = {
+      {CLASS_FRAME, procs.frame, 0, 0, ICON_PROGRAM, BACKGROUND_WHITE, MENU_FRAME},
+      {CLASS_FORMULA_BAR, procs.formulaBar, 0, 0, 0, BACKGROUND_WHITE, 0},
+      {CLASS_CHART, procs.chart, 0, 4, ICON_PROGRAM, BACKGROUND_WHITE, 0},
+      {CLASS_TABLE, procs.table, CLASS_DOUBLE_CLICKS, 4, ICON_PROGRAM, BACKGROUND_WHITE, 0},
+      {CLASS_PLOT_3D, procs.plot3D, CLASS_DOUBLE_CLICKS, 4, ICON_PROGRAM, BACKGROUND_WHITE, 0},
+      {CLASS_WELCOME, procs.welcome, CLASS_DOUBLE_CLICKS, 4, ICON_PROGRAM, BACKGROUND_LIGHT_GREY, 0},
+      {CLASS_PICTURE_STRIP, procs.pictureStrip, 0, 0, 0, BACKGROUND_LIGHT_GREY, 0},
+      {CLASS_DATA_IMAGE, procs.dataImage, 0, 0, ICON_PROGRAM, BACKGROUND_LIGHT_GREY, 0},
+      {CLASS_EDIT, procs.edit, 0, 0, 0, BACKGROUND_WHITE, 0},
+      {CLASS_MDI_CLIENT, procs.mdiClient, 0, 0, 0, BACKGROUND_LIGHT_GREY, 0},
+  };
+  for (const WindowClassInfo& info : classes) {
+    if (RegisterWindowClass(info) != 0) return -1;
+  }
+  return 0;
+}

@@ -1,0 +1,111 @@
+#include "table/cell_store.h"
+
+#include "formula/formula_recalc.h"
+#include "platform/number_text.h"
+#include "platform/text_buffer.h"
+#include "table/cell_text.h"
+#include "table/long_text.h"
+#include "table/table_access.h"
+
+inline constexpr int LONG_TEXT_KEEP = 514;  // a cut long text keeps this much and " ..."
+
+int TableCellIndex(int row, int col, int rows, int cols, int* index) {
+  if (row < 0 || col < 0 || row >= rows || col >= cols) {
+    *index = 0;
+    return -1;
+  }
+  *index = row * cols + col;
+  return 0;
+}
+
+TableCell* TableCellAt(TableRecord& t, int row, int col) {
+  int index = 0;
+  if (TableCellIndex(row, col, t.iRows, t.iCols, &index) != 0 || index >= TABLE_CELL_CAPACITY) return nullptr;
+  return &t.cells[index];
+}
+
+const TableCell* TableCellAt(const TableRecord& t, int row, int col) {
+  return TableCellAt(const_cast<TableRecord&>(t), row, col);
+}
+
+namespace {
+
+void UpdateExtremes(TableRecord& t, int row, int col, double value) {
+  if (value >= t.dMaxValue) {
+    t.dMaxValue = value;
+    t.iMaxRow = row;
+    t.iMaxCol = col;
+  }
+  if (value <= t.dMinValue) {
+    t.dMinValue = value;
+    t.iMinRow = row;
+    t.iMinCol = col;
+  }
+}
+
+void UpdateExtent(TableRecord& t, int row, int col) {
+  if (t.iUsedRows < row + 1 && t.iUsedRows < t.iRows) t.iUsedRows = row + 1;
+  if (t.iUsedCols < col + 1 && t.iUsedCols < t.iCols) t.iUsedCols = col + 1;
+}
+
+}  // namespace
+
+int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input) {
+  TableCell* cell = TableCellAt(t, row, col);
+  if (!cell) return -1;
+  std::string text(input.substr(0, NORMALIZE_LIMIT + 4));  // the cut itself is in NormalizeCellInput
+  NormalizeCellInput(text, 'N');
+
+  // A cell that held a long text gives its slot back whatever it gets now,
+  // so editing a text cell again and again never fills the pool.
+  LongTextRelease(t, TextOf(cell->szText));
+
+  if (text.empty()) {
+    ClearText(cell->szText);
+    return 0;
+  }
+  if (CellIsText(text) == 0) {
+    if (text.size() >= 20 || CellNumberForm(text) == 1) text = FormatExponent(TextToDouble(text));
+    UpdateExtremes(t, row, col, TextToDouble(text));
+    CopyText(cell->szText, text);
+  } else {
+    if (text == "+" || text == "=") text.push_back(' ');
+    if (text.size() >= LONG_TEXT_BYTES) {
+      text.resize(TextCutLength(text, LONG_TEXT_KEEP));
+      text.append(" ...");
+    }
+    const int slot = LongTextStore(t, text);
+    if (slot < 0) {
+      CopyText(cell->szText, "Memory overflow");
+    } else {
+      CopyText(cell->szText, "CHAR");
+      AppendText(cell->szText, FormatInt(slot));
+    }
+  }
+  UpdateExtent(t, row, col);
+  return 0;
+}
+
+int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text) {
+  TableLockGuard t(hwnd);
+  return t ? TableStoreCellText(*t.get(), row, col, text) : -1;
+}
+
+int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text) {
+  if (TableStoreCellText(hwnd, row, col, text) != 0) return -1;
+  RecalcDependants(hwnd, row, col);
+  return 0;
+}
+
+std::string TableCellDisplayText(const TableRecord& t, int row, int col) {
+  const TableCell* cell = TableCellAt(t, row, col);
+  if (!cell) return {};
+  std::string text(TextOf(cell->szText));
+  if (IsLongTextRef(text) == 1) LongTextResolve(t, text);
+  return text;
+}
+
+std::string TableCellDisplayText(WindowHandle hwnd, int row, int col) {
+  TableLockGuard t(hwnd);
+  return t ? TableCellDisplayText(*t.get(), row, col) : std::string();
+}

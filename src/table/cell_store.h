@@ -1,0 +1,30 @@
+// Storing and reading cell texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/window.h"
+#include "table/table_record.h"
+
+// Index of cell (row, col) in a table of rows x cols: 0 and the index, or
+// -1 (index 0) for a cell outside.
+int TableCellIndex(int row, int col, int rows, int cols, int* index);
+
+// Store a text into a cell without recalculation: numbers stay in the cell,
+// every other text goes to the long-text pool. -1 for a cell outside the
+// table.
+int TableStoreCellText(TableRecord& t, int row, int col, std::string_view text);
+int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text);
+
+// Store, then recalculate the formulas that read the cell.
+int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text);
+
+// The text a cell shows: its text with a long-text reference resolved; the
+// empty text for a cell outside the table.
+std::string TableCellDisplayText(const TableRecord& t, int row, int col);
+std::string TableCellDisplayText(WindowHandle hwnd, int row, int col);
+
+// The cell at (row, col), or null outside the table.
+TableCell* TableCellAt(TableRecord& t, int row, int col);
+const TableCell* TableCellAt(const TableRecord& t, int row, int col);

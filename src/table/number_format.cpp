@@ -1,0 +1,21 @@
+#include "table/number_format.h"
+
+#include <cmath>
+
+#include "platform/number_text.h"
+
+std::string FormatNumber(double value) {
+  if (value == 0.0) return "0.0";
+  const double magnitude = std::fabs(value);
+  if (magnitude >= 100000.0 || magnitude < 0.00001) return FormatExponent(value);
+  std::string text = FormatFixed(value);
+  if (text.find('.') == std::string::npos) return text;
+  while (!text.empty() && text.back() == '0') {
+    text.pop_back();
+    if (!text.empty() && text.back() == '.') {
+      text.pop_back();
+      break;
+    }
+  }
+  return text;
+}

@@ -1,0 +1,28 @@
+#include "table/table_access.h"
+
+#include "platform/memory.h"
+
+namespace {
+int iLocksHeld = 0;
+}
+
+TableRecord* TableLock(WindowHandle hwnd) {
+  if (WindowClassName(hwnd) != TABLE_WINDOW_CLASS) return nullptr;
+  auto* record = static_cast<TableRecord*>(WindowUserData(hwnd));
+  if (record) ++iLocksHeld;
+  return record;
+}
+
+void TableUnlock(WindowHandle hwnd) {
+  if (WindowClassName(hwnd) == TABLE_WINDOW_CLASS && WindowUserData(hwnd) && iLocksHeld > 0) {
+    --iLocksHeld;
+  }
+}
+
+TableRecord* TableAllocRecord() {
+  return static_cast<TableRecord*>(MemoryAllocZeroed(sizeof(TableRecord)));
+}
+
+void TableFreeRecord(TableRecord* record) { MemoryFree(record); }
+
+int TableLocksHeld() { return iLocksHeld; }

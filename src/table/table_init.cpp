@@ -1,0 +1,168 @@
+#include "table/table_init.h"
+
+#include "platform/number_text.h"
+#include "platform/text_buffer.h"
+#include "table/cell_store.h"
+#include "table/long_text.h"
+#include "table/table_access.h"
+#include "table/table_range.h"
+
+namespace {
+
+// The state of a data cell that was never written.
+void ResetCellLook(TableCell& cell) {
+  ClearText(cell.szText);
+  cell.iStyle = STYLE_AUTOMATIC;
+  cell.iTextHue = DEFAULT_TEXT_HUE;
+  cell.iTextLum = DEFAULT_TEXT_LUM;
+  cell.iTextSat = DEFAULT_TEXT_SAT;
+}
+
+void WriteLabel(TableCell& cell, char letter, int number) {
+  cell.szText[0] = letter;
+  TextCopyTo(cell.szText.data() + 1, cell.szText.size() - 1, FormatInt(number));
+}
+
+void WriteHeaderLabels(TableRecord& t) {
+  TableCell* cells = t.cells.data();
+  ClearText(cells[0].szText);
+  for (int col = 1; col < t.iCols; ++col) WriteLabel(cells[col], 'C', col);
+  for (int row = 1; row < t.iRows; ++row) WriteLabel(cells[static_cast<std::size_t>(row) * t.iCols], 'R', row);
+}
+
+}  // namespace
+
+std::string_view SourceFileStem(std::string_view path) {
+  const std::size_t slash = path.find_last_of('/');
+  std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.find_last_of('.');
+  return dot == std::string_view::npos ? name : name.substr(0, dot + 1);
+}
+
+void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::string_view sourceDir) {
+  ClearText(t.szDataPrefix);
+  ClearText(t.szDataPostfix);
+  t.iDataPropCount1 = 4;
+  t.iDataPropCount2 = 0;
+  t.hTrendWindow = t.hPlot3DWindow = t.hChartWindow = WindowHandle::None;
+  t.bLinked = 0;
+  t.openParams.fill(0);
+  t.iSortBy = 1;
+  t.iSortOrder = 1;
+  t.iRows = TABLE_NORMAL_ROWS;
+  t.iCols = TABLE_NORMAL_COLS;
+  ClearText(t.szPassword);
+  CopyText(t.szScaleBy, "1.0");
+  t.iSampleMode = 0;
+  t.bResized = 0;
+  t.sampleState.fill(0);
+  t.bRowsLocked = t.bColsLocked = 0;
+  t.lockRowIndex.fill(0);
+  t.lockColIndex.fill(0);
+  t.lockRowUsed.fill(0);
+  t.lockColUsed.fill(0);
+  t.lockRowSlot.fill(0);
+  t.lockColSlot.fill(0);
+  t.bModified = 0;
+  t.bReadOnly = 0;
+  t.iOpenMode = mode;
+  for (auto& decl : t.coordinateDecl) decl.fill(0);
+
+  // Every cell of the capacity starts as an empty data cell, so a later
+  // resize never exposes cells without the defaults or with a stray
+  // formula slot.
+  for (TableCell& cell : t.cells) {
+    ResetCellLook(cell);
+    cell.iBorderStyle = 0;
+    cell.iFillOn = 0;
+    cell.iRefMark = 0;
+    cell.iFormulaSlot = -1;
+  }
+  WriteHeaderLabels(t);
+  // The pool of a zero-filled record is empty already; leaving it untouched
+  // keeps its 2.6 MB out of resident memory until texts arrive.
+  t.iLongTextFreeHint = 0;
+
+  t.iPendingStyle = STYLE_AUTOMATIC;
+  CopyText(t.szFileName, fileName);
+  const bool fileMode = mode == OPEN_FILE || mode == OPEN_MODAS || mode == OPEN_NETCDF || mode == OPEN_STOCK;
+  CopyText(t.szSourceDir, fileMode ? sourceDir : std::string_view());
+  CopyText(t.szSourceFile, fileMode ? SourceFileStem(fileName) : std::string_view());
+
+  t.bUndoFileExists = 0;
+  t.iUndoKind = 4230;
+  t.undoRect.fill(0);
+  t.iUndoSelKind = SELECT_BLOCK;
+  t.undoExtent.fill(0);
+  t.iFormulaCount = 0;
+  t.iCurrentFormula = 0;
+  t.iRunDecimals = -1;
+  t.iFormulaTargetRow = t.iFormulaTargetCol = -1;
+  t.iFormulaCellMode = t.iFormulaCellRow = t.iFormulaCellCol = 0;
+  t.bShowRefs = 0;
+  for (FormulaSlot& slot : t.formulaSlots) {
+    ClearText(slot.szTarget);
+    ClearText(slot.szFormula);
+    ClearText(slot.szCondition);
+    slot.iDecimals = -1;
+    slot.bRowAligned = slot.bColAligned = 0;
+    slot.iTargetRow = slot.iTargetCol = 0;
+    slot.iState = FORMULA_FREE;
+  }
+
+  t.colWidth[0] = 40;
+  for (int i = 1; i < TABLE_MAX_DIMENSION; ++i) t.colWidth[i] = 80;
+  t.rowHeight.fill(18);
+  t.iLoadedRows = t.iLoadedCols = 0;
+  SelectFirstCell(t);
+  t.iPrintOption1 = t.iPrintOption2 = 1;
+  t.iTopRow = t.iLeftCol = 1;
+  t.iColResize = t.iRowResize = -1;
+  t.bImageView = 0;
+  t.iDefaultColWidth = 80;
+  t.hBackBitmap = nullptr;
+  t.iUsedRows = t.iUsedCols = 0;
+  t.dMaxValue = -99999.0;
+  t.dMinValue = 99999.0;
+  t.iEditRow = t.iEditCol = 0;
+  t.bEditShown = 0;
+  t.iCaretHidden = 0;
+
+  t.highlightColour = {255, 0, 0};
+  t.analysisDefaults = {2, 999, 46, 2, 25, 33, 0, 200, 230, 333, 111, 20, 20, 99, 119};
+  t.analysisFlags.fill(1);
+  t.hReportTable = WindowHandle::None;
+}
+
+void RelabelHeaders(TableRecord& t) {
+  const std::size_t count = static_cast<std::size_t>(t.iRows) * static_cast<std::size_t>(t.iCols);
+  for (std::size_t i = 0; i < count && i < t.cells.size(); ++i) {
+    LongTextRelease(t, TextOf(t.cells[i].szText));
+    ResetCellLook(t.cells[i]);
+  }
+  WriteHeaderLabels(t);
+}
+
+int RelabelHeaders(WindowHandle hwnd) {
+  TableLockGuard t(hwnd);
+  if (!t) return -1;
+  RelabelHeaders(*t.get());
+  return 0;
+}
+
+int SetImportTableSize(TableRecord& t, int rows, int cols) {
+  if (rows < TABLE_MIN_DIMENSION || cols < TABLE_MIN_DIMENSION || rows > TABLE_MAX_DIMENSION ||
+      cols > TABLE_MAX_DIMENSION || static_cast<long long>(rows) * cols > TABLE_CELL_CAPACITY) {
+    return -1;
+  }
+  t.iRows = rows;
+  t.iCols = cols;
+  t.bResized = 1;
+  t.bReadOnly = 1;
+  return 0;
+}
+
+int SetImportTableSize(WindowHandle hwnd, int rows, int cols) {
+  TableLockGuard t(hwnd);
+  return t ? SetImportTableSize(*t.get(), rows, cols) : -1;
+}

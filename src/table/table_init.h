@@ -1,0 +1,27 @@
+// Initialising a table record, relabelling headers and resizing.
+#pragma once
+
+#include <string_view>
+
+#include "platform/window.h"
+#include "table/table_record.h"
+
+// Fill a zero-filled record with the state of a new table opened in `mode`.
+// `fileName` is the window title text (a path, the untitled name or empty);
+// `sourceDir` is the current directory for the file modes.
+void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::string_view sourceDir);
+
+// Write the header labels for the current size (R1.. in column 0, C1.. in
+// row 0) and reset every data cell to an empty text with the default style
+// and text colour; borders, fills and formula slots stay.
+void RelabelHeaders(TableRecord& t);
+int RelabelHeaders(WindowHandle hwnd);
+
+// Give the table a new size and mark it resized (saved as text only).
+// -1 when the size lies outside the limits.
+int SetImportTableSize(TableRecord& t, int rows, int cols);
+int SetImportTableSize(WindowHandle hwnd, int rows, int cols);
+
+// The name part of a path with everything after its last "." removed, the
+// "." kept ("data.csv" gives "data.").
+std::string_view SourceFileStem(std::string_view path);

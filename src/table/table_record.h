@@ -1,0 +1,205 @@
+// The table document: one fixed-size, zero-filled record per table window.
+// Every capacity is a fixed array; the logical size iRows x iCols is a
+// window onto the cell capacity. Other subsystems reach a record only
+// through its window (TableLock / TableUnlock).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "formula/formula_slot.h"
+#include "platform/window.h"
+
+inline constexpr int TABLE_CELL_CAPACITY = 835635;  // 51 x 16,385
+inline constexpr int TABLE_NORMAL_ROWS = 2001;
+inline constexpr int TABLE_NORMAL_COLS = 371;
+inline constexpr int TABLE_MIN_DIMENSION = 51;
+inline constexpr int TABLE_MAX_DIMENSION = 16385;
+inline constexpr int LONG_TEXT_SLOTS = 5000;
+inline constexpr int LONG_TEXT_BYTES = 520;
+inline constexpr int SELECTION_RANGES = 100;
+inline constexpr int LOCK_SLOTS = 10;
+inline constexpr int CELL_TEXT_BYTES = 22;
+inline constexpr int EDITOR_TEXT_LIMIT = 519;
+inline constexpr int COORDINATE_DECLARATIONS = 51;
+inline constexpr int FIELD_DESCRIPTORS = 255;
+
+// Display styles.
+inline constexpr std::int16_t STYLE_AUTOMATIC = 33;
+
+// Default text colour of a data cell (hue, luminance, saturation).
+inline constexpr std::int16_t DEFAULT_TEXT_HUE = 160;
+inline constexpr std::int16_t DEFAULT_TEXT_LUM = 10;
+inline constexpr std::int16_t DEFAULT_TEXT_SAT = 120;
+
+// Selection range kinds.
+enum SelectionKind : std::int32_t {
+  SELECT_COLUMNS = 30,
+  SELECT_ROWS = 32,
+  SELECT_BLOCK = 34,
+};
+
+// Creation modes of a table window.
+enum TableOpenMode : std::int32_t {
+  OPEN_MODAS = 5,
+  OPEN_NETCDF = 6,
+  OPEN_NEW = 200,
+  OPEN_FILE = 300,
+  OPEN_DATABASE = 400,
+  OPEN_STOCK = 500,
+};
+
+struct TableCell {
+  std::int16_t iStyle;
+  std::int16_t iTextHue;
+  std::int16_t iTextLum;
+  std::int16_t iTextSat;
+  std::array<char, CELL_TEXT_BYTES> szText;
+  std::int16_t iBorderStyle;
+  std::int16_t iBorderRed;
+  std::int16_t iBorderGreen;
+  std::int16_t iBorderBlue;
+  std::int16_t iFillOn;
+  std::int16_t iFillRed;
+  std::int16_t iFillGreen;
+  std::int16_t iFillBlue;
+  std::int16_t iRefMark;
+  std::int32_t iFormulaSlot;
+};
+
+struct TableRecord {
+  // -- file and window ---------------------------------------------------
+  std::array<char, 400> szFileName;
+  std::int32_t iOpenMode;
+  std::array<std::int32_t, 2> openParams;
+  std::int32_t bReadOnly;
+  WindowHandle hCellEdit;
+  // Linked windows: trend colour window, 3D plot, 2D chart, link flag.
+  WindowHandle hTrendWindow;
+  WindowHandle hPlot3DWindow;
+  WindowHandle hChartWindow;
+  std::int32_t bLinked;
+  void* hBackBitmap;
+  // -- database cursor ---------------------------------------------------
+  void* hDbEnvironment;
+  void* hDbConnection;
+  void* hDbStatement;
+  // -- formula registry and evaluation -----------------------------------
+  std::int32_t iFormulaCount;
+  std::int32_t iCurrentFormula;
+  std::int32_t iRunDecimals;
+  std::int32_t iFormulaTargetRow;
+  std::int32_t iFormulaTargetCol;
+  std::array<char, FORMULA_CONDITION_BYTES> szQuotedText;
+  std::int32_t iArgCount;
+  std::array<std::array<char, FORMULA_ARG_BYTES>, FORMULA_ARG_SLOTS> szArgs;
+  std::int32_t iFormulaCellMode;
+  std::int32_t iFormulaCellRow;
+  std::int32_t iFormulaCellCol;
+  std::int32_t bShowRefs;
+  // -- plot coordinates --------------------------------------------------
+  std::array<std::array<std::int32_t, 10>, COORDINATE_DECLARATIONS> coordinateDecl;
+  // -- source ------------------------------------------------------------
+  std::array<char, 300> szSourceDir;
+  std::array<char, 300> szSourceFile;
+  // -- undo back-up ------------------------------------------------------
+  std::int16_t bUndoFileExists;
+  std::int32_t iUndoKind;
+  std::array<std::int32_t, 4> undoRect;
+  std::int32_t iUndoSelKind;
+  std::array<std::int32_t, 3> undoExtent;
+  // -- formulas ------------------------------------------------------------
+  std::array<FormulaSlot, FORMULA_SLOTS + 1> formulaSlots;
+  // -- cells ---------------------------------------------------------------
+  std::array<TableCell, TABLE_CELL_CAPACITY> cells;
+  std::int32_t iRows;
+  std::int32_t iCols;
+  // -- view links ----------------------------------------------------------
+  std::array<std::int32_t, 10> viewLink;
+  // -- sampling ------------------------------------------------------------
+  std::int32_t iSampleMode;
+  std::int32_t bResized;
+  std::array<std::int32_t, 10> sampleState;
+  // -- long texts ----------------------------------------------------------
+  std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS> szLongText;
+  std::int32_t iLongTextFreeHint;  // no pool slot below this one is free
+  std::int32_t iLoadedRows;
+  std::int32_t iLoadedCols;
+  // -- state words ---------------------------------------------------------
+  std::int32_t bModified;
+  std::int32_t iPrintOption1;
+  std::int32_t iPrintOption2;
+  // -- data property texts -------------------------------------------------
+  std::array<char, 540> szDataPrefix;
+  std::array<char, 540> szDataPostfix;
+  std::int32_t iDataPropCount1;
+  std::int32_t iDataPropCount2;
+  // -- header pick ---------------------------------------------------------
+  std::int32_t iPickedRow;
+  std::int32_t iPickedCol;
+  char cPickedBar;
+  // -- position locks ------------------------------------------------------
+  std::int32_t bRowsLocked;
+  std::int32_t bColsLocked;
+  std::array<std::int32_t, LOCK_SLOTS> lockRowIndex;
+  std::array<std::int32_t, LOCK_SLOTS> lockColIndex;
+  std::array<std::int16_t, LOCK_SLOTS> lockRowUsed;
+  std::array<std::int16_t, LOCK_SLOTS> lockColUsed;
+  std::array<std::int32_t, LOCK_SLOTS> lockRowSlot;
+  std::array<std::int32_t, LOCK_SLOTS> lockColSlot;
+  // -- selection -----------------------------------------------------------
+  std::array<std::int32_t, 3> mouseSelState;
+  std::int32_t iSelCurrent;
+  std::int32_t iEditRow;
+  std::int32_t iEditCol;
+  std::int32_t iShownEditRow;
+  std::int32_t iShownEditCol;
+  std::array<std::int32_t, SELECTION_RANGES> selRowFrom;
+  std::array<std::int32_t, SELECTION_RANGES> selRowTo;
+  std::array<std::int32_t, SELECTION_RANGES> selColFrom;
+  std::array<std::int32_t, SELECTION_RANGES> selColTo;
+  std::array<std::int32_t, SELECTION_RANGES> selKind;
+  // -- view geometry -------------------------------------------------------
+  std::int32_t iTopRow;
+  std::int32_t iLeftCol;
+  std::array<std::int32_t, TABLE_MAX_DIMENSION> colWidth;
+  std::array<std::int32_t, TABLE_MAX_DIMENSION> rowHeight;
+  std::int32_t iDefaultColWidth;
+  std::int32_t bImageView;
+  // -- extent and extremes -------------------------------------------------
+  std::int32_t iUsedRows;
+  std::int32_t iUsedCols;
+  double dMaxValue;
+  std::int32_t iMaxRow;
+  std::int32_t iMaxCol;
+  double dMinValue;
+  std::int32_t iMinRow;
+  std::int32_t iMinCol;
+  // -- fonts and editing ---------------------------------------------------
+  void* hCellFont;
+  void* hBoldFont;
+  void* hSmallFont;
+  std::int16_t iPendingStyle;
+  std::int32_t iColResize;
+  std::int32_t iRowResize;
+  std::int32_t bEditShown;
+  std::int32_t iCaretHidden;
+  // -- sort ----------------------------------------------------------------
+  std::int32_t iSortBy;
+  std::int32_t iSortOrder;
+  // -- analysis ranges (same layout as the selection) -----------------------
+  std::int32_t iAnaCount;
+  std::array<std::int32_t, SELECTION_RANGES> anaRowFrom;
+  std::array<std::int32_t, SELECTION_RANGES> anaRowTo;
+  std::array<std::int32_t, SELECTION_RANGES> anaColFrom;
+  std::array<std::int32_t, SELECTION_RANGES> anaColTo;
+  std::array<std::int32_t, SELECTION_RANGES> anaKind;
+  // -- analysis defaults ---------------------------------------------------
+  std::array<std::int32_t, 3> highlightColour;   // red, green, blue
+  std::array<std::int32_t, 15> analysisDefaults;
+  std::array<std::int32_t, 9> analysisFlags;
+  std::array<char, 20> szScaleBy;
+  // -- reports and privacy -------------------------------------------------
+  WindowHandle hReportTable;
+  std::array<char, 20> szPassword;
+};

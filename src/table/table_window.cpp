@@ -1,0 +1,121 @@
+#include "table/table_window.h"
+
+#include <map>
+
+#include "files/table_load.h"
+#include "platform/text_buffer.h"
+#include "platform/timers.h"
+#include "resources/string_table.h"
+#include "shell/command_ids.h"
+#include "shell/program_state.h"
+#include "shell/services.h"
+#include "table/table_access.h"
+#include "table/table_init.h"
+#include "table/table_range.h"
+
+namespace {
+
+std::map<unsigned, TableCommandHandler>& Commands() {
+  static std::map<unsigned, TableCommandHandler> commands;
+  return commands;
+}
+
+bool IsFileMode(int mode) {
+  return mode == OPEN_FILE || mode == OPEN_MODAS || mode == OPEN_NETCDF || mode == OPEN_STOCK;
+}
+
+// Window creation: allocate and initialise the record. A record that cannot
+// be had refuses the window after telling the user.
+std::intptr_t OnCreate(WindowHandle hwnd) {
+  TableRecord* record = TableAllocRecord();
+  if (!record) {
+    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_TABLE_MEMORY));
+    return -1;
+  }
+  SetWindowUserData(hwnd, record);
+  SetWaitCursor(0);
+  const ProgramState& program = Program();
+  const int mode = program.iCreateMode;
+  if (IsFileMode(mode)) StartTimer(hwnd, TIMER_TABLE_LOAD, 60);
+  std::string_view fileName;
+  if (IsFileMode(mode)) {
+    fileName = TextOf(program.szLastPath);
+  } else if (mode != OPEN_DATABASE) {
+    fileName = Text(TXT_NEW_TABLE);
+  }
+  std::string sourceDir = CurrentDirectory();
+  TableInitRecord(*record, mode, fileName, sourceDir);
+  SetWaitCursor(1);
+  return 0;
+}
+
+void OnDestroy(WindowHandle hwnd) {
+  ProgramState& program = Program();
+  if (!IsNone(program.hFormulaBar)) PostCommand(program.hFormulaBar, CMD_TABLE_CLOSED, static_cast<std::intptr_t>(hwnd));
+  if (program.nOpenTables > 0) --program.nOpenTables;
+  if (program.hActiveTable == hwnd) program.hActiveTable = WindowHandle::None;
+  auto* record = static_cast<TableRecord*>(WindowUserData(hwnd));
+  SetWindowUserData(hwnd, nullptr);
+  TableFreeRecord(record);
+  if (!IsNone(program.hFrameWnd)) PostCommand(program.hFrameWnd, CMD_REFRESH_MENUS);
+}
+
+// Tell the windows that show this table's data to let go of it.
+void ReleaseLinkedWindows(WindowHandle hwnd) {
+  WindowHandle linked[3];
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    linked[0] = t->hTrendWindow;
+    linked[1] = t->hPlot3DWindow;
+    linked[2] = t->hChartWindow;
+  }
+  for (WindowHandle h : linked) {
+    if (IsWindowAlive(h)) SendCommand(h, CMD_TABLE_RELEASE, static_cast<std::intptr_t>(hwnd));
+  }
+}
+
+}  // namespace
+
+int TableQueryClose(WindowHandle hwnd) {
+  if (!Program().bClosingAll) ReleaseLinkedWindows(hwnd);
+  if (TableNeedsSave(hwnd) != 1) return 1;
+  if (AskYesNo(Text(TXT_CAPTION_CONFIRM), Text(TXT_SAVE_CHANGES)) != 1) return 1;
+  // Save now rather than later: the close is refused unless the save took,
+  // so the changes are never dropped behind the user's back.
+  SendCommand(hwnd, CMD_SAVE_AS);
+  return TableNeedsSave(hwnd) == 1 ? 0 : 1;
+}
+
+void TableRegisterCommand(unsigned id, TableCommandHandler handler) { Commands()[id] = handler; }
+
+std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  switch (msg) {
+    case MSG_CREATE:
+      return OnCreate(hwnd);
+    case MSG_DESTROY:
+      OnDestroy(hwnd);
+      return 0;
+    case MSG_CLOSE:
+      if (TableQueryClose(hwnd) == 1) DestroyWindowOf(hwnd);
+      return 0;
+    case MSG_QUERYENDSESSION:
+      return TableQueryClose(hwnd);
+    case MSG_MDIACTIVATE:
+      if (wParam) Program().hActiveTable = hwnd;
+      return 0;
+    case MSG_TIMER:
+      if (wParam == TIMER_TABLE_LOAD) {
+        StopTimer(hwnd, TIMER_TABLE_LOAD);
+        TableLoadChosenFile(hwnd);
+      }
+      return 0;
+    case MSG_COMMAND: {
+      auto it = Commands().find(CommandId(wParam));
+      if (it != Commands().end()) it->second(hwnd, CommandId(wParam), lParam);
+      return 0;
+    }
+    default:
+      return DefaultWindowProc(hwnd, msg, wParam, lParam);
+  }
+}

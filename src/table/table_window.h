@@ -1,0 +1,24 @@
+// The table window (class AccessTables) without its view: record creation
+// and destruction, closing, the file-load timer and command dispatch. The
+// view layer paints and takes input and passes every other message here.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window.h"
+
+// Timers of a table window.
+inline constexpr unsigned TIMER_TABLE_LOAD = 40005;
+inline constexpr unsigned TIMER_TABLE_ACTIVE = 1598;
+
+std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+
+// A command a table window carries out; returns 0 when handled.
+using TableCommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+
+// Register the handler of a table command (one per id; a later call for the
+// same id replaces the handler).
+void TableRegisterCommand(unsigned id, TableCommandHandler handler);
+
+// The close question: 1 when the table may close, 0 when it refuses.
+int TableQueryClose(WindowHandle hwnd);
