@@ -20,13 +20,14 @@ endfunction()
 
 # cartovel_add_tests(<target> <dir> <libs...>) builds one test binary from a
 # folder of *_test.cpp files and registers each GoogleTest case with ctest.
+# The libraries must bring a main (GTest::gtest_main, or the Qt test main).
 function(cartovel_add_tests target dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   if(NOT sources)
     return()
   endif()
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${target} PRIVATE
     CARTOVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

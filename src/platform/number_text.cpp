@@ -1,9 +1,36 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <system_error>
+
+namespace {
+
+// Power of ten of the first non-zero digit of an unsigned number text as
+// from_chars matched it, exponent included: "123.4" 2, "0.05" -2, "5e-3" -3.
+long long DecimalOrder(std::string_view number) {
+  const std::size_t e = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  long long order = 0;
+  bool found = false;
+  for (std::size_t k = 0; k < mantissa.size() && !found; ++k) {
+    if (mantissa[k] < '1' || mantissa[k] > '9') continue;
+    found = true;
+    order = k < point ? static_cast<long long>(point - k) - 1 : -static_cast<long long>(k - point);
+  }
+  if (e == std::string_view::npos) return order;
+  std::size_t i = e + 1;
+  const bool negative = i < number.size() && number[i] == '-';
+  if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+  long long exponent = 0;
+  for (; i < number.size() && exponent < 1000000000LL; ++i) exponent = exponent * 10 + (number[i] - '0');
+  return order + (negative ? -exponent : exponent);
+}
+
+}  // namespace
 
 double TextToDoubleChecked(std::string_view text, bool* ok) {
   std::size_t i = 0;
@@ -26,12 +53,10 @@ double TextToDoubleChecked(std::string_view text, bool* ok) {
   }
   auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
-    // Keep strtod's answer for out-of-range texts: a negative exponent
-    // underflows to 0, anything else overflows to HUGE_VAL.
+    // Keep strtod's answer for out-of-range texts: a value below 1 in
+    // magnitude underflows to 0, anything else overflows to HUGE_VAL.
     const std::string_view number(first, static_cast<std::size_t>(ptr - first));
-    const std::size_t e = number.find_first_of("eE");
-    const bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-    value = tiny ? 0.0 : HUGE_VAL;
+    value = DecimalOrder(number) < 0 ? 0.0 : HUGE_VAL;
     if (ok) *ok = true;
     return negative ? -value : value;
   }

@@ -126,7 +126,13 @@ void DestroyWindowOf(WindowHandle hwnd) {
     EraseFrom(client->mdiOrder, hwnd);
     if (wasActive) {
       w->pClass->pfnProc(hwnd, MSG_MDIACTIVATE, 0, 0);
-      if (!client->mdiOrder.empty()) MdiActivate(client->mdiOrder.front());
+      // The next document is at the front already, so MdiActivate would
+      // take it for the active one and tell it nothing: activate it here.
+      if (!client->mdiOrder.empty()) {
+        const WindowHandle next = client->mdiOrder.front();
+        Backend().MdiActivated(next);
+        SendMessageTo(next, MSG_MDIACTIVATE, 1, 0);
+      }
     }
   }
 
@@ -276,11 +282,16 @@ WindowRect WindowRectOf(WindowHandle hwnd) {
 }
 
 void MoveWindowTo(WindowHandle hwnd, int x, int y, int cx, int cy) {
+  if (!IsWindowAlive(hwnd)) return;
+  WindowGeometryChanged(hwnd, x, y, cx, cy);
+  if (IsWindowAlive(hwnd)) Backend().WindowMoved(hwnd);
+}
+
+void WindowGeometryChanged(WindowHandle hwnd, int x, int y, int cx, int cy) {
   Window* w = Find(hwnd);
   if (!w) return;
   const bool resized = w->rect.cx != cx || w->rect.cy != cy;
   w->rect = {x, y, cx, cy};
-  Backend().WindowMoved(hwnd);
   if (resized) {
     SendMessageTo(hwnd, MSG_SIZE, static_cast<std::uintptr_t>(cx < 0 ? 0 : cx), cy < 0 ? 0 : cy);
   }

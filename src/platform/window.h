@@ -29,14 +29,14 @@ enum Message : unsigned {
   MSG_SETFOCUS,
   MSG_KILLFOCUS,
   MSG_MDIACTIVATE,      // wParam: 1 when this window becomes active, 0 when not
-  MSG_MOUSEMOVE,        // wParam: MouseKeys bits, lParam: MakePointParam(x, y)
+  MSG_MOUSEMOVE,        // wParam: ModifierKeys (keys.h), lParam: MakePointParam(x, y)
   MSG_LBUTTONDOWN,
   MSG_LBUTTONUP,
   MSG_LBUTTONDBLCLK,
   MSG_RBUTTONDOWN,
   MSG_RBUTTONUP,
-  MSG_MOUSEWHEEL,       // wParam: MouseKeys | (delta << 16), lParam: point
-  MSG_KEYDOWN,          // wParam: key code (KeyCode), lParam: modifier bits
+  MSG_MOUSEWHEEL,       // wParam: ModifierKeys | (delta << 16), lParam: point
+  MSG_KEYDOWN,          // wParam: KeyCode (keys.h), lParam: ModifierKeys
   MSG_KEYUP,
   MSG_CHAR,             // wParam: Unicode code point
   MSG_HSCROLL,          // wParam: ScrollRequest | (position << 16)
@@ -169,6 +169,11 @@ void MoveWindowTo(WindowHandle hwnd, int x, int y, int cx, int cy);
 void ShowWindowOf(WindowHandle hwnd, bool show);
 bool WindowIsVisible(WindowHandle hwnd);
 void FocusWindow(WindowHandle hwnd);
+
+// The backend reports a move or resize the window system made (the user
+// dragged a border, a frame was maximised): the rectangle is updated and
+// MSG_SIZE is sent when the size changed.
+void WindowGeometryChanged(WindowHandle hwnd, int x, int y, int cx, int cy);
 
 // Ask for a repaint of the whole client area.
 void InvalidateWindow(WindowHandle hwnd);

@@ -139,6 +139,16 @@ int FrameRunCommand(WindowHandle hFrame, unsigned id) {
   return -1;
 }
 
+int FrameOpenFilePath(std::string_view path) {
+  FrameCancelStartup();
+  Program().iCreateMode = OPEN_FILE;
+  if (RememberChosenFile(path) != 0) return -1;
+  SetWaitCursor(0);
+  const WindowHandle table = CreateTableWindow();
+  SetWaitCursor(1);
+  return IsNone(table) ? -1 : 0;
+}
+
 void FrameBuildMenu(WindowHandle hFrame) {
   MenuBarSpec menu;
   menu.popups.push_back({Text(TXT_MENU_FILE),

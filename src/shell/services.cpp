@@ -110,9 +110,13 @@ int OpenFileDialog(WindowHandle owner, int kind) {
   request.bMustExist = true;
   if (RunDialog(request) != BUTTON_OK || request.szPath.empty()) return -1;
 
+  return RememberChosenFile(request.szPath);
+}
+
+int RememberChosenFile(std::string_view path) {
   std::string dir;
   std::string name;
-  SplitPath(request.szPath, &dir, &name);
+  SplitPath(std::string(path), &dir, &name);
   ProgramState& program = Program();
   if (dir.size() + 1 >= program.szLastDir.size() || name.size() >= program.szLastFileName.size()) {
     ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_PATH_TOO_LONG));

@@ -38,6 +38,11 @@ enum FileDialogKind : int {
 // -1 when cancelled, for an unknown kind, or for a path too long to keep.
 int OpenFileDialog(WindowHandle owner, int kind);
 
+// Take `path` as the file chosen in a file dialog: szLastPath, szLastDir
+// and szLastFileName are set and the current directory moves to its folder.
+// -1 (after telling the user) when the path is too long to keep.
+int RememberChosenFile(std::string_view path);
+
 // The save-file dialog; 0 and the chosen path, or -1.
 int SaveFileDialog(WindowHandle owner, int textOnly, std::string* path);
 

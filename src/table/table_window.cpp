@@ -87,7 +87,13 @@ int TableQueryClose(WindowHandle hwnd) {
   return TableNeedsSave(hwnd) == 1 ? 0 : 1;
 }
 
-void TableRegisterCommand(unsigned id, TableCommandHandler handler) { Commands()[id] = handler; }
+void TableRegisterCommand(unsigned id, TableCommandHandler handler) {
+  if (handler) {
+    Commands()[id] = handler;
+  } else {
+    Commands().erase(id);
+  }
+}
 
 std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   switch (msg) {

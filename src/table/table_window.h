@@ -17,7 +17,7 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
 using TableCommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
 
 // Register the handler of a table command (one per id; a later call for the
-// same id replaces the handler).
+// same id replaces the handler, and a null handler removes it).
 void TableRegisterCommand(unsigned id, TableCommandHandler handler);
 
 // The close question: 1 when the table may close, 0 when it refuses.

@@ -1,0 +1,359 @@
+#include "platform/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/cursor.h"
+#include "platform/dialogs.h"
+#include "platform/menu.h"
+#include "platform/qt/dialog_views.h"
+#include "platform/qt/window_widget.h"
+#include "platform/timers.h"
+
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A top-level window (the frame, pop-up plot windows): its close button asks
+// the window procedure instead of closing.
+class TopLevelWindow final : public QMainWindow {
+ public:
+  explicit TopLevelWindow(WindowHandle hwnd) : hwnd_(hwnd) {}
+  void detach() { hwnd_ = WindowHandle::None; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_CLOSE);
+  }
+
+ private:
+  WindowHandle hwnd_;
+};
+
+// The MDI frame of a document: closing asks the window procedure too.
+class DocumentSubWindow final : public QMdiSubWindow {
+ public:
+  explicit DocumentSubWindow(WindowHandle hwnd) : hwnd_(hwnd) { setAttribute(Qt::WA_DeleteOnClose, false); }
+  void detach() { hwnd_ = WindowHandle::None; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_CLOSE);
+  }
+
+ private:
+  WindowHandle hwnd_;
+};
+
+// Fill a window's background with its class background, as the system does
+// before a window paints.
+void ApplyClassBackground(QWidget* widget, WindowHandle hwnd) {
+  const WindowClassInfo* cls = FindWindowClass(WindowClassName(hwnd));
+  if (!cls) return;
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, cls->iBackground == BACKGROUND_LIGHT_GREY ? QColor(192, 192, 192) : Qt::white);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QMdiArea* MdiAreaOf(WindowHandle hwnd) { return qobject_cast<QMdiArea*>(WidgetOf(hwnd)); }
+
+QWidget* ParentWidgetOf(WindowHandle hwnd) {
+  QWidget* widget = WidgetOf(hwnd);
+  return widget ? widget->window() : nullptr;
+}
+
+QString MessageText(const std::string& text) {
+  QString out = FromUtf8(text);
+  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return out;
+}
+
+// "Name (*.a;*.b)" and "*.a;*.b" become the Qt filter "Name (*.a *.A *.b *.B)".
+QString QtFilter(const FileFilter& filter) {
+  QString name = FromUtf8(filter.szName);
+  name.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)\\s*$")));
+  QStringList patterns;
+  for (const QString& pattern : FromUtf8(filter.szPattern).split(u';', Qt::SkipEmptyParts)) {
+    const QString p = pattern.trimmed();
+    patterns << p;
+    if (p.toUpper() != p) patterns << p.toUpper();
+  }
+  return name + QStringLiteral(" (") + patterns.join(u' ') + u')';
+}
+
+int RunMessageBox(DialogRequest& request) {
+  const bool yesNo = request.kind == DIALOG_YES_NO;
+  QMessageBox box(QMessageBox::Information, FromUtf8(request.szCaption), MessageText(request.szText),
+                  yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, ParentWidgetOf(request.hOwner));
+  const int answer = box.exec();
+  if (!yesNo) return BUTTON_OK;
+  return answer == QMessageBox::Yes ? BUTTON_YES : BUTTON_NO;
+}
+
+int RunFileDialog(DialogRequest& request) {
+  const bool save = request.kind == DIALOG_SAVE_FILE;
+  QFileDialog dialog(ParentWidgetOf(request.hOwner), QString(), FromUtf8(request.szStartDir));
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) filters << QtFilter(filter);
+  dialog.setNameFilters(filters);
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.bPromptOverwrite);
+    // A name typed without an extension takes the one of the chosen filter.
+    const auto suffixOf = [](const QString& filter) {
+      const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+      return m.hasMatch() ? m.captured(1) : QString();
+    };
+    if (!filters.isEmpty()) dialog.setDefaultSuffix(suffixOf(filters.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected,
+                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.bMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return BUTTON_CANCEL;
+  request.szPath = dialog.selectedFiles().first().toStdString();
+  return BUTTON_OK;
+}
+
+Qt::CursorShape ShapeOfSlot(int slot) {
+  switch (slot) {
+    case CURSOR_WAIT: return Qt::WaitCursor;
+    case 22: return Qt::PointingHandCursor;  // browsing cells
+    case 24: return Qt::SplitHCursor;        // column border
+    case 25: return Qt::CrossCursor;         // selecting cells
+    case 27: return Qt::UpArrowCursor;       // picking cells for a formula
+    case 28: return Qt::SplitVCursor;        // row border
+    case 31: return Qt::SizeAllCursor;       // moving a range
+    default: return Qt::ArrowCursor;
+  }
+}
+
+}  // namespace
+
+QWidget* WidgetOf(WindowHandle hwnd) { return static_cast<QWidget*>(WindowPeer(hwnd)); }
+
+QWidget* OuterWidgetOf(WindowHandle hwnd) {
+  QWidget* widget = WidgetOf(hwnd);
+  if (!widget) return nullptr;
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(widget->parentWidget())) return sub;
+  if (auto* main = qobject_cast<QMainWindow*>(widget->parentWidget())) return main;
+  return widget;
+}
+
+QtBackend::QtBackend() = default;
+
+QtBackend::~QtBackend() {
+  for (auto& [key, timer] : timers_) delete timer;
+}
+
+void QtBackend::WindowCreated(WindowHandle hwnd) {
+  const unsigned style = WindowStyleOf(hwnd);
+  const WindowHandle parent = WindowParent(hwnd);
+  const WindowRect rect = WindowRectOf(hwnd);
+  const QString title = QString::fromStdString(WindowTitle(hwnd));
+
+  if (style & STYLE_MDICLIENT) {
+    auto* area = new QMdiArea(WidgetOf(parent));
+    area->setBackground(QColor(171, 171, 171));
+    QObject::connect(area, &QMdiArea::subWindowActivated, [](QMdiSubWindow* sub) {
+      if (auto* w = sub ? qobject_cast<WindowWidget*>(sub->widget()) : nullptr) {
+        if (!IsNone(w->handle())) MdiActivate(w->handle());
+      }
+    });
+    SetWindowPeer(hwnd, area);
+    area->show();
+    return;
+  }
+
+  if ((style & STYLE_MDICHILD) && MdiAreaOf(parent)) {
+    QMdiArea* area = MdiAreaOf(parent);
+    auto* widget = new WindowWidget(hwnd, nullptr);
+    ApplyClassBackground(widget, hwnd);
+    auto* sub = new DocumentSubWindow(hwnd);
+    sub->setWidget(widget);
+    sub->setWindowTitle(title);
+    area->addSubWindow(sub);
+    SetWindowPeer(hwnd, widget);
+    const int cx = rect.cx == DEFAULT_POSITION ? area->width() * 3 / 4 : rect.cx;
+    const int cy = rect.cy == DEFAULT_POSITION ? area->height() * 3 / 4 : rect.cy;
+    sub->setGeometry(rect.x == DEFAULT_POSITION ? 0 : rect.x, rect.y == DEFAULT_POSITION ? 0 : rect.y,
+                     std::max(cx, 200), std::max(cy, 150));
+    if (style & STYLE_MAXIMIZED) {
+      sub->showMaximized();
+    } else if (style & STYLE_VISIBLE) {
+      sub->show();
+    }
+    return;
+  }
+
+  if (IsNone(parent) || (style & STYLE_POPUP)) {
+    auto* main = new TopLevelWindow(hwnd);
+    auto* widget = new WindowWidget(hwnd, main);
+    ApplyClassBackground(widget, hwnd);
+    main->setCentralWidget(widget);
+    main->setWindowTitle(title);
+    SetWindowPeer(hwnd, widget);
+    if (rect.x != DEFAULT_POSITION) main->move(rect.x, rect.y);
+    if (rect.cx > 0 && rect.cy > 0) main->resize(rect.cx, rect.cy);
+    if (style & STYLE_MAXIMIZED) {
+      main->showMaximized();
+    } else if (style & STYLE_VISIBLE) {
+      main->show();
+    }
+    return;
+  }
+
+  auto* widget = new WindowWidget(hwnd, WidgetOf(parent));
+  ApplyClassBackground(widget, hwnd);
+  SetWindowPeer(hwnd, widget);
+  widget->setGeometry(rect.x, rect.y, std::max(rect.cx, 0), std::max(rect.cy, 0));
+  widget->setVisible((style & STYLE_VISIBLE) != 0);
+}
+
+void QtBackend::WindowDestroyed(WindowHandle hwnd) {
+  QWidget* widget = WidgetOf(hwnd);
+  if (!widget) return;
+  QWidget* outer = OuterWidgetOf(hwnd);
+  SetWindowPeer(hwnd, nullptr);
+  if (auto* w = qobject_cast<WindowWidget*>(widget)) w->detach();
+  if (auto* sub = dynamic_cast<DocumentSubWindow*>(outer)) {
+    sub->detach();
+    if (QMdiArea* area = sub->mdiArea()) area->removeSubWindow(sub);
+  }
+  if (auto* top = dynamic_cast<TopLevelWindow*>(outer)) top->detach();
+  outer->hide();
+  outer->deleteLater();
+}
+
+void QtBackend::WindowMoved(WindowHandle hwnd) {
+  QWidget* outer = OuterWidgetOf(hwnd);
+  if (!outer) return;
+  const WindowRect r = WindowRectOf(hwnd);
+  if (outer->isWindow()) {
+    if (r.x != DEFAULT_POSITION) outer->move(r.x, r.y);
+    outer->resize(std::max(r.cx, 1), std::max(r.cy, 1));
+  } else {
+    outer->setGeometry(r.x, r.y, std::max(r.cx, 0), std::max(r.cy, 0));
+  }
+}
+
+void QtBackend::WindowShown(WindowHandle hwnd, bool show) {
+  if (QWidget* outer = OuterWidgetOf(hwnd)) outer->setVisible(show);
+}
+
+void QtBackend::WindowTitleChanged(WindowHandle hwnd) {
+  if (QWidget* outer = OuterWidgetOf(hwnd)) outer->setWindowTitle(QString::fromStdString(WindowTitle(hwnd)));
+}
+
+void QtBackend::WindowInvalidated(WindowHandle hwnd) {
+  if (QWidget* widget = WidgetOf(hwnd)) widget->update();
+}
+
+void QtBackend::WindowFocused(WindowHandle hwnd) {
+  if (QWidget* widget = WidgetOf(hwnd)) widget->setFocus();
+}
+
+void QtBackend::MdiActivated(WindowHandle hwnd) {
+  auto* sub = dynamic_cast<DocumentSubWindow*>(OuterWidgetOf(hwnd));
+  if (sub && sub->mdiArea() && sub->mdiArea()->activeSubWindow() != sub) sub->mdiArea()->setActiveSubWindow(sub);
+}
+
+void QtBackend::MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) {
+  auto* main = qobject_cast<QMainWindow*>(OuterWidgetOf(hwnd));
+  if (!main) return;
+  QMenuBar* bar = main->menuBar();
+  bar->clear();
+  for (const MenuPopupSpec& popup : menu.popups) {
+    QMenu* qmenu = bar->addMenu(FromUtf8(popup.szText));
+    for (const MenuItemSpec& item : popup.items) {
+      if (item.iCommand == 0) {
+        qmenu->addSeparator();
+        continue;
+      }
+      QAction* action = qmenu->addAction(FromUtf8(item.szText));
+      action->setEnabled(!item.bGrayed);
+      action->setCheckable(item.bChecked);
+      action->setChecked(item.bChecked);
+      const unsigned id = item.iCommand;
+      QObject::connect(action, &QAction::triggered, [hwnd, id] { SendCommand(hwnd, id); });
+    }
+  }
+}
+
+void QtBackend::WakeUp() {
+  if (bWakeScheduled_) return;
+  bWakeScheduled_ = true;
+  QTimer::singleShot(0, qApp, [this] {
+    bWakeScheduled_ = false;
+    PumpPostedMessages();
+  });
+}
+
+void QtBackend::QuitRequested(int code) { QCoreApplication::exit(code); }
+
+void QtBackend::TimerStarted(WindowHandle hwnd, unsigned id, unsigned ms) {
+  const auto key = std::make_pair(static_cast<std::uint32_t>(hwnd), id);
+  QTimer*& timer = timers_[key];
+  if (!timer) {
+    timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [hwnd, id] { FireTimer(hwnd, id); });
+  }
+  timer->start(static_cast<int>(ms));
+}
+
+void QtBackend::TimerStopped(WindowHandle hwnd, unsigned id) {
+  auto it = timers_.find(std::make_pair(static_cast<std::uint32_t>(hwnd), id));
+  if (it == timers_.end()) return;
+  it->second->stop();
+  it->second->deleteLater();  // may be inside its own timeout
+  timers_.erase(it);
+}
+
+int QtBackend::RunDialog(DialogRequest& request) {
+  switch (request.kind) {
+    case DIALOG_MESSAGE:
+    case DIALOG_YES_NO:
+      return RunMessageBox(request);
+    case DIALOG_OPEN_FILE:
+    case DIALOG_SAVE_FILE:
+      return RunFileDialog(request);
+    case DIALOG_CUSTOM:
+      if (DialogViewFn view = FindDialogView(request.szName)) return view(ParentWidgetOf(request.hOwner), request);
+      qWarning("no view for dialog \"%s\"", request.szName.c_str());
+      return BUTTON_CANCEL;
+  }
+  return BUTTON_CANCEL;
+}
+
+void QtBackend::SetCursorShape(int slot) {
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+  if (slot != CURSOR_ARROW) QGuiApplication::setOverrideCursor(QCursor(ShapeOfSlot(slot)));
+  iCursor_ = slot;
+}
+
+int QtBackend::CurrentCursorShape() { return iCursor_; }
+
+void QtBackend::SetClipboardText(std::string_view text) { QGuiApplication::clipboard()->setText(FromUtf8(text)); }
+
+std::string QtBackend::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+bool QtBackend::OpenInBrowser(std::string_view path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(path)));
+}

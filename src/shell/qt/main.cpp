@@ -1,0 +1,82 @@
+// Program entry: command-line options, the Qt application, the window
+// classes and the frame, then the event loop until the quit message.
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/qt/qt_backend.h"
+#include "shell/frame_commands.h"
+#include "shell/program_entry.h"
+#include "shell/program_state.h"
+#include "shell/qt/view_classes.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: cartovel [FILE]\n"
+    "\n"
+    "A desktop workbench for tables of numbers: cell formulas, charts,\n"
+    "3D plots and colour trend maps.\n"
+    "\n"
+    "  FILE        open a table file (.orl) or a text file at start-up\n"
+    "  --help      show this text and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "Start the program from the folder that holds CVLib/ (its system name\n"
+    "file chooses the language and the titles).\n";
+
+// The program icon, drawn rather than loaded: a small table with a rising line.
+QIcon ProgramIcon() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::white);
+  QPainter p(&pixmap);
+  p.setPen(QColor(160, 160, 160));
+  for (int i = 0; i <= 32; i += 8) {
+    p.drawLine(i, 0, i, 31);
+    p.drawLine(0, i, 31, i);
+  }
+  p.setPen(QPen(QColor(0, 0, 128), 3));
+  p.drawLine(3, 27, 12, 16);
+  p.drawLine(12, 16, 19, 21);
+  p.drawLine(19, 21, 29, 5);
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string file;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("cartovel %s\n", CARTOVEL_VERSION);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (argv[i][0] == '-' && argv[i][1] != '\0') {
+      std::fprintf(stderr, "cartovel: unknown option %s\n\n%s", argv[i], kUsage);
+      return 2;
+    }
+    file = argv[i];
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Cartovel"));
+  QApplication::setWindowIcon(ProgramIcon());
+  QtBackend backend;
+  SetBackend(&backend);
+  InstallDialogViews();
+  if (ProgramStart(ViewWindowClassProcs()) != 0) return 0;
+  if (!file.empty()) FrameOpenFilePath(file);
+  const int code = QApplication::exec();
+  SetBackend(nullptr);
+  return code;
+}

@@ -1,0 +1,21 @@
+#include "shell/qt/view_classes.h"
+
+#include "platform/qt/dialog_views.h"
+#include "shell/qt/plot_window_control_view.h"
+#include "shell/qt/welcome_view.h"
+#include "table/qt/table_size_view.h"
+
+WindowClassProcs ViewWindowClassProcs() {
+  WindowClassProcs procs = PlainWindowClassProcs();
+  procs.welcome = WelcomeViewProc;
+  procs.pictureStrip = PictureStripViewProc;
+  return procs;
+}
+
+void InstallDialogViews() {
+  static const DialogViewEntry kViews[] = {
+      {"Table size", TableSizeView},
+      {"Plot window control", PlotWindowControlView},
+  };
+  SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
+}
