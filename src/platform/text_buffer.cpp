@@ -23,7 +23,8 @@ std::size_t TextCopyTo(char* dst, std::size_t cap, std::string_view src) {
     return 0;
   }
   const std::size_t n = TextCutLength(src, cap - 1);
-  std::memmove(dst, src.data(), n);
+  // An empty view may have no data at all, and memmove must not get null.
+  if (n > 0) std::memmove(dst, src.data(), n);
   dst[n] = '\0';
   return n;
 }

@@ -57,8 +57,10 @@ int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input)
   NormalizeCellInput(text, 'N');
 
   // A cell that held a long text gives its slot back whatever it gets now,
-  // so editing a text cell again and again never fills the pool.
-  LongTextRelease(t, TextOf(cell->szText));
+  // so editing a text cell again and again never fills the pool. Only a
+  // real reference names a slot: a literal such as a database field name
+  // "CHARGE" in a header cell must leave slot 0 alone.
+  if (IsLongTextRef(TextOf(cell->szText)) == 1) LongTextRelease(t, TextOf(cell->szText));
 
   if (text.empty()) {
     ClearText(cell->szText);

@@ -50,11 +50,14 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
 }
 
 void OnDestroy(WindowHandle hwnd) {
+  auto* record = static_cast<TableRecord*>(WindowUserData(hwnd));
+  // A window refused in its creation (no record) was never counted or
+  // announced, so it has nothing to take back.
+  if (!record) return;
   ProgramState& program = Program();
   if (!IsNone(program.hFormulaBar)) PostCommand(program.hFormulaBar, CMD_TABLE_CLOSED, static_cast<std::intptr_t>(hwnd));
   if (program.nOpenTables > 0) --program.nOpenTables;
   if (program.hActiveTable == hwnd) program.hActiveTable = WindowHandle::None;
-  auto* record = static_cast<TableRecord*>(WindowUserData(hwnd));
   SetWindowUserData(hwnd, nullptr);
   TableFreeRecord(record);
   if (!IsNone(program.hFrameWnd)) PostCommand(program.hFrameWnd, CMD_REFRESH_MENUS);

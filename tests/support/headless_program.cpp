@@ -1,0 +1,69 @@
+#include "support/headless_program.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "shell/frame_window.h"
+#include "shell/program_state.h"
+#include "shell/window_classes.h"
+
+void EnsureWindowClasses() {
+  static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
+  ASSERT_TRUE(registered) << "window classes could not be registered";
+}
+
+void StartHeadlessProgram() {
+  EnsureWindowClasses();
+  PumpPostedMessages();
+  ClearQuitRequest();
+  ResetProgramState();
+}
+
+void EndHeadlessProgram() {
+  PumpPostedMessages();
+  ClearQuitRequest();
+  ResetProgramState();
+}
+
+WindowHandle CreateHeadlessTable(int mode) {
+  Program().iCreateMode = mode;
+  return CreateTableWindow();
+}
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "cartovel-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    ADD_FAILURE() << "cannot create a temporary folder";
+    return;
+  }
+  // The canonical form is what getcwd reports once a test moves there.
+  path_ = std::filesystem::canonical(pattern).string();
+}
+
+TempDir::~TempDir() {
+  if (path_.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+void TempDir::WriteFile(std::string_view relative, std::string_view bytes) const {
+  const std::filesystem::path file = std::filesystem::path(path_) / relative;
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << "cannot write " << file;
+}
+
+ScopedCurrentDir::ScopedCurrentDir(const std::string& dir) {
+  previous_ = std::filesystem::current_path().string();
+  std::filesystem::current_path(dir);
+}
+
+ScopedCurrentDir::~ScopedCurrentDir() {
+  std::error_code ec;
+  std::filesystem::current_path(previous_, ec);
+}

@@ -1,0 +1,85 @@
+#include "table/long_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/fresh_table.h"
+
+namespace {
+
+TEST(IsLongTextRef, NeedsCharAndADigit) {
+  const std::pair<const char*, int> cases[] = {
+      {"CHAR0", 1}, {"CHAR4999", 1}, {"CHAR5000", 1},  // the form only; the slot is checked on use
+      {"CHAR12abc", 1}, {"CHAR", -1},   {"CHARx", -1},  {"CHAR-1", -1},
+      {"char1", -1},    {"CHA1", -1},   {"", -1},       {" CHAR1", -1},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(IsLongTextRef(text), expected) << '"' << text << '"';
+}
+
+TEST(LongTextSlotOf, AcceptsSlotsInsideThePoolOnly) {
+  const std::pair<const char*, int> cases[] = {
+      {"CHAR0", 0}, {"CHAR17", 17}, {"CHAR4999", 4999}, {"CHAR5000", -1},
+      {"CHAR-1", -1}, {"CHAR99999999999", -1}, {"abc", -1}, {"", -1},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(LongTextSlotOf(text), expected) << '"' << text << '"';
+}
+
+class LongTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(t.ok()); }
+  FreshTable t;
+};
+
+TEST_F(LongTextTest, ResolveReplacesAReferenceByThePoolText) {
+  ASSERT_EQ(LongTextStore(*t, "first"), 0);
+  ASSERT_EQ(LongTextStore(*t, "second"), 1);
+  std::string text = "CHAR1";
+  EXPECT_EQ(LongTextResolve(*t, text), 0);
+  EXPECT_EQ(text, "second");
+  text = "CHAR2";  // an empty slot resolves to the empty text
+  EXPECT_EQ(LongTextResolve(*t, text), 0);
+  EXPECT_EQ(text, "");
+  for (const char* other : {"CHAR5000", "CHAR-1", "hello", "Memory overflow"}) {
+    text = other;
+    EXPECT_EQ(LongTextResolve(*t, text), -1) << other;
+    EXPECT_EQ(text, other);
+  }
+}
+
+TEST_F(LongTextTest, ReleaseEmptiesTheSlotForReuse) {
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(LongTextStore(*t, "x" + std::to_string(i)), i);
+  EXPECT_EQ(LongTextRelease(*t, "CHAR2"), 0);
+  EXPECT_EQ(t.Pool(2), "");
+  EXPECT_EQ(t.Pool(3), "x3");
+  EXPECT_EQ(LongTextStore(*t, "again"), 2);
+  EXPECT_EQ(LongTextStore(*t, "after"), 5);
+  EXPECT_EQ(LongTextRelease(*t, "CHAR5000"), -1);
+  EXPECT_EQ(LongTextRelease(*t, "CHAR-1"), -1);
+  EXPECT_EQ(LongTextRelease(*t, "plain"), -1);
+  EXPECT_EQ(t.Pool(0), "x0");
+}
+
+TEST_F(LongTextTest, DisplayTextResolvesOnlyRealReferences) {
+  t.Store(1, 1, "a text");
+  TableCell* literal = TableCellAt(*t, 1, 2);
+  CopyText(literal->szText, "CHAR5000");  // not a slot: shown as it is
+  EXPECT_EQ(t.Shown(1, 1), "a text");
+  EXPECT_EQ(t.Shown(1, 2), "CHAR5000");
+  EXPECT_EQ(t.Shown(5, 0), "R5");
+  EXPECT_EQ(t.Shown(0, 9), "C9");
+  EXPECT_EQ(t.Shown(0, 0), "");
+  EXPECT_EQ(t.Shown(2001, 0), "");
+}
+
+TEST(LongTextThroughWindows, NonTableWindowsAreRefused) {
+  std::string text = "CHAR0";
+  EXPECT_EQ(LongTextResolve(WindowHandle::None, text), -1);
+  EXPECT_EQ(text, "CHAR0");
+  EXPECT_EQ(LongTextRelease(WindowHandle::None, "CHAR0"), -1);
+  EXPECT_EQ(TableCellDisplayText(WindowHandle::None, 1, 1), "");
+  EXPECT_EQ(TableStoreCellText(WindowHandle::None, 1, 1, "x"), -1);
+  EXPECT_EQ(TableLocksHeld(), 0);
+}
+
+}  // namespace

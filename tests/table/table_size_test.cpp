@@ -1,0 +1,165 @@
+#include "table/table_size_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text_buffer.h"
+#include "shell/program_state.h"
+#include "support/dialog_script_guard.h"
+#include "support/headless_program.h"
+#include "table/cell_store.h"
+#include "table/table_access.h"
+
+namespace {
+
+struct SizeCase {
+  int choice;
+  int scrollPos;
+  int rows;
+  int cols;
+};
+
+TEST(TableSizeResult, FollowsTheChoiceAndTheCellCapacity) {
+  const SizeCase cases[] = {
+      {TABLE_SIZE_NORMAL, 0, 2001, 371},
+      {TABLE_SIZE_NORMAL, 9999, 2001, 371},
+      {TABLE_SIZE_ROWS, 1951, 2001, 417},    // 835635 / 2001
+      {TABLE_SIZE_ROWS, 0, 51, 16385},       // scroll minimum
+      {TABLE_SIZE_ROWS, 1, 51, 16385},
+      {TABLE_SIZE_ROWS, 2, 52, 16069},
+      {TABLE_SIZE_ROWS, 16333, 16383, 51},
+      {TABLE_SIZE_ROWS, 16334, 16385, 51},   // scroll maximum
+      {TABLE_SIZE_ROWS, 99999, 16385, 51},   // clamped
+      {TABLE_SIZE_ROWS, -5, 51, 16385},
+      {TABLE_SIZE_COLS, 1951, 417, 2001},
+      {TABLE_SIZE_COLS, 0, 16385, 51},
+      {TABLE_SIZE_COLS, 16334, 51, 16385},
+      {7, 1951, 2001, 371},                  // unknown choice: normal
+  };
+  for (const SizeCase& c : cases) {
+    int rows = 0;
+    int cols = 0;
+    TableSizeResult(c.choice, c.scrollPos, &rows, &cols);
+    EXPECT_EQ(rows, c.rows) << "choice " << c.choice << " at " << c.scrollPos;
+    EXPECT_EQ(cols, c.cols) << "choice " << c.choice << " at " << c.scrollPos;
+    EXPECT_LE(static_cast<long long>(rows) * cols, TABLE_CELL_CAPACITY);
+  }
+}
+
+TEST(TableSizeScroll, StepsAndClamps) {
+  const struct {
+    int pos, request, thumb, result;
+  } cases[] = {
+      {100, SCROLL_LINE_LEFT, 0, 99},       {100, SCROLL_LINE_RIGHT, 0, 101},
+      {100, SCROLL_PAGE_LEFT, 0, 90},       {100, SCROLL_PAGE_RIGHT, 0, 110},
+      {0, SCROLL_LINE_LEFT, 0, 0},          {5, SCROLL_PAGE_LEFT, 0, 0},
+      {16334, SCROLL_LINE_RIGHT, 0, 16334}, {16330, SCROLL_PAGE_RIGHT, 0, 16334},
+      {100, SCROLL_THUMB, 777, 777},        {100, SCROLL_THUMB, 20000, 16334},
+      {100, SCROLL_LEFTMOST, 0, 0},         {100, SCROLL_RIGHTMOST, 0, 16334},
+      {100, 4, 555, 100},                   // an unknown request leaves the position
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TableSizeScroll(c.pos, c.request, c.thumb), c.result) << c.pos << " request " << c.request;
+  }
+}
+
+class TableSizeTextTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ResetProgramState(); }
+};
+
+TEST_F(TableSizeTextTest, SummaryInEnglish) {
+  EXPECT_EQ(TableSizeSummary(TABLE_SIZE_NORMAL, 0), "Table will reset as (R=2000, C=370)");
+  EXPECT_EQ(TableSizeSummary(TABLE_SIZE_ROWS, 1951),
+            "Table will reset as (R=2000, C=416)\nData can be saved as (*.txt) file only");
+  EXPECT_EQ(TableSizeSummary(TABLE_SIZE_COLS, 0),
+            "Table will reset as (R=16384, C=50)\nData can be saved as (*.txt) file only");
+  EXPECT_EQ(TableSizeNormalLabel(), "Normal table setting = (R2000, C370)");
+}
+
+TEST_F(TableSizeTextTest, SummaryInChinese) {
+  Program().bChinese = 1;
+  EXPECT_EQ(TableSizeSummary(TABLE_SIZE_ROWS, 0), "数表将重置为 (行=50, 列=16384)\n数据可以记录为 (*.txt) 文件格式");
+  EXPECT_EQ(TableSizeSummary(TABLE_SIZE_NORMAL, 0), "数表将重置为 (行=2000, 列=370)");
+  EXPECT_EQ(TableSizeNormalLabel(), "常态表格设置= (R2000, C370)");
+}
+
+class TableSizeDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartHeadlessProgram();
+    table_ = CreateHeadlessTable(OPEN_NEW);
+    ASSERT_FALSE(IsNone(table_));
+  }
+  void TearDown() override {
+    DestroyWindowOf(table_);
+    EXPECT_EQ(TableLocksHeld(), 0);
+    EndHeadlessProgram();
+  }
+
+  // Answer the dialog with a choice and position; remembers the position
+  // the dialog opened with.
+  void Answer(int choice, int scrollPos, int button = BUTTON_OK) {
+    DialogScriptPush(AnswerDialog("Table size", [=, this](DialogRequest& request) {
+      auto* model = static_cast<TableSizeModel*>(request.pModel);
+      openedAt_ = model->iScrollPos;
+      model->iChoice = choice;
+      model->iScrollPos = scrollPos;
+      return button;
+    }));
+  }
+
+  WindowHandle table_{};
+  int openedAt_ = -1;
+};
+
+TEST_F(TableSizeDialogTest, OkWithRowsResizesAndClearsTheTable) {
+  DialogScriptGuard dialogs;
+  ASSERT_EQ(TableStoreCellText(table_, 3, 3, "old text"), 0);
+  Answer(TABLE_SIZE_ROWS, 1951);
+  EXPECT_EQ(TableSizeDialogRun(table_), 0);
+  EXPECT_EQ(openedAt_, 1951) << "the dialog opens at the table's row count";
+  TableLockGuard t(table_);
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->iRows, 2001);
+  EXPECT_EQ(t->iCols, 417);
+  EXPECT_EQ(t->bReadOnly, 1);
+  EXPECT_EQ(t->bResized, 1);
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 0, 5), "C5");
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 7, 0), "R7");
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 0, 416), "C416");
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 3, 3), "");
+  EXPECT_EQ(TextOf(t->szLongText[0]), "") << "the old text's slot is free";
+}
+
+TEST_F(TableSizeDialogTest, ColumnsChoiceAtTheMinimum) {
+  DialogScriptGuard dialogs;
+  Answer(TABLE_SIZE_COLS, 0);
+  EXPECT_EQ(TableSizeDialogRun(table_), 0);
+  TableLockGuard t(table_);
+  EXPECT_EQ(t->iRows, 16385);
+  EXPECT_EQ(t->iCols, 51);
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 16384, 0), "R16384");
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 0, 50), "C50");
+}
+
+TEST_F(TableSizeDialogTest, CancelOrNormalChoiceChangesNothing) {
+  DialogScriptGuard dialogs;
+  ASSERT_EQ(TableStoreCellText(table_, 3, 3, "kept"), 0);
+  Answer(TABLE_SIZE_ROWS, 100, BUTTON_CANCEL);
+  EXPECT_EQ(TableSizeDialogRun(table_), 1);
+  Answer(TABLE_SIZE_NORMAL, 100);
+  EXPECT_EQ(TableSizeDialogRun(table_), 1);
+  TableLockGuard t(table_);
+  EXPECT_EQ(t->iRows, 2001);
+  EXPECT_EQ(t->iCols, 371);
+  EXPECT_EQ(t->bReadOnly, 0);
+  EXPECT_EQ(TableCellDisplayText(*t.get(), 3, 3), "kept");
+}
+
+TEST_F(TableSizeDialogTest, NotATableGivesNoDialog) {
+  DialogScriptGuard dialogs;
+  EXPECT_EQ(TableSizeDialogRun(WindowHandle::None), -1);
+  EXPECT_TRUE(DialogScriptShown().empty());
+}
+
+}  // namespace
