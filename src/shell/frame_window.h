@@ -26,3 +26,7 @@ void FrameCloseAllDocuments(bool closingAll);
 
 // Create a table window in the current creation mode; None on failure.
 WindowHandle CreateTableWindow();
+
+// Open an empty report table for the results of `source` and record it as
+// the source's report table; None (after telling the user) on failure.
+WindowHandle OpenReportTable(WindowHandle source);

@@ -3,6 +3,7 @@
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "shell/window_classes.h"
+#include "table/table_range.h"
 #include "table/table_record.h"
 
 WindowHandle CreateTableWindow() {
@@ -33,4 +34,10 @@ WindowHandle CreateTableWindow() {
   const WindowHandle hwnd = CreateWindowOf(info);
   if (!IsNone(hwnd)) ++program.nOpenTables;
   return hwnd;
+}
+
+WindowHandle OpenReportTable(WindowHandle source) {
+  Program().iCreateMode = OPEN_NEW;
+  const WindowHandle report = CreateTableWindow();
+  return SetReportTable(source, report) == 1 ? report : WindowHandle::None;
 }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "platform/dialogs.h"
+#include "platform/memory.h"
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/timers.h"
@@ -119,6 +120,57 @@ TEST_F(FrameTest, UnknownCommandWithoutDocumentDoesNothing) {
   SendCommand(frame(), 57604);
   EXPECT_EQ(LiveWindowCount(), windows);
   EXPECT_TRUE(DialogScriptShown().empty());
+}
+
+struct RoutedCommand {
+  WindowHandle hwnd;
+  unsigned id;
+  std::intptr_t lParam;
+};
+std::vector<RoutedCommand> routed;
+
+int RecordCommand(WindowHandle hwnd, unsigned id, std::intptr_t lParam) {
+  routed.push_back({hwnd, id, lParam});
+  return 0;
+}
+
+TEST_F(FrameTest, OtherCommandsGoUnchangedToTheActiveDocument) {
+  routed.clear();
+  TableRegisterCommand(4242, RecordCommand);
+  const WindowHandle first = NewTableThroughMenu();
+  const WindowHandle second = NewTableThroughMenu();
+  SendCommand(frame(), 4242, 77);
+  MdiActivate(first);
+  PostCommand(frame(), 4242, 78);  // queued: arrives through the event loop
+  EXPECT_EQ(routed.size(), 1u);
+  ProcessEvents();
+  TableRegisterCommand(4242, nullptr);
+  ASSERT_EQ(routed.size(), 2u);
+  EXPECT_EQ(routed[0].hwnd, second);
+  EXPECT_EQ(routed[0].lParam, 77);
+  EXPECT_EQ(routed[1].hwnd, first);
+  EXPECT_EQ(routed[1].id, 4242u);
+  EXPECT_EQ(routed[1].lParam, 78);
+  EXPECT_EQ(Program().hActiveTable, first);
+}
+
+TEST_F(FrameTest, ReportTablesAreRecordedWithTheirSource) {
+  const WindowHandle source = NewTableThroughMenu();
+  const WindowHandle report = OpenReportTable(source);
+  ASSERT_FALSE(IsNone(report));
+  EXPECT_EQ(WindowTitle(report), "New Table");
+  {
+    TableLockGuard t(source);
+    EXPECT_EQ(t->hReportTable, report);
+  }
+  // A report table that cannot be had is reported, and the source keeps
+  // its earlier one.
+  DialogScriptPush(AnswerOk("Error message"));
+  DialogScriptPush(AnswerOk("Open report table failed"));
+  MemoryFailNextAllocations(1);
+  EXPECT_TRUE(IsNone(OpenReportTable(source)));
+  TableLockGuard t(source);
+  EXPECT_EQ(t->hReportTable, report);
 }
 
 TEST_F(FrameTest, ClosingAModifiedTableAsksAndNoCloses) {
