@@ -10,6 +10,8 @@
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "shell/window_classes.h"
+#include "table/table_access.h"
+#include "table/table_record.h"
 
 void EnsureWindowClasses() {
   static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
@@ -66,4 +68,16 @@ ScopedCurrentDir::ScopedCurrentDir(const std::string& dir) {
 ScopedCurrentDir::~ScopedCurrentDir() {
   std::error_code ec;
   std::filesystem::current_path(previous_, ec);
+}
+
+void HeadlessTableTest::SetUp() {
+  StartHeadlessProgram();
+  table_ = CreateHeadlessTable(OPEN_NEW);
+  ASSERT_FALSE(IsNone(table_));
+}
+
+void HeadlessTableTest::TearDown() {
+  DestroyWindowOf(table_);
+  EXPECT_EQ(TableLocksHeld(), 0);
+  EndHeadlessProgram();
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <gtest/gtest.h>
+
 #include "platform/window.h"
 
 // Register the window classes with the plain procedures (once per process).
@@ -21,6 +23,15 @@ void EndHeadlessProgram();
 
 // Create a table window in `mode` (without a frame unless one exists).
 WindowHandle CreateHeadlessTable(int mode);
+
+// A fixture holding one new headless table window; checks on the way out
+// that every lock was released.
+class HeadlessTableTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  WindowHandle table_{};
+};
 
 // A temporary folder, removed with everything in it on destruction.
 class TempDir {

@@ -154,20 +154,7 @@ TEST(StripLineBreaks, TabsAndLineBreaksEndTheText) {
 }
 
 // The window forms lock the record of a table window.
-class TableWindowQueryTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    StartHeadlessProgram();
-    table_ = CreateHeadlessTable(OPEN_NEW);
-    ASSERT_FALSE(IsNone(table_));
-  }
-  void TearDown() override {
-    DestroyWindowOf(table_);
-    EXPECT_EQ(TableLocksHeld(), 0);
-    EndHeadlessProgram();
-  }
-  WindowHandle table_{};
-};
+using TableWindowQueryTest = HeadlessTableTest;
 
 TEST_F(TableWindowQueryTest, NeedsSaveFollowsTheModifiedFlagUnlessSampled) {
   EXPECT_EQ(TableNeedsSave(table_), 0);

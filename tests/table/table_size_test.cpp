@@ -83,19 +83,8 @@ TEST_F(TableSizeTextTest, SummaryInChinese) {
   EXPECT_EQ(TableSizeNormalLabel(), "常态表格设置= (R2000, C370)");
 }
 
-class TableSizeDialogTest : public ::testing::Test {
+class TableSizeDialogTest : public HeadlessTableTest {
  protected:
-  void SetUp() override {
-    StartHeadlessProgram();
-    table_ = CreateHeadlessTable(OPEN_NEW);
-    ASSERT_FALSE(IsNone(table_));
-  }
-  void TearDown() override {
-    DestroyWindowOf(table_);
-    EXPECT_EQ(TableLocksHeld(), 0);
-    EndHeadlessProgram();
-  }
-
   // Answer the dialog with a choice and position; remembers the position
   // the dialog opened with.
   void Answer(int choice, int scrollPos, int button = BUTTON_OK) {
@@ -108,7 +97,6 @@ class TableSizeDialogTest : public ::testing::Test {
     }));
   }
 
-  WindowHandle table_{};
   int openedAt_ = -1;
 };
 

@@ -26,11 +26,13 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A top-level window (the frame, pop-up plot windows): its close button asks
-// the window procedure instead of closing.
-class TopLevelWindow final : public QMainWindow {
+// A window frame whose close button asks the window procedure instead of
+// closing: the frame and pop-up windows on a QMainWindow, documents on a
+// QMdiSubWindow. The procedure destroys the window when it agrees.
+template <typename Base>
+class AskingFrame final : public Base {
  public:
-  explicit TopLevelWindow(WindowHandle hwnd) : hwnd_(hwnd) {}
+  explicit AskingFrame(WindowHandle hwnd) : hwnd_(hwnd) {}
   void detach() { hwnd_ = WindowHandle::None; }
 
  protected:
@@ -43,21 +45,8 @@ class TopLevelWindow final : public QMainWindow {
   WindowHandle hwnd_;
 };
 
-// The MDI frame of a document: closing asks the window procedure too.
-class DocumentSubWindow final : public QMdiSubWindow {
- public:
-  explicit DocumentSubWindow(WindowHandle hwnd) : hwnd_(hwnd) { setAttribute(Qt::WA_DeleteOnClose, false); }
-  void detach() { hwnd_ = WindowHandle::None; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override {
-    event->ignore();
-    if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_CLOSE);
-  }
-
- private:
-  WindowHandle hwnd_;
-};
+using TopLevelWindow = AskingFrame<QMainWindow>;
+using DocumentSubWindow = AskingFrame<QMdiSubWindow>;
 
 // Fill a window's background with its class background, as the system does
 // before a window paints.

@@ -66,6 +66,9 @@ struct BadFiles {
   std::string rootBmp;
 };
 
+// Name the case in test listings instead of dumping its bytes.
+void PrintTo(const BadFiles& files, std::ostream* out) { *out << files.szName; }
+
 class BadStartupFiles : public QtProgramTest, public ::testing::WithParamInterface<BadFiles> {
   std::string SystemNameText() override { return GetParam().sysName; }
   std::string RootBitmapBytes() override { return GetParam().rootBmp; }
