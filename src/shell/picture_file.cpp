@@ -83,6 +83,11 @@ int DecodeBitmap(std::string_view bytes, Picture* picture) {
     position += colours * paletteEntry;
   }
 
+  // Pixels start where the file header says when that lies beyond the
+  // headers and colours (some writers leave a gap); otherwise right after.
+  const std::size_t pixelOffset = Read32(bytes, 10);
+  if (pixelOffset >= 14 + position && pixelOffset - 14 <= dib.size()) position = pixelOffset - 14;
+
   const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
   if (position > dib.size() || stride * static_cast<std::size_t>(height) > dib.size() - position) return -1;
 

@@ -1,5 +1,7 @@
 #include "table/cell_store.h"
 
+#include <cmath>
+
 #include "formula/formula_recalc.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
@@ -53,7 +55,10 @@ void UpdateExtent(TableRecord& t, int row, int col) {
 int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input) {
   TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return -1;
-  std::string text(input.substr(0, NORMALIZE_LIMIT + 4));  // the cut itself is in NormalizeCellInput
+  // Cell texts end at their first zero byte; the cut to length is in
+  // NormalizeCellInput.
+  input = input.substr(0, input.find('\0'));
+  std::string text(input.substr(0, NORMALIZE_LIMIT + 4));
   NormalizeCellInput(text, 'N');
 
   // A cell that held a long text gives its slot back whatever it gets now,
@@ -66,7 +71,9 @@ int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input)
     ClearText(cell->szText);
     return 0;
   }
-  if (CellIsText(text) == 0) {
+  // A number too large for a double (1e999) stays the text it was typed
+  // as, rather than turning into "inf".
+  if (CellIsText(text) == 0 && std::isfinite(TextToDouble(text))) {
     if (text.size() >= 20 || CellNumberForm(text) == 1) text = FormatExponent(TextToDouble(text));
     UpdateExtremes(t, row, col, TextToDouble(text));
     CopyText(cell->szText, text);

@@ -3,7 +3,6 @@
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
-#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_range.h"
 
@@ -135,11 +134,12 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
 }
 
 void RelabelHeaders(TableRecord& t) {
-  const std::size_t count = static_cast<std::size_t>(t.iRows) * static_cast<std::size_t>(t.iCols);
-  for (std::size_t i = 0; i < count && i < t.cells.size(); ++i) {
-    LongTextRelease(t, TextOf(t.cells[i].szText));
-    ResetCellLook(t.cells[i]);
-  }
+  // Every text goes, so the whole pool is free again. Cells outside the new
+  // size are emptied too: a later resize must not bring back references to
+  // slots that new texts have taken since.
+  for (TableCell& cell : t.cells) ResetCellLook(cell);
+  for (auto& slot : t.szLongText) slot[0] = '\0';
+  t.iLongTextFreeHint = 0;
   WriteHeaderLabels(t);
 }
 

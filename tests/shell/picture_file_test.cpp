@@ -106,6 +106,14 @@ TEST(DecodeBitmap, TwentyFourBitsTopDown) {
   EXPECT_EQ(p.pixels, (std::vector<std::uint32_t>{kBlue, kGreen, kRed, kWhite}));
 }
 
+TEST(DecodeBitmap, PixelsStartWhereTheFileHeaderSays) {
+  BitmapSpec s = TwoByTwo();
+  s.extra = std::string(8, '\x55');  // a gap the file header's offset skips
+  Picture p;
+  ASSERT_EQ(DecodeBitmap(Build(s), &p), 0);
+  EXPECT_EQ(p.pixels, (std::vector<std::uint32_t>{kRed, kWhite, kBlue, kGreen}));
+}
+
 TEST(DecodeBitmap, PalettedPictures) {
   {  // 8 bits, three used colours, 3 pixels and a pad byte
     BitmapSpec s;

@@ -59,6 +59,8 @@ TEST_F(CellStoreTest, NumbersStayInTheCellAndTextsGoToThePool) {
       {"5e", nullptr, "5e"},
       {"1,5", nullptr, "1,5"},
       {"你好", nullptr, "你好"},
+      {"1e999", nullptr, "1e999"},              // beyond a double: kept as typed, as text
+      {"-1e400", nullptr, "-1e400"},
   };
   int row = 1;
   for (const StoreCase& c : cases) {
@@ -72,6 +74,18 @@ TEST_F(CellStoreTest, NumbersStayInTheCellAndTextsGoToThePool) {
     EXPECT_EQ(t.Shown(row, 1), c.shown) << '"' << c.input << '"';
     ++row;
   }
+}
+
+TEST_F(CellStoreTest, TextEndsAtItsFirstZeroByte) {
+  using namespace std::string_view_literals;
+  ASSERT_EQ(t.Store(1, 1, "\0hidden"sv), 0);
+  EXPECT_EQ(t.Raw(1, 1), "");
+  ASSERT_EQ(t.Store(2, 1, "ab\0cd"sv), 0);
+  EXPECT_EQ(t.Shown(2, 1), "ab");
+  // The slot of "ab" is taken, so the next text gets another one.
+  ASSERT_EQ(t.Store(3, 1, "xy"), 0);
+  EXPECT_NE(t.Raw(3, 1), t.Raw(2, 1));
+  EXPECT_EQ(t.Shown(2, 1), "ab");
 }
 
 TEST_F(CellStoreTest, FirstTextTakesSlotZeroAndEmptyTextFreesIt) {

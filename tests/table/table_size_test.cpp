@@ -5,8 +5,10 @@
 #include "platform/text_buffer.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
+#include "support/fresh_table.h"
 #include "support/headless_program.h"
 #include "table/cell_store.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 
 namespace {
@@ -117,6 +119,25 @@ TEST_F(TableSizeDialogTest, OkWithRowsResizesAndClearsTheTable) {
   EXPECT_EQ(TableCellDisplayText(*t.get(), 0, 416), "C416");
   EXPECT_EQ(TableCellDisplayText(*t.get(), 3, 3), "");
   EXPECT_EQ(TextOf(t->szLongText[0]), "") << "the old text's slot is free";
+}
+
+TEST(RelabelHeaders, EmptiesEveryCellAndThePoolWhateverTheSize) {
+  FreshTable t;
+  ASSERT_TRUE(t.ok());
+  ASSERT_EQ(t.Store(5, 300, "far text"), 0);
+  ASSERT_EQ(t.Store(6, 6, "near text"), 0);
+  // Shrink the columns: (5,300) lies outside the new size.
+  ASSERT_EQ(SetImportTableSize(*t, 16385, 51), 0);
+  RelabelHeaders(*t);
+  ASSERT_EQ(SetImportTableSize(*t, 2001, 417), 0);
+  RelabelHeaders(*t);
+  ASSERT_EQ(t.Store(1, 1, "new text"), 0);
+  EXPECT_EQ(t.Raw(1, 1), "CHAR0");
+  for (const TableCell& cell : t->cells) {
+    ASSERT_NE(IsLongTextRef(TextOf(cell.szText)) == 1 && &cell != TableCellAt(*t, 1, 1), true)
+        << "a stale reference survived the resize";
+  }
+  EXPECT_EQ(t.Shown(5, 300), "");
 }
 
 TEST_F(TableSizeDialogTest, ColumnsChoiceAtTheMinimum) {
