@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "ratio_reporter.h"
+#include "shell/frame_window.h"
+#include "shell/program_state.h"
+#include "shell/window_classes.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
@@ -69,6 +72,27 @@ void RecordAllocInitFree(benchmark::State& state) {
   }
 }
 
+// A whole table window without a display: the window, its record and its
+// initialisation, then its destruction.
+void TableWindowCreateDestroy(benchmark::State& state) {
+  static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
+  if (!registered) {
+    state.SkipWithError("window classes could not be registered");
+    return;
+  }
+  ResetProgramState();
+  for (auto _ : state) {
+    Program().iCreateMode = OPEN_NEW;
+    const WindowHandle table = CreateTableWindow();
+    if (IsNone(table)) {
+      state.SkipWithError("table window refused");
+      break;
+    }
+    DestroyWindowOf(table);
+  }
+  PumpPostedMessages();
+}
+
 // Numbers in the forms a user types: integers, fractions, signs, exponents.
 const std::vector<std::string> kNumberTexts = {"7", "12.5", "-3.25", "1000000", "0.001", "6.02e23", "42", "-0.5"};
 // Texts go to the long-text pool; storing over a text cell gives its slot
@@ -111,10 +135,12 @@ void RegisterTableBenchmarks() {
   benchmark::RegisterBenchmark("baseline/fill_record", BaselineFillRecord)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("baseline/memset_cell", BaselineMemsetCell);
   benchmark::RegisterBenchmark("record/alloc_init_free", RecordAllocInitFree)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("window/create_destroy_table", TableWindowCreateDestroy)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("cell/store_number", StoreNumbers);
   benchmark::RegisterBenchmark("cell/store_text", StoreTexts);
 
   AddRatio("record/alloc_init_free", "baseline/fill_record");
+  AddRatio("window/create_destroy_table", "baseline/fill_record");
   AddRatio("cell/store_number", "baseline/memset_cell");
   AddRatio("cell/store_text", "baseline/memset_cell");
 }
