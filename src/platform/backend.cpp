@@ -20,6 +20,7 @@ class HeadlessBackend final : public PlatformBackend {
   void WindowFocused(WindowHandle) override {}
   void MdiActivated(WindowHandle) override {}
   void MenuChanged(WindowHandle, const MenuBarSpec&) override {}
+  void ScrollBarChanged(WindowHandle, int, const ScrollBarState&) override {}
   void WakeUp() override {}
   void QuitRequested(int) override {}
   void TimerStarted(WindowHandle, unsigned, unsigned) override {}

@@ -13,6 +13,7 @@
 
 struct DialogRequest;
 struct MenuBarSpec;
+struct ScrollBarState;
 
 class PlatformBackend {
  public:
@@ -29,6 +30,7 @@ class PlatformBackend {
   virtual void WindowFocused(WindowHandle hwnd) = 0;
   virtual void MdiActivated(WindowHandle hwnd) = 0;
   virtual void MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) = 0;
+  virtual void ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) = 0;
 
   // Posted messages are waiting: arrange for PumpPostedMessages to run soon.
   virtual void WakeUp() = 0;

@@ -34,3 +34,11 @@ enum ModifierKeys : unsigned {
   MK_SHIFT = 0x0004,
   MK_CONTROL = 0x0008,
 };
+
+// The modifier keys and mouse buttons as of the last input message: the
+// backend records them before it delivers a mouse or key message, and tests
+// set them before sending their own messages.
+void SetModifierState(unsigned bits);
+unsigned ModifierState();
+// Whether KEY_SHIFT or KEY_CONTROL is down; false for other keys.
+bool KeyIsDown(unsigned key);

@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/menu.h"
+#include "platform/scrollbar.h"
 #include "platform/timers.h"
 
 namespace {
@@ -137,6 +138,7 @@ void DestroyWindowOf(WindowHandle hwnd) {
   }
 
   StopWindowTimers(hwnd);
+  ForgetScrollBars(hwnd);
   w->pClass->pfnProc(hwnd, MSG_DESTROY, 0, 0);
   // Children go after their parent's destroy message, youngest first.
   for (;;) {

@@ -79,6 +79,7 @@ struct TableRecord {
   WindowHandle hPlot3DWindow;
   WindowHandle hChartWindow;
   std::int32_t bLinked;
+  WindowHandle hPartnerTable;  // data-processing partner
   void* hBackBitmap;
   // -- database cursor ---------------------------------------------------
   void* hDbEnvironment;
@@ -115,7 +116,15 @@ struct TableRecord {
   std::int32_t iRows;
   std::int32_t iCols;
   // -- view links ----------------------------------------------------------
-  std::array<std::int32_t, 10> viewLink;
+  std::int32_t iPartnerTopRow;    // origin received from a data-processing partner
+  std::int32_t iPartnerLeftCol;
+  std::int32_t iLinkedTopRow;     // origin received from the first linked window
+  std::int32_t iLinkedLeftCol;
+  std::array<std::int32_t, 5> plot3DLink;
+  std::int32_t iLastScrollBar;    // the bar that moved last (SCROLLBAR_HORZ / _VERT)
+  // -- client area (set on every size change) -------------------------------
+  std::int32_t iClientWidth;
+  std::int32_t iClientHeight;
   // -- sampling ------------------------------------------------------------
   std::int32_t iSampleMode;
   std::int32_t bResized;

@@ -37,7 +37,8 @@ int TableSizeScroll(int scrollPos, int request, int thumbPos) {
     case SCROLL_LINE_RIGHT: scrollPos += 1; break;
     case SCROLL_PAGE_LEFT: scrollPos -= 10; break;
     case SCROLL_PAGE_RIGHT: scrollPos += 10; break;
-    case SCROLL_THUMB: scrollPos = thumbPos; break;
+    case SCROLL_THUMB_POSITION:
+    case SCROLL_THUMB_TRACK: scrollPos = thumbPos; break;
     case SCROLL_LEFTMOST: scrollPos = 0; break;
     case SCROLL_RIGHTMOST: scrollPos = TABLE_SIZE_SCROLL_MAX; break;
     default: break;

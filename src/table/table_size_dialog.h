@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/scrollbar.h"
 #include "platform/window.h"
 
 inline constexpr int TABLE_SIZE_SCROLL_MAX = 16334;
@@ -14,16 +15,6 @@ enum TableSizeChoice : int {
   TABLE_SIZE_NORMAL = 0,
   TABLE_SIZE_ROWS = 1,
   TABLE_SIZE_COLS = 2,
-};
-
-enum ScrollRequest : int {
-  SCROLL_LINE_LEFT = 0,
-  SCROLL_LINE_RIGHT = 1,
-  SCROLL_PAGE_LEFT = 2,
-  SCROLL_PAGE_RIGHT = 3,
-  SCROLL_THUMB = 5,  // move to a given position
-  SCROLL_LEFTMOST = 6,
-  SCROLL_RIGHTMOST = 7,
 };
 
 class TableSizeModel final : public DialogModel {

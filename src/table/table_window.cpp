@@ -3,6 +3,7 @@
 #include <map>
 
 #include "files/table_load.h"
+#include "platform/scrollbar.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "resources/string_table.h"
@@ -11,7 +12,9 @@
 #include "shell/services.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_input.h"
 #include "table/table_range.h"
+#include "table/table_scroll.h"
 
 namespace {
 
@@ -78,6 +81,19 @@ void ReleaseLinkedWindows(WindowHandle hwnd) {
   }
 }
 
+// Every size change: remember the client area, reset the scroll ranges and
+// repaint (the view keeps its off-screen image the client's size).
+void OnSize(WindowHandle hwnd, int width, int height) {
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    t->iClientWidth = width;
+    t->iClientHeight = height;
+  }
+  TableSetScrollRanges(hwnd);
+  InvalidateWindow(hwnd);
+}
+
 }  // namespace
 
 int TableQueryClose(WindowHandle hwnd) {
@@ -99,6 +115,7 @@ void TableRegisterCommand(unsigned id, TableCommandHandler handler) {
 }
 
 std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  if (std::intptr_t result = 0; TableInputMessage(hwnd, msg, wParam, lParam, &result)) return result;
   switch (msg) {
     case MSG_CREATE:
       return OnCreate(hwnd);
@@ -110,6 +127,18 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       return 0;
     case MSG_QUERYENDSESSION:
       return TableQueryClose(hwnd);
+    case MSG_SIZE:
+      OnSize(hwnd, static_cast<int>(wParam), static_cast<int>(lParam));
+      return 0;
+    case MSG_VSCROLL:
+      TableOnScrollBar(hwnd, SCROLLBAR_VERT, wParam);
+      return 0;
+    case MSG_HSCROLL:
+      TableOnScrollBar(hwnd, SCROLLBAR_HORZ, wParam);
+      return 0;
+    case MSG_MOUSEWHEEL:
+      TableOnWheel(hwnd, static_cast<std::int16_t>((wParam >> 16) & 0xFFFF));
+      return 0;
     case MSG_MDIACTIVATE:
       if (wParam) Program().hActiveTable = hwnd;
       return 0;
@@ -120,6 +149,10 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       }
       return 0;
     case MSG_COMMAND: {
+      if (CommandId(wParam) == CMD_PARTNER_SCROLLED || CommandId(wParam) == CMD_LINKED_SCROLLED) {
+        ApplyLinkedOrigin(hwnd, CommandId(wParam));
+        return 0;
+      }
       auto it = Commands().find(CommandId(wParam));
       if (it != Commands().end()) it->second(hwnd, CommandId(wParam), lParam);
       return 0;

@@ -55,9 +55,9 @@ TEST(TableSizeScroll, StepsAndClamps) {
       {100, SCROLL_PAGE_LEFT, 0, 90},       {100, SCROLL_PAGE_RIGHT, 0, 110},
       {0, SCROLL_LINE_LEFT, 0, 0},          {5, SCROLL_PAGE_LEFT, 0, 0},
       {16334, SCROLL_LINE_RIGHT, 0, 16334}, {16330, SCROLL_PAGE_RIGHT, 0, 16334},
-      {100, SCROLL_THUMB, 777, 777},        {100, SCROLL_THUMB, 20000, 16334},
+      {100, SCROLL_THUMB_TRACK, 777, 777},        {100, SCROLL_THUMB_TRACK, 20000, 16334},
       {100, SCROLL_LEFTMOST, 0, 0},         {100, SCROLL_RIGHTMOST, 0, 16334},
-      {100, 4, 555, 100},                   // an unknown request leaves the position
+      {100, SCROLL_THUMB_POSITION, 555, 555}, {100, SCROLL_END, 555, 100},  // the end of a drag leaves it
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TableSizeScroll(c.pos, c.request, c.thumb), c.result) << c.pos << " request " << c.request;

@@ -11,7 +11,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QGridLayout>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -20,6 +22,7 @@
 #include "platform/menu.h"
 #include "platform/qt/dialog_views.h"
 #include "platform/qt/window_widget.h"
+#include "platform/scrollbar.h"
 #include "platform/timers.h"
 
 namespace {
@@ -57,6 +60,61 @@ void ApplyClassBackground(QWidget* widget, WindowHandle hwnd) {
   palette.setColor(QPalette::Window, cls->iBackground == BACKGROUND_LIGHT_GREY ? QColor(192, 192, 192) : Qt::white);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+}
+
+// The client widget of a window with scroll bars sits in a frame with the
+// bars beside and below it, so the client area excludes them.
+const char kScrollFrame[] = "cartovel-scroll-frame";
+
+QScrollBar* BarOf(WindowHandle hwnd, int bar) {
+  QWidget* widget = WidgetOf(hwnd);
+  QWidget* frame = widget ? widget->parentWidget() : nullptr;
+  if (!frame || frame->objectName() != QLatin1String(kScrollFrame)) return nullptr;
+  return frame->findChild<QScrollBar*>(bar == SCROLLBAR_VERT ? QStringLiteral("vbar") : QStringLiteral("hbar"));
+}
+
+int RequestOf(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: return SCROLL_LINE_DOWN;
+    case QAbstractSlider::SliderSingleStepSub: return SCROLL_LINE_UP;
+    case QAbstractSlider::SliderPageStepAdd: return SCROLL_PAGE_DOWN;
+    case QAbstractSlider::SliderPageStepSub: return SCROLL_PAGE_UP;
+    case QAbstractSlider::SliderToMinimum: return SCROLL_TOP;
+    case QAbstractSlider::SliderToMaximum: return SCROLL_BOTTOM;
+    case QAbstractSlider::SliderMove: return SCROLL_THUMB_TRACK;
+    default: return -1;
+  }
+}
+
+// Wrap a client widget with the scroll bars its style asks for.
+QWidget* WithScrollBars(WindowHandle hwnd, WindowWidget* client, unsigned style) {
+  if (!(style & (STYLE_HSCROLL | STYLE_VSCROLL))) return client;
+  auto* frame = new QWidget;
+  frame->setObjectName(QLatin1String(kScrollFrame));
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  grid->addWidget(client, 0, 0);
+  for (int bar : {SCROLLBAR_VERT, SCROLLBAR_HORZ}) {
+    if (!(style & (bar == SCROLLBAR_VERT ? STYLE_VSCROLL : STYLE_HSCROLL))) continue;
+    auto* scroll = new QScrollBar(bar == SCROLLBAR_VERT ? Qt::Vertical : Qt::Horizontal);
+    scroll->setObjectName(bar == SCROLLBAR_VERT ? QStringLiteral("vbar") : QStringLiteral("hbar"));
+    scroll->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(scroll, &QAbstractSlider::actionTriggered, [hwnd, bar, scroll](int action) {
+      const int request = RequestOf(action);
+      if (request < 0) return;
+      SendMessageTo(hwnd, bar == SCROLLBAR_VERT ? MSG_VSCROLL : MSG_HSCROLL,
+                    MakeScrollParam(request, scroll->sliderPosition()));
+      // The window has set the position it wants; keep it.
+      scroll->setSliderPosition(ScrollBarOf(hwnd, bar).iPos);
+    });
+    if (bar == SCROLLBAR_VERT) {
+      grid->addWidget(scroll, 0, 1);
+    } else {
+      grid->addWidget(scroll, 1, 0);
+    }
+  }
+  return frame;
 }
 
 QMdiArea* MdiAreaOf(WindowHandle hwnd) { return qobject_cast<QMdiArea*>(WidgetOf(hwnd)); }
@@ -141,6 +199,9 @@ QWidget* WidgetOf(WindowHandle hwnd) { return static_cast<QWidget*>(WindowPeer(h
 QWidget* OuterWidgetOf(WindowHandle hwnd) {
   QWidget* widget = WidgetOf(hwnd);
   if (!widget) return nullptr;
+  if (widget->parentWidget() && widget->parentWidget()->objectName() == QLatin1String(kScrollFrame)) {
+    widget = widget->parentWidget();
+  }
   if (auto* sub = qobject_cast<QMdiSubWindow*>(widget->parentWidget())) return sub;
   if (auto* main = qobject_cast<QMainWindow*>(widget->parentWidget())) return main;
   return widget;
@@ -176,7 +237,7 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     auto* widget = new WindowWidget(hwnd, nullptr);
     ApplyClassBackground(widget, hwnd);
     auto* sub = new DocumentSubWindow(hwnd);
-    sub->setWidget(widget);
+    sub->setWidget(WithScrollBars(hwnd, widget, style));
     sub->setWindowTitle(title);
     area->addSubWindow(sub);
     SetWindowPeer(hwnd, widget);
@@ -196,7 +257,7 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     auto* main = new TopLevelWindow(hwnd);
     auto* widget = new WindowWidget(hwnd, main);
     ApplyClassBackground(widget, hwnd);
-    main->setCentralWidget(widget);
+    main->setCentralWidget(WithScrollBars(hwnd, widget, style));
     main->setWindowTitle(title);
     SetWindowPeer(hwnd, widget);
     if (rect.x != DEFAULT_POSITION) main->move(rect.x, rect.y);
@@ -284,6 +345,15 @@ void QtBackend::MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) {
       QObject::connect(action, &QAction::triggered, [hwnd, id] { SendCommand(hwnd, id); });
     }
   }
+}
+
+void QtBackend::ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) {
+  QScrollBar* scroll = BarOf(hwnd, bar);
+  if (!scroll) return;
+  const QSignalBlocker blocker(scroll);
+  scroll->setRange(state.iMin, state.iMax);
+  scroll->setValue(state.iPos);
+  scroll->setSliderPosition(state.iPos);
 }
 
 void QtBackend::WakeUp() {

@@ -25,6 +25,7 @@ class QtBackend final : public PlatformBackend {
   void WindowFocused(WindowHandle hwnd) override;
   void MdiActivated(WindowHandle hwnd) override;
   void MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) override;
+  void ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) override;
   void WakeUp() override;
   void QuitRequested(int code) override;
   void TimerStarted(WindowHandle hwnd, unsigned id, unsigned ms) override;

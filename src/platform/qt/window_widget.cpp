@@ -9,12 +9,15 @@
 
 namespace {
 
+// The modifier bits of an input event; they also become the program's
+// modifier state, as the key state is on Windows.
 std::uintptr_t KeysOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   std::uintptr_t keys = 0;
   if (buttons & Qt::LeftButton) keys |= MK_LBUTTON;
   if (buttons & Qt::RightButton) keys |= MK_RBUTTON;
   if (modifiers & Qt::ShiftModifier) keys |= MK_SHIFT;
   if (modifiers & Qt::ControlModifier) keys |= MK_CONTROL;
+  SetModifierState(static_cast<unsigned>(keys));
   return keys;
 }
 
