@@ -119,6 +119,31 @@ std::string FormatFixedPlaces(double value, int places) {
   return FormatChars(value, std::chars_format::fixed, places);
 }
 
+namespace {
+
+std::size_t FormatCharsTo(char* out, std::size_t cap, double value, std::chars_format form, int precision) {
+  if (cap == 0) return 0;
+  auto [ptr, ec] = std::to_chars(out, out + cap - 1, value, form, precision);
+  if (ec != std::errc()) {
+    out[0] = '\0';
+    return 0;
+  }
+  *ptr = '\0';
+  return static_cast<std::size_t>(ptr - out);
+}
+
+}  // namespace
+
+std::size_t FormatExponentTo(char* out, std::size_t cap, double value) {
+  return FormatCharsTo(out, cap, value, std::chars_format::scientific, 6);
+}
+
+std::size_t FormatFixedPlacesTo(char* out, std::size_t cap, double value, int places) {
+  if (places < 0) places = 0;
+  if (places > 30) places = 30;
+  return FormatCharsTo(out, cap, value, std::chars_format::fixed, places);
+}
+
 std::string FormatInt(long long value) {
   char buf[32];
   auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);

@@ -30,3 +30,9 @@ std::string FormatFixedPlaces(double value, int places);
 
 // Decimal text of an integer.
 std::string FormatInt(long long value);
+
+// The same texts written into a caller's buffer of `cap` bytes, always
+// terminated; they return the length written (0 when the buffer is too
+// small). For hot paths that must not allocate.
+std::size_t FormatExponentTo(char* out, std::size_t cap, double value);
+std::size_t FormatFixedPlacesTo(char* out, std::size_t cap, double value, int places);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "formula/formula_slot.h"
+#include "formula/matrix_entry.h"
 #include "platform/window.h"
 
 inline constexpr int TABLE_CELL_CAPACITY = 835635;  // 51 x 16,385
@@ -113,6 +114,8 @@ struct TableRecord {
   std::array<FormulaSlot, FORMULA_SLOTS + 1> formulaSlots;
   // -- cells ---------------------------------------------------------------
   std::array<TableCell, TABLE_CELL_CAPACITY> cells;
+  // -- matrix function work area ---------------------------------------------
+  std::array<MatrixEntry, MATH_MATRIX_BUF_N> matrixBuffer;
   std::int32_t iRows;
   std::int32_t iCols;
   // -- view links ----------------------------------------------------------
@@ -203,6 +206,8 @@ struct TableRecord {
   std::array<std::int32_t, SELECTION_RANGES> anaColFrom;
   std::array<std::int32_t, SELECTION_RANGES> anaColTo;
   std::array<std::int32_t, SELECTION_RANGES> anaKind;
+  // -- sort buffer (median of formulas, sorting) ------------------------------
+  std::array<double, TABLE_MAX_DIMENSION> dSortBuffer;
   // -- analysis defaults ---------------------------------------------------
   std::array<std::int32_t, 3> highlightColour;   // red, green, blue
   std::array<std::int32_t, 15> analysisDefaults;

@@ -1,0 +1,311 @@
+// Statistical and conditional functions over values and cell ranges. Text
+// and empty cells are skipped; only numeric cells and values take part.
+#include <algorithm>
+
+#include "formula/formula_errors.h"
+#include "formula/formula_eval_call.h"
+#include "formula/formula_refs.h"
+#include "formula/formula_result.h"
+#include "platform/number_text.h"
+#include "table/cell_text.h"
+#include "table/long_text.h"
+
+namespace {
+
+// The places a value brings to a sum: only texts longer than 13
+// characters can have more than the 12 places every result keeps.
+int PlacesOf(std::string_view text, int places) {
+  if (text.size() <= 13) return places;
+  const int own = DecimalsOf(text);
+  return own > places ? own : places;
+}
+
+bool IsValue(std::string_view text) { return !text.empty() && CellIsText(text) == 0; }
+
+// The text a cell shows, with a long text expanded.
+std::string_view CellShownText(const TableRecord& t, int row, int col) {
+  const std::string_view text = TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
+  if (IsLongTextRef(text) != 1) return text;
+  const int slot = LongTextSlotOf(text);
+  return slot >= 0 ? TextOf(t.szLongText[slot]) : text;
+}
+
+std::string_view CellRawText(const TableRecord& t, int row, int col) {
+  return TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
+}
+
+int RangeError(EvalCall& c, std::string_view argument) {
+  c.text.Assign("Err ");
+  c.text.AppendCut(c.name == "count" ? std::string_view("sum") : c.name);
+  c.text.AppendCut("( ");
+  c.text.AppendCut(argument);
+  c.text.AppendCut(" )");
+  return -1;
+}
+
+// Call `visit(text)` for every value of the arguments first..last-1: the
+// numeric cells of ranges, row by row, and numeric value arguments. -1
+// after a range that does not read.
+template <typename Visit>
+int ForEachValue(EvalCall& c, int first, int last, Visit visit) {
+  const TableRecord& t = c.t;
+  for (int k = first; k < last; ++k) {
+    const std::string_view argument = c.Arg(k);
+    if (argument.find(':') == std::string_view::npos) {
+      if (IsValue(argument) && visit(argument) != 0) return -1;
+      continue;
+    }
+    FormulaRange range{};
+    if (ReadRange(argument, t.iRows, t.iCols, &range) != 0) return RangeError(c, argument);
+    for (int row = range.iRowFrom; row <= range.iRowTo; ++row) {
+      for (int col = range.iColFrom; col <= range.iColTo; ++col) {
+        const std::string_view text = CellRawText(t, row, col);
+        if (IsValue(text) && visit(text) != 0) return -1;
+      }
+    }
+  }
+  return 0;
+}
+
+// ---- Conditions ----------------------------------------------------------
+
+enum Relation : int { REL_NONE, REL_EQ, REL_NE, REL_LT, REL_LE, REL_GT, REL_GE };
+
+struct Condition {
+  bool bNumeric = false;
+  Relation relation = REL_NONE;
+  double dThreshold = 0.0;
+  bool bContains = false;
+  FixedText<FORMULA_ARG_BYTES> text;
+
+  // Whether a cell or value text takes part in the test.
+  bool Admits(std::string_view value) const { return bNumeric ? IsValue(value) : !value.empty(); }
+
+  bool Holds(std::string_view value) const {
+    if (!bNumeric) {
+      return bContains ? value.find(text.view()) != std::string_view::npos : value == text.view();
+    }
+    const double x = TextToDouble(value);
+    switch (relation) {
+      case REL_EQ: return x == dThreshold;
+      case REL_NE: return x != dThreshold;
+      case REL_LT: return x < dThreshold;
+      case REL_LE: return x <= dThreshold;
+      case REL_GT: return x > dThreshold;
+      case REL_GE: return x >= dThreshold;
+      default: return false;
+    }
+  }
+};
+
+// The relation of an operator written before the threshold (x op a).
+Relation FrontRelation(std::string_view op) {
+  if (op == "=" || op == "==") return REL_EQ;
+  if (op == "!=" || op == "<>" || op == "=!" || op == "!") return REL_NE;
+  if (op == "<") return REL_LT;
+  if (op == "<=" || op == "=<") return REL_LE;
+  if (op == ">") return REL_GT;
+  if (op == ">=" || op == "=>") return REL_GE;
+  return REL_NONE;
+}
+
+// The relation of an operator written after the threshold (a op x), as a
+// relation of x to the threshold.
+Relation BackRelation(std::string_view op) {
+  if (op == "=" || op == "==") return REL_EQ;
+  if (op == "!" || op == "!=" || op == "=!" || op == "<>") return REL_NE;
+  if (op == "<") return REL_GT;
+  if (op == "<=" || op == "=<") return REL_GE;
+  if (op == ">") return REL_LT;
+  if (op == ">=" || op == "=>") return REL_LE;
+  return REL_NONE;
+}
+
+bool IsComparisonMark(char ch) { return ch == '!' || ch == '<' || ch == '=' || ch == '>'; }
+
+void ReadCondition(std::string_view raw, Condition* condition) {
+  condition->bNumeric = raw.find_first_of("!<=>") != std::string_view::npos;
+  condition->text.Clear();
+  if (condition->bNumeric) {
+    for (char ch : raw) {
+      if (ch != '"' && !IsComparisonMark(ch)) condition->text.Append(ch);
+    }
+    condition->dThreshold = TextToDouble(condition->text.view());
+    std::size_t front = 0;
+    while (front < raw.size() && (IsComparisonMark(raw[front]) || raw[front] == '"')) ++front;
+    std::string_view lead = raw.substr(0, front);
+    while (!lead.empty() && lead.front() == '"') lead.remove_prefix(1);
+    if (!lead.empty()) {
+      std::size_t quote = lead.find('"');
+      condition->relation = FrontRelation(lead.substr(0, quote));
+      return;
+    }
+    std::string_view tail = raw;
+    while (!tail.empty() && tail.back() == '"') tail.remove_suffix(1);
+    std::size_t back = tail.size();
+    while (back > 0 && IsComparisonMark(tail[back - 1])) --back;
+    condition->relation = BackRelation(tail.substr(back));
+    return;
+  }
+  for (char ch : raw) {
+    if (ch != '"') condition->text.Append(ch);
+  }
+  const std::string_view text = condition->text.view();
+  condition->bContains = !text.empty() && (text.front() == '*' || text.back() == '*');
+  if (condition->bContains) {
+    std::string_view inner = text;
+    if (inner.front() == '*') inner.remove_prefix(1);
+    if (!inner.empty() && inner.back() == '*') inner.remove_suffix(1);
+    FixedText<FORMULA_ARG_BYTES> copy(inner);
+    condition->text.Assign(copy.view());
+  }
+}
+
+// The condition argument: a quoted argument stands for the condition kept
+// with the formula (or, outside a formula, the one under check).
+void ConditionOf(EvalCall& c, int k, Condition* condition) {
+  std::string_view raw = c.Arg(k);
+  if (!raw.empty() && raw[0] == '"') {
+    const FormulaSlot* slot = CurrentFormula(c.t);
+    raw = slot ? TextOf(slot->szCondition) : TextOf(c.t.szQuotedText);
+  }
+  ReadCondition(raw, condition);
+}
+
+int CountIf(EvalCall& c) {
+  const int n = c.ArgCount();
+  Condition condition;
+  ConditionOf(c, n - 1, &condition);
+  const TableRecord& t = c.t;
+  double count = 0;
+  for (int k = 0; k < n - 1; ++k) {
+    const std::string_view argument = c.Arg(k);
+    if (argument.find(':') == std::string_view::npos) {
+      if (condition.Admits(argument) && condition.Holds(argument)) ++count;
+      continue;
+    }
+    FormulaRange range{};
+    if (ReadRange(argument, t.iRows, t.iCols, &range) != 0) return RangeError(c, argument);
+    for (int row = range.iRowFrom; row <= range.iRowTo; ++row) {
+      for (int col = range.iColFrom; col <= range.iColTo; ++col) {
+        const std::string_view text = CellShownText(t, row, col);
+        if (condition.Admits(text) && condition.Holds(text)) ++count;
+      }
+    }
+  }
+  c.value = count;
+  c.places = 12;
+  return 0;
+}
+
+int SumIf(EvalCall& c) {
+  const int n = c.ArgCount();
+  const int h = n / 2;
+  Condition condition;
+  ConditionOf(c, h, &condition);
+  const TableRecord& t = c.t;
+  double sum = 0.0;
+  int places = 12;
+  for (int i = 0; i < h; ++i) {
+    const std::string_view test = c.Arg(i);
+    const std::string_view summed = c.Arg(i + h + 1);
+    if (test.find(':') == std::string_view::npos) {
+      if (condition.Admits(test) && condition.Holds(test) && IsValue(summed)) {
+        sum += TextToDouble(summed);
+        places = PlacesOf(summed, places);
+      }
+      continue;
+    }
+    FormulaRange testRange{};
+    FormulaRange sumRange{};
+    if (ReadRange(test, t.iRows, t.iCols, &testRange) != 0 || ReadRange(summed, t.iRows, t.iCols, &sumRange) != 0) {
+      return RangeError(c, test);
+    }
+    // Only the summed range's top-left corner counts: it is laid over the
+    // test range cell by cell.
+    for (int dr = 0; dr <= testRange.iRowTo - testRange.iRowFrom; ++dr) {
+      for (int dc = 0; dc <= testRange.iColTo - testRange.iColFrom; ++dc) {
+        const std::string_view text = CellShownText(t, testRange.iRowFrom + dr, testRange.iColFrom + dc);
+        if (!condition.Admits(text) || !condition.Holds(text)) continue;
+        const int row = sumRange.iRowFrom + dr;
+        const int col = sumRange.iColFrom + dc;
+        if (row >= t.iRows || col >= t.iCols) continue;
+        const std::string_view value = CellRawText(t, row, col);
+        if (!IsValue(value)) continue;
+        sum += TextToDouble(value);
+        places = PlacesOf(value, places);
+      }
+    }
+  }
+  c.value = sum;
+  c.places = places;
+  return 0;
+}
+
+int Median(EvalCall& c) {
+  TableRecord& t = c.t;
+  std::size_t n = 0;
+  bool overflow = false;
+  const int status = ForEachValue(c, 0, c.ArgCount(), [&](std::string_view text) {
+    if (n >= t.dSortBuffer.size()) {
+      overflow = true;
+      return -1;
+    }
+    t.dSortBuffer[n++] = TextToDouble(text);
+    return 0;
+  });
+  if (overflow) return c.Error(FormulaErrorText(ERR_MEDIAN_TOO_MANY));
+  if (status != 0) return -1;
+  if (n == 0) return c.Error(FormulaErrorText(ERR_MEDIAN_NO_VALUE));
+  double* values = t.dSortBuffer.data();
+  const std::size_t middle = n / 2;
+  std::nth_element(values, values + middle, values + n);
+  if (n % 2 == 1) {
+    c.value = values[middle];
+  } else {
+    const double below = *std::max_element(values, values + middle);
+    c.value = (below + values[middle]) / 2.0;
+  }
+  c.places = 12;
+  return 0;
+}
+
+}  // namespace
+
+int EvaluateStatistic(EvalCall& c) {
+  const std::string_view name = c.name;
+  if (name == "count_if") return CountIf(c);
+  if (name == "sum_if") return SumIf(c);
+  if (name == "median") return Median(c);
+
+  double sum = 0.0;
+  double extreme = 0.0;
+  int count = 0;
+  int places = 12;
+  const bool maximum = name == "maximum";
+  const bool minimum = name == "minimum";
+  const int status = ForEachValue(c, 0, c.ArgCount(), [&](std::string_view text) {
+    const double value = TextToDouble(text);
+    if (count == 0 || (maximum && value > extreme) || (minimum && value < extreme)) extreme = value;
+    sum += value;
+    ++count;
+    places = PlacesOf(text, places);
+    return 0;
+  });
+  if (status != 0) return -1;
+  if (name == "average") {
+    if (count == 0) return c.Error(FormulaErrorText(ERR_AVERAGE_NO_VALUE));
+    c.value = sum / count;
+    c.places = 12;
+    return 0;
+  }
+  c.places = places;
+  if (maximum || minimum) {
+    c.value = extreme;
+  } else if (name == "count") {
+    c.value = count;
+  } else {
+    c.value = sum;
+  }
+  return 0;
+}
