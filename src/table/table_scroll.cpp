@@ -152,6 +152,13 @@ void TableOnScrollBar(WindowHandle hwnd, int bar, std::uintptr_t wParam) {
     case SCROLL_LINE_DOWN: vertical ? ScrollRowDown(hwnd) : ScrollColRight(hwnd); break;
     case SCROLL_PAGE_UP: vertical ? ScrollPageUp(hwnd) : ScrollPageLeft(hwnd); break;
     case SCROLL_PAGE_DOWN: vertical ? ScrollPageDown(hwnd) : ScrollPageRight(hwnd); break;
+    case SCROLL_TOP: vertical ? ScrollToRow(hwnd, 1) : ScrollToCol(hwnd, 1); break;
+    case SCROLL_BOTTOM: {
+      int last = 1;
+      if (TableLockGuard t(hwnd); t) last = vertical ? t->iRows - 1 : t->iCols - 1;
+      vertical ? ScrollToRow(hwnd, last) : ScrollToCol(hwnd, last);
+      break;
+    }
     case SCROLL_THUMB_POSITION:
     case SCROLL_THUMB_TRACK: {
       const int pos = ScrollPositionOf(wParam);

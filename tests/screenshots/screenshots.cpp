@@ -14,7 +14,10 @@
 #include "shell/program_entry.h"
 #include "shell/program_state.h"
 #include "shell/qt/view_classes.h"
+#include "shell/command_ids.h"
 #include "shell/welcome_layout.h"
+#include "table/cell_store.h"
+#include "table/table_access.h"
 
 namespace {
 
@@ -30,6 +33,58 @@ bool SaveWindow(WindowHandle hwnd, const std::string& path) {
   const bool ok = image.save(QString::fromStdString(path));
   std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", path.c_str(), image.width(), image.height());
   return ok;
+}
+
+// A table a person would recognise: a header row of texts, monthly figures,
+// a total column, colours, borders, a multiple selection and a locked row.
+void FillSampleTable(WindowHandle table) {
+  TableLockGuard t(table);
+  if (!t) return;
+  const char* heads[] = {"Station", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Total"};
+  for (int c = 0; c < 8; ++c) TableStoreCellText(*t.get(), 1, c + 1, heads[c]);
+  const char* names[] = {"North pier", "Harbour", "East ridge", "Lighthouse", "Airfield", "Valley",
+                         "Old mill", "Reservoir", "South gate", "Summit"};
+  for (int r = 0; r < 10; ++r) {
+    TableStoreCellText(*t.get(), r + 2, 1, names[r]);
+    double total = 0;
+    for (int c = 0; c < 6; ++c) {
+      const double v = 12.5 + 3.25 * r + 7.75 * c - (r * c % 5) * 1.5;
+      total += v;
+      TableStoreCellText(*t.get(), r + 2, c + 2, std::to_string(static_cast<int>(v * 100) / 100.0).substr(0, 5));
+    }
+    TableStoreCellText(*t.get(), r + 2, 8, std::to_string(static_cast<int>(total * 10) / 10.0).substr(0, 5));
+  }
+  TableStoreCellText(*t.get(), 13, 2, "12345678901234567");  // too wide: a grey bar
+  for (int c = 1; c <= 8; ++c) {
+    TableCell& cell = t->cells[static_cast<std::size_t>(1) * t->iCols + c];
+    cell.iStyle = 21;
+    cell.iFillOn = 1;
+    cell.iFillRed = 255;
+    cell.iFillGreen = 242;
+    cell.iFillBlue = 204;
+    cell.iBorderStyle = 8;
+    cell.iBorderBlue = 128;
+  }
+  for (int r = 2; r <= 11; ++r) {
+    TableCell& total = t->cells[static_cast<std::size_t>(r) * t->iCols + 8];
+    total.iTextHue = 0;
+    total.iTextSat = 240;
+    total.iTextLum = 90;
+    total.iBorderStyle = 5;
+    total.iBorderRed = 0;
+    total.iBorderGreen = 120;
+    total.iBorderBlue = 0;
+  }
+  t->cells[static_cast<std::size_t>(5) * t->iCols + 4].iBorderStyle = 15;
+  // Two ranges selected at once, and row 1 locked at the top.
+  t->iSelCurrent = 1;
+  t->selRowFrom[0] = 3, t->selRowTo[0] = 6, t->selColFrom[0] = 3, t->selColTo[0] = 4, t->selKind[0] = SELECT_BLOCK;
+  t->selRowFrom[1] = 8, t->selRowTo[1] = 9, t->selColFrom[1] = 6, t->selColTo[1] = 7, t->selKind[1] = SELECT_BLOCK;
+  t->bRowsLocked = 1;
+  t->lockRowUsed[0] = 1;
+  t->lockRowIndex[0] = 1;
+  t->lockRowSlot[0] = 0;
+  t->iTopRow = 1;
 }
 
 }  // namespace
@@ -49,7 +104,19 @@ int main(int argc, char** argv) {
   // Let the picture strip move a little, as it would a second after start.
   for (int i = 0; i < 40; ++i) FireTimer(Program().hWelcomeWnd, TIMER_PICTURE_STRIP);
   Settle();
-  const bool ok = SaveWindow(frame, out + "/welcome.png");
+  bool ok = SaveWindow(frame, out + "/welcome.png");
+
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle table = MdiActiveChild(Program().hMdiClient);
+  FillSampleTable(table);
+  OuterWidgetOf(table)->showMaximized();
+  Settle();
+  ok = SaveWindow(frame, out + "/table.png") && ok;
+  // Scrolled down: the locked row stays at the top.
+  if (TableLockGuard t(table); t) t->iTopRow = 5;
+  InvalidateWindow(table);
+  Settle();
+  ok = SaveWindow(table, out + "/table-scrolled.png") && ok;
   SetBackend(nullptr);
   return ok ? 0 : 1;
 }

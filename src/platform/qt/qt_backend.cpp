@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -365,7 +366,12 @@ void QtBackend::WakeUp() {
   });
 }
 
-void QtBackend::QuitRequested(int code) { QCoreApplication::exit(code); }
+// Only a running event loop can end; asking Qt to exit without one would
+// make the next modal dialog return at once. main() checks for a quit asked
+// before its loop started.
+void QtBackend::QuitRequested(int code) {
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
+}
 
 void QtBackend::TimerStarted(WindowHandle hwnd, unsigned id, unsigned ms) {
   const auto key = std::make_pair(static_cast<std::uint32_t>(hwnd), id);

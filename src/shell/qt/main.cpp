@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
   InstallDialogViews();
   if (ProgramStart(ViewWindowClassProcs()) != 0) return 0;
   if (!file.empty()) FrameOpenFilePath(file);
-  const int code = QApplication::exec();
+  int code = 0;
+  if (!QuitRequested(&code)) code = QApplication::exec();
   SetBackend(nullptr);
   return code;
 }

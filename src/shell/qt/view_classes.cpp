@@ -4,11 +4,13 @@
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
 #include "table/qt/table_size_view.h"
+#include "table/qt/table_view.h"
 
 WindowClassProcs ViewWindowClassProcs() {
   WindowClassProcs procs = PlainWindowClassProcs();
   procs.welcome = WelcomeViewProc;
   procs.pictureStrip = PictureStripViewProc;
+  procs.table = TableViewProc;
   return procs;
 }
 
