@@ -517,6 +517,7 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
     }
   }
   const bool statistic = IsStatisticContext(context);
+  const int half = t.iArgCount / 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
     if (CellIsText(argument) == 0) continue;
@@ -525,6 +526,11 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
     int row = 0;
     int col = 0;
     if (ReadReferenceArgument(e, argument, &row, &col) != 0) return -1;
+    // A single cell summed against a tested range names the corner where
+    // summing starts, so it stays a reference.
+    if (kind == FUNCTION_SUM_IF && k > half && TextOf(t.szArgs[k - half - 1]).find(':') != std::string_view::npos) {
+      continue;
+    }
     if (ResolveReference(e, k, row, col) != 0) return -1;
   }
   return 0;

@@ -198,6 +198,17 @@ int CountIf(EvalCall& c) {
   return 0;
 }
 
+// The summed range of a tested range: a range, or a single cell standing
+// for the corner where summing starts.
+int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange* range) {
+  if (argument.find(':') != std::string_view::npos) return ReadRange(argument, t.iRows, t.iCols, range);
+  const int row = RefRow(argument, t.iRows);
+  const int col = RefCol(argument, t.iCols);
+  if (row < 1 || col < 1) return -1;
+  *range = FormulaRange{row, row, col, col};
+  return 0;
+}
+
 int SumIf(EvalCall& c) {
   const int n = c.ArgCount();
   const int h = n / 2;
@@ -218,7 +229,7 @@ int SumIf(EvalCall& c) {
     }
     FormulaRange testRange{};
     FormulaRange sumRange{};
-    if (ReadRange(test, t.iRows, t.iCols, &testRange) != 0 || ReadRange(summed, t.iRows, t.iCols, &sumRange) != 0) {
+    if (ReadRange(test, t.iRows, t.iCols, &testRange) != 0 || ReadSumCorner(summed, t, &sumRange) != 0) {
       return RangeError(c, test);
     }
     // Only the summed range's top-left corner counts: it is laid over the
