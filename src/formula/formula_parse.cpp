@@ -486,7 +486,10 @@ int StageArgumentsMatrix(Engine& e, std::string_view context) {
       }
       continue;
     }
-    if (argument.find(':') != std::string_view::npos || argument.substr(0, MATRIX_MARKER.size()) == MATRIX_MARKER) {
+    // Ranges and markers are the operands; a number (the result of
+    // m_determ) is no reference to validate.
+    if (argument.find(':') != std::string_view::npos || argument.substr(0, MATRIX_MARKER.size()) == MATRIX_MARKER ||
+        CellIsText(argument) == 0) {
       continue;
     }
     int row = 0;
