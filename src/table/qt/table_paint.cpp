@@ -6,6 +6,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -178,10 +179,19 @@ void PaintSelection(const PaintContext& c) {
   }
 }
 
-QString LabelOf(const TableRecord& t, int row, int col) {
+std::string_view LabelOf(const TableRecord& t, int row, int col) {
   const TableCell* cell = CellOf(t, row, col);
-  return cell ? QString::fromUtf8(cell->szText.data(), static_cast<qsizetype>(TextOf(cell->szText).size()))
-              : QString();
+  return cell ? TextOf(cell->szText) : std::string_view();
+}
+
+// A header label centred in its rectangle: the quick path for ASCII (added
+// to the headers' batch), Qt's text layout for anything else.
+void DrawLabel(const PaintContext& c, GlyphBatch& batch, int textHeight, const QRect& r, std::string_view label) {
+  const QRect line(r.left(), r.top() + (r.height() - textHeight) / 2, r.width(), r.height());
+  if (c.fonts.boldGlyphs && c.fonts.boldGlyphs->Add(c.p, batch, line, Qt::AlignHCenter, label, kHeaderText)) return;
+  c.p.setPen(kHeaderText);
+  c.p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine,
+               QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
 }
 
 void PaintHeaders(const PaintContext& c) {
@@ -190,6 +200,8 @@ void PaintHeaders(const PaintContext& c) {
   const int headH = t.rowHeight[0];
   const QFontMetrics metrics(c.fonts.bold);
   const int average = std::max(metrics.averageCharWidth(), 1);
+  const int textHeight = metrics.height();
+  static GlyphBatch batch;
   c.p.setFont(c.fonts.bold);
   DrawEtchedLineV(c.p, 0, c.height - 1, headW, LINE_ETCHED);
   DrawEtchedLineH(c.p, 0, headW - 1, headH, LINE_ETCHED);
@@ -198,12 +210,9 @@ void PaintHeaders(const PaintContext& c) {
     const ScreenLine& row = c.rows.lines[i];
     if (!c.image) {
       const QRect label(0, row.iStart + 2, headW, row.iEnd - row.iStart - 2);
-      const QString text = LabelOf(t, row.iIndex, 0);
-      if (average * text.size() < label.width()) {
-        if (row.iEnd - row.iStart > 17) {
-          c.p.setPen(kHeaderText);
-          c.p.drawText(label, Qt::AlignCenter | Qt::TextSingleLine, text);
-        }
+      const std::string_view text = LabelOf(t, row.iIndex, 0);
+      if (average * static_cast<int>(text.size()) < label.width()) {
+        if (row.iEnd - row.iStart > 17) DrawLabel(c, batch, textHeight, label, text);
         if (row.bLocked) c.p.drawPixmap(headW - 10, row.iStart - 3, LockMarkerPixmap());
       } else if (row.iEnd > row.iStart) {
         c.p.fillRect(QRect(QPoint(2, row.iStart + 2), QPoint(headW - 3, row.iEnd - 4)), kHeaderText);
@@ -217,12 +226,9 @@ void PaintHeaders(const PaintContext& c) {
     const ScreenLine& col = c.cols.lines[j];
     if (!c.image) {
       const QRect label(col.iStart, 1, col.iEnd - col.iStart, headH - 1);
-      const QString text = LabelOf(t, 0, col.iIndex);
-      if (average * text.size() < label.width()) {
-        if (headH > 17) {
-          c.p.setPen(kHeaderText);
-          c.p.drawText(label, Qt::AlignCenter | Qt::TextSingleLine, text);
-        }
+      const std::string_view text = LabelOf(t, 0, col.iIndex);
+      if (average * static_cast<int>(text.size()) < label.width()) {
+        if (headH > 17) DrawLabel(c, batch, textHeight, label, text);
         if (col.bLocked) c.p.drawPixmap(col.iEnd - 10, label.top() - 2, LockMarkerPixmap());
       } else if (col.iEnd > col.iStart) {
         c.p.fillRect(QRect(QPoint(col.iStart + 2, 3), QPoint(col.iEnd - 3, headH - 4)), kHeaderText);
@@ -232,6 +238,7 @@ void PaintHeaders(const PaintContext& c) {
     if (!c.image) DrawEtchedLineV(c.p, headH, c.height - 1, col.iEnd, LINE_GRID);
   }
   DrawEtchedLineH(c.p, 0, c.width - 1, headH, LINE_ETCHED);
+  AsciiGlyphs::Flush(c.p, batch);
 }
 
 void PaintBorders(const PaintContext& c) {
@@ -256,21 +263,28 @@ void PaintTexts(const PaintContext& c) {
   const int averageCell = std::max(QFontMetrics(c.fonts.cell).averageCharWidth(), 1);
   const int averageBold = std::max(QFontMetrics(c.fonts.bold).averageCharWidth(), 1);
   std::string text;
+  static GlyphBatch batch;  // every quick text of the layer, drawn in a few runs
+  std::array<int, 3> lastHls = {-1, -1, -1};
+  QColor colour;
   ForEachVisibleCell(c, [&](const TableCell& cell, const CellRect& r, int, int col) {
     if (TextIsEmpty(cell.szText)) return;
-    RgbColour rgb = HlsToRgb(cell.iTextHue, cell.iTextSat, cell.iTextLum);
-    if (rgb.iRed == 255) rgb = {255, 0, 0};
-    const QColor colour(rgb.iRed, rgb.iGreen, rgb.iBlue);
     if (c.image) {
       c.p.fillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, kImageSquare);
       return;
+    }
+    // Neighbouring cells mostly share a colour: convert only on a change.
+    if (cell.iTextHue != lastHls[0] || cell.iTextSat != lastHls[1] || cell.iTextLum != lastHls[2]) {
+      RgbColour rgb = HlsToRgb(cell.iTextHue, cell.iTextSat, cell.iTextLum);
+      if (rgb.iRed == 255) rgb = {255, 0, 0};
+      colour = QColor(rgb.iRed, rgb.iGreen, rgb.iBlue);
+      lastHls = {cell.iTextHue, cell.iTextSat, cell.iTextLum};
     }
     text.assign(TextOf(cell.szText));
     const bool number = CellIsText(text) == 0;
     const bool bold = cell.iStyle >= 20 && cell.iStyle <= 22;
     if (IsLongTextRef(text) == 1) LongTextResolve(c.t, text);
-    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const int length = static_cast<int>(shown.size());
+    int length = 0;  // characters, not bytes
+    for (char byte : text) length += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
     const int estimate = (bold ? averageBold : averageCell) * (number ? length * 3 / 2 : length);
     const int colWidth = c.t.colWidth[col];
     if (estimate >= colWidth - 4) {
@@ -278,12 +292,16 @@ void PaintTexts(const PaintContext& c) {
       return;
     }
     const int align = AlignmentOf(cell.iStyle, number);
+    const QRect box(QPoint(r.left + 4, r.top + 2), QPoint(r.right - 5, r.bottom - 3));
+    const AsciiGlyphs* glyphs = (bold ? c.fonts.boldGlyphs : c.fonts.cellGlyphs).get();
+    if (glyphs && glyphs->Add(c.p, batch, box, align, text, colour)) return;
     const int flags = align == Qt::AlignLeft ? (Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
                                              : (align | Qt::AlignTop | Qt::TextSingleLine);
     c.p.setFont(bold ? c.fonts.bold : c.fonts.cell);
     c.p.setPen(colour);
-    c.p.drawText(QRect(QPoint(r.left + 4, r.top + 2), QPoint(r.right - 5, r.bottom - 3)), flags, shown);
+    c.p.drawText(box, flags, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   });
+  AsciiGlyphs::Flush(c.p, batch);
 }
 
 void PaintFormulaMarks(const PaintContext& c) {
@@ -357,6 +375,8 @@ TableFonts MakeTableFonts() {
   fonts.bold.setWeight(QFont::Bold);
   fonts.small = QFont(QStringLiteral("Arial"));
   fonts.small.setPixelSize(10);
+  fonts.cellGlyphs = std::make_shared<const AsciiGlyphs>(fonts.cell);
+  fonts.boldGlyphs = std::make_shared<const AsciiGlyphs>(fonts.bold);
   return fonts;
 }
 

@@ -4,6 +4,10 @@
 
 #include <QFont>
 
+#include <memory>
+
+#include "table/qt/fast_text.h"
+
 #include "table/table_record.h"
 
 class QPainter;
@@ -13,6 +17,8 @@ struct TableFonts {
   QFont cell;   // "Arial", 12 pixels
   QFont bold;   // the default face, 12 pixels, bold
   QFont small;  // "Arial", 10 pixels
+  std::shared_ptr<const AsciiGlyphs> cellGlyphs;
+  std::shared_ptr<const AsciiGlyphs> boldGlyphs;
 };
 
 TableFonts MakeTableFonts();
