@@ -183,6 +183,26 @@ TEST_F(ScrollTest, WheelScrollsAndCtrlWheelZooms) {
   EXPECT_EQ(t->iTopRow, 2);
 }
 
+int SevenPixelsEach(const char*, int length) { return 7 * length; }
+
+TEST_F(ScrollTest, AutoFitTakesTheLongestStoredTextOfTheColumn) {
+  TableStoreCellText(table_, 2, 2, "1.5");
+  TableStoreCellText(table_, 5, 2, "1234567890123");
+  TableStoreCellText(table_, 3, 3, "a long text in another column");
+  AutoFitColumn(table_, 200, 10, SevenPixelsEach);  // the border right of column 2
+  {
+    TableLockGuard t(table_);
+    EXPECT_EQ(t->colWidth[2], 7 * 13 + 10);
+    EXPECT_EQ(t->colWidth[3], 80);
+  }
+  // Not on a border, or below the header: nothing changes.
+  AutoFitColumn(table_, 150, 10, SevenPixelsEach);
+  AutoFitColumn(table_, 200, 50, SevenPixelsEach);
+  TableLockGuard t(table_);
+  EXPECT_EQ(t->colWidth[1], 80);
+  EXPECT_EQ(t->colWidth[2], 101);
+}
+
 TEST_F(ScrollTest, LinkedTablesFollowEachOther) {
   const WindowHandle other = CreateHeadlessTable(OPEN_NEW);
   ASSERT_FALSE(IsNone(other));

@@ -186,6 +186,27 @@ TEST_F(TablePaintTest, ShrinkingBelowEighteenPixelsShowsSquares) {
             0);
 }
 
+TEST_F(TablePaintTest, FormulaMarksAndTheBrowseHint) {
+  TableCellAt(T(), 3, 3)->iFormulaSlot = 0;
+  T().formulaSlots[0].iState = FORMULA_RUN;
+  TableCellAt(T(), 4, 3)->iFormulaSlot = 1;
+  T().formulaSlots[1].iState = FORMULA_INACTIVE;
+  QImage image = Paint();
+  const CellRect run = RectOf(3, 3);
+  const CellRect inactive = RectOf(4, 3);
+  EXPECT_EQ(image.pixel(run.right - 2, run.bottom - 5), qRgb(0, 202, 0));
+  EXPECT_EQ(image.pixel(inactive.right - 2, inactive.bottom - 5), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(run.right - 12, run.bottom - 2), kWhite);
+  // No hint without a linked chart; a raised grey box 380 x 20 with one.
+  EXPECT_NE(image.pixel(image.width() - 200, image.height() - 10), qRgb(192, 192, 192));
+  T().hChartWindow = Program().hFrameWnd;  // any live window stands for the chart here
+  image = Paint();
+  T().hChartWindow = WindowHandle::None;
+  EXPECT_EQ(image.pixel(image.width() - 375, image.height() - 3), qRgb(192, 192, 192));
+  EXPECT_EQ(image.pixel(image.width() - 380, image.height() - 10), kWhite);  // its raised left edge
+  EXPECT_NE(image.pixel(image.width() - 381, image.height() - 10), qRgb(192, 192, 192));
+}
+
 // Sizes that must never crash or paint outside the client.
 TEST_F(TablePaintTest, ZeroSizesAndExtremeTablesPaintSafely) {
   T().colWidth[2] = 0;
