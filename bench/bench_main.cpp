@@ -9,6 +9,7 @@
 void RegisterMemoryBenchmarks();
 void RegisterTableBenchmarks();
 void RegisterNumberBenchmarks();
+void RegisterFormulaBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   RegisterMemoryBenchmarks();
   RegisterTableBenchmarks();
   RegisterNumberBenchmarks();
+  RegisterFormulaBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
