@@ -108,8 +108,7 @@ constexpr TextEntry kTexts[] = {
      "引号之间的条件太长 (最多 519 个字符)."},
     {TXT_FORMULA_QUESTION_MARK, "... \"?\" ...", "... \"?\" ..."},
     {TXT_FORMULA_COMMA_OUTSIDE_CALL, "... \",\" ...", "... \",\" ..."},
-    {TXT_FORMULA_TOO_LONG, "The formula grows too long to be worked out (at most 3000 characters).",
-     "计算公式展开后太长, 无法计算 (最多 3000 个字符)."},
+    {TXT_FORMULA_TOO_LONG, "The formula is too long to be worked out.", "计算公式太长, 无法计算."},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -6,6 +6,7 @@
 
 #include "formula/formula_eval.h"
 #include "formula_fixture.h"
+#include "support/comma_locale.h"
 
 namespace {
 
@@ -203,6 +204,15 @@ TEST_F(FormulaEvalTest, AFixedSettingGivesEveryResultItsPlaces) {
   EXPECT_EQ(Eval("123456*1"), "1.234560e+05");
   UseFormulaSlot(8);
   EXPECT_EQ(Eval("1<2"), "1.00000000");
+}
+
+TEST_F(FormulaEvalTest, ResultsDoNotFollowTheLocale) {
+  REQUIRE_COMMA_DECIMAL_LOCALE(locale);
+  Cell(1, 1, "1.25");
+  EXPECT_EQ(Eval("R1C1*2"), "2.5");
+  EXPECT_EQ(Eval("average(R1C1,0.75)"), "1");
+  EXPECT_EQ(Eval("1/3"), "0.333333333333");
+  EXPECT_EQ(Eval("123456*1.5"), "1.851840e+05");
 }
 
 TEST_F(FormulaEvalTest, EvaluatorErrorsKeepTheFormulaRunning) {

@@ -226,6 +226,20 @@ TEST_F(FormulaParseTest, TheCheckRefusesWithItsMessage) {
   }
 }
 
+TEST_F(FormulaParseTest, TheCheckRefusesTextsBeyondItsFields) {
+  ShownMessage message;
+  std::string longest = "1";
+  for (int k = 0; k < 499; ++k) longest += " +1";  // 999 characters without the blanks
+  EXPECT_EQ(Check(longest, &message), 0) << message.text;
+  EXPECT_EQ(longest.size(), 999u);
+  std::string tooLong = std::string(1000, '1');
+  EXPECT_EQ(Check(tooLong, &message), -1);
+  EXPECT_EQ(message.text, "The formula is too long to be worked out.");
+  std::string condition = "count_if(R1C1:R2C1,\"" + std::string(520, 'a') + "\")";
+  EXPECT_EQ(Check(condition, &message), -1);
+  EXPECT_EQ(message.text, "The condition between quotes is too long (at most 519 characters).");
+}
+
 TEST_F(FormulaParseTest, TheCheckAcceptsAndMasksTheCondition) {
   const CheckCase cases[] = {
       // formula, blank-free masked text, kept condition
