@@ -28,6 +28,16 @@ enum CommandId : unsigned {
 
   // Table commands.
   CMD_SAVE_AS = 57604,
+  CMD_BACK_TO_HOME = 40111,
+  CMD_BUTTON_HOME = 2006,          // formula-bar button: back to home
+  CMD_SELECT_ALL = 57642,
+  CMD_BUTTON_SELECT_ALL = 2004,    // formula-bar button: select all
+  CMD_GO_TO = 40196,
+  CMD_COPY = 40154,
+  CMD_CUT = 40156,
+  CMD_PASTE = 40153,
+  CMD_DELETE = 40155,
+  CMD_INSERT = 40157,
 
   // Internal notifications.
   CMD_REFRESH_MENUS = 1298,      // posted to the frame by a closing table
@@ -35,6 +45,9 @@ enum CommandId : unsigned {
   CMD_TABLE_CLOSED = 2295,       // posted to the formula bar by a closing table
   CMD_TABLE_RELEASE = 9876,      // sent to linked windows by a closing table
   CMD_PARTNER_RELEASE = 9877,    // the same, to a data-processing partner
+  CMD_TABLE_ACTIVE_AGAIN = 1599,   // a table: restart the timer of becoming active
+  CMD_FORMULA_BAR_TARGET = 13066,  // sent to the formula bar: lParam is the target text "R<row>C<col>"
+  CMD_CHART_TRACK_CELL = 8778,     // posted to a linked chart: track the browse cell
 };
 
 // Control ids of the frame's children.

@@ -1,5 +1,6 @@
 #include "shell/window_classes.h"
 
+#include "platform/edit_control.h"
 #include "shell/frame_window.h"
 #include "shell/welcome_window.h"
 #include "table/table_window.h"
@@ -24,7 +25,7 @@ WindowClassProcs PlainWindowClassProcs() {
   procs.welcome = WelcomeWindowProc;
   procs.pictureStrip = PlainProc;
   procs.dataImage = PlainProc;
-  procs.edit = PlainProc;
+  procs.edit = EditControlProc;
   procs.mdiClient = PlainProc;
   return procs;
 }

@@ -43,7 +43,9 @@ void ResetSelection(TableRecord& t) {
   t.iSelCurrent = 0;
   t.iShownEditRow = 0;
   t.iShownEditCol = 0;
-  t.mouseSelState.fill(0);
+  t.iAutoScrollDir = 0;
+  t.bDragSelecting = 0;
+  t.bAddingRange = 0;
   t.selRowFrom.fill(0);
   t.selRowTo.fill(0);
   t.selColFrom.fill(0);

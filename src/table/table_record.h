@@ -160,7 +160,10 @@ struct TableRecord {
   std::array<std::int32_t, LOCK_SLOTS> lockRowSlot;
   std::array<std::int32_t, LOCK_SLOTS> lockColSlot;
   // -- selection -----------------------------------------------------------
-  std::array<std::int32_t, 3> mouseSelState;
+  // Mouse selection state (cleared with the selection).
+  std::int32_t iAutoScrollDir;  // running drag auto-scroll: 1 up .. 8 up-left, clockwise; 0 none
+  std::int32_t bDragSelecting;  // the left button drags a selection
+  std::int32_t bAddingRange;    // Ctrl started a new range during this press
   std::int32_t iSelCurrent;
   std::int32_t iEditRow;
   std::int32_t iEditCol;
@@ -171,6 +174,20 @@ struct TableRecord {
   std::array<std::int32_t, SELECTION_RANGES> selColFrom;
   std::array<std::int32_t, SELECTION_RANGES> selColTo;
   std::array<std::int32_t, SELECTION_RANGES> selKind;
+  // -- mouse and keyboard input ----------------------------------------------
+  std::int32_t iSelectBar;      // what the current press selects: 'C', 'R' or 'D'
+  std::int32_t bSeriesFill;     // a series-fill drag is in progress
+  std::int32_t fillRowFrom;     // the one-row or one-column selection it extends
+  std::int32_t fillRowTo;
+  std::int32_t fillColFrom;
+  std::int32_t fillColTo;
+  std::int32_t iBrowseRow;      // cell under the pointer while right-button browsing,
+  std::int32_t iBrowseCol;      // or at the last right click
+  std::int32_t iLastBrowseRow;  // the previous browse cell
+  std::int32_t iLastBrowseCol;
+  std::int32_t bActivating;     // just became active: the next press only activates
+  std::int32_t bClickIgnored;   // the last press was ignored (its release and double click too)
+  std::int32_t bFillingEditor;  // the table itself is writing the editor's text
   // -- view geometry -------------------------------------------------------
   std::int32_t iTopRow;
   std::int32_t iLeftCol;

@@ -48,6 +48,7 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
   }
   std::string sourceDir = CurrentDirectory();
   TableInitRecord(*record, mode, fileName, sourceDir);
+  TableInputCreated(hwnd);
   SetWaitCursor(1);
   return 0;
 }

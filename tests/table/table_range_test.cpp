@@ -82,11 +82,11 @@ TEST_F(TableRangeTest, ResetAndFirstCellSelection) {
   SetRange(99, 5, 6, 7, 8, SELECT_COLUMNS);
   t->iSelCurrent = 99;
   t->iShownEditRow = 4;
-  t->mouseSelState[2] = 1;
+  t->bAddingRange = 1;
   ResetSelection(*t);
   EXPECT_EQ(t->iSelCurrent, 0);
   EXPECT_EQ(t->iShownEditRow, 0);
-  EXPECT_EQ(t->mouseSelState[2], 0);
+  EXPECT_EQ(t->bAddingRange, 0);
   EXPECT_EQ(t->selRowFrom[99], 0);
   EXPECT_EQ(t->selColTo[99], 0);
   SelectFirstCell(*t);

@@ -20,8 +20,10 @@
 
 #include "platform/cursor.h"
 #include "platform/dialogs.h"
+#include "platform/edit_control.h"
 #include "platform/menu.h"
 #include "platform/qt/dialog_views.h"
+#include "platform/qt/edit_widget.h"
 #include "platform/qt/window_widget.h"
 #include "platform/scrollbar.h"
 #include "platform/timers.h"
@@ -224,9 +226,11 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     auto* area = new QMdiArea(WidgetOf(parent));
     area->setBackground(QColor(171, 171, 171));
     QObject::connect(area, &QMdiArea::subWindowActivated, [](QMdiSubWindow* sub) {
-      if (auto* w = sub ? qobject_cast<WindowWidget*>(sub->widget()) : nullptr) {
-        if (!IsNone(w->handle())) MdiActivate(w->handle());
-      }
+      QWidget* content = sub ? sub->widget() : nullptr;
+      auto* w = qobject_cast<WindowWidget*>(content);
+      // A document with scroll bars has its window widget inside the frame.
+      if (!w && content) w = content->findChild<WindowWidget*>(QString(), Qt::FindDirectChildrenOnly);
+      if (w && !IsNone(w->handle())) MdiActivate(w->handle());
     });
     SetWindowPeer(hwnd, area);
     area->show();
@@ -271,6 +275,10 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     return;
   }
 
+  if (WindowClassName(hwnd) == EDIT_CLASS) {
+    CreateEditWidget(hwnd, WidgetOf(parent));
+    return;
+  }
   auto* widget = new WindowWidget(hwnd, WidgetOf(parent));
   ApplyClassBackground(widget, hwnd);
   SetWindowPeer(hwnd, widget);

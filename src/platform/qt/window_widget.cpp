@@ -22,7 +22,11 @@ std::uintptr_t KeysOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 }
 
 // The key code of a Qt key; KEY_NONE for keys the program does not use.
-unsigned KeyCodeOf(int key) {
+// Digits of the numeric keypad have codes of their own (0x60 + digit).
+unsigned KeyCodeOf(int key, Qt::KeyboardModifiers modifiers) {
+  if ((modifiers & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
+    return 0x60u + static_cast<unsigned>(key - Qt::Key_0);
+  }
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
     return static_cast<unsigned>(key);  // Qt uses the same ASCII codes
   }
@@ -112,7 +116,7 @@ void WindowWidget::wheelEvent(QWheelEvent* event) {
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   if (IsNone(hwnd_)) return;
   const std::intptr_t modifiers = static_cast<std::intptr_t>(KeysOf({}, event->modifiers()));
-  const unsigned key = KeyCodeOf(event->key());
+  const unsigned key = KeyCodeOf(event->key(), event->modifiers());
   if (key != KEY_NONE) SendMessageTo(hwnd_, MSG_KEYDOWN, key, modifiers);
   const QString text = event->text();
   for (const char32_t c : text.toUcs4()) {
@@ -122,7 +126,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 
 void WindowWidget::keyReleaseEvent(QKeyEvent* event) {
   if (IsNone(hwnd_)) return;
-  const unsigned key = KeyCodeOf(event->key());
+  const unsigned key = KeyCodeOf(event->key(), event->modifiers());
   if (key != KEY_NONE) {
     SendMessageTo(hwnd_, MSG_KEYUP, key, static_cast<std::intptr_t>(KeysOf({}, event->modifiers())));
   }

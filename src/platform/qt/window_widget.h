@@ -26,6 +26,8 @@ class WindowWidget : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // Tab is a key like any other for a window (it moves no focus).
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   WindowHandle hwnd_;

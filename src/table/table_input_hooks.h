@@ -1,0 +1,45 @@
+// What other parts of the program do when the table's mouse and keyboard
+// input reaches them: the formula registry, the pop-up menus, the chart
+// coordinate declarations, linked plots, undo, find and the menu states.
+// Each part sets its own entries once at start-up; an entry left empty
+// leaves its step out, so a table works before those parts exist.
+#pragma once
+
+#include "platform/window.h"
+
+struct TableInputHooks {
+  // Formula registry. A left press on the handle of a formula target
+  // (row, col); the selection drag that follows is the table's.
+  void (*pfnFormulaHandlePress)(WindowHandle hwnd, int row, int col) = nullptr;
+  // Left release: the formula cell-picking mode (or the handle drag) takes
+  // the selection when it is active.
+  void (*pfnFormulaRelease)(WindowHandle hwnd) = nullptr;
+  // Right release on a formula handle: the formula pop-up menu.
+  void (*pfnFormulaMenu)(WindowHandle hwnd, int x, int y, int row, int col) = nullptr;
+  // Remove the formula registered for a cell before a value overwrites it.
+  void (*pfnRemoveFormula)(WindowHandle hwnd, int row, int col) = nullptr;
+
+  // Pop-up menus at a client point: a header bar ('R' or 'C'), a cell.
+  void (*pfnRowColMenu)(WindowHandle hwnd, int x, int y, char bar) = nullptr;
+  void (*pfnCellMenu)(WindowHandle hwnd, int x, int y) = nullptr;
+
+  // Coordinate-pick mode of the chart declarations: 1 when it took this
+  // right-button release (nothing else happens then), else 0.
+  int (*pfnCoordinatePick)(WindowHandle hwnd, int x, int y) = nullptr;
+  // The browse cell changed: the 3D plot and the trend colour window follow.
+  void (*pfnBrowseFollow)(WindowHandle hwnd) = nullptr;
+  // Remove the crosshair of the colour-image view.
+  void (*pfnImageCrosshairOff)(WindowHandle hwnd) = nullptr;
+  // 1 when a cell lies in a sampled block of a sampled file (not editable).
+  int (*pfnInSampledBlock)(WindowHandle hwnd, int row, int col) = nullptr;
+
+  // Write the undo back-up of an area before it is overwritten.
+  void (*pfnUndoBackup)(WindowHandle hwnd, int rowFrom, int rowTo, int colFrom, int colTo) = nullptr;
+  // Key F3: find the next cell holding the find text.
+  void (*pfnFindNext)(WindowHandle hwnd) = nullptr;
+  // Refresh the menu and tool states for the table.
+  void (*pfnRefreshStates)(WindowHandle hwnd) = nullptr;
+};
+
+// The program's hooks (one set for all tables).
+TableInputHooks& TableHooks();

@@ -1,0 +1,199 @@
+// Selection and in-place editing of a table window driven with real mouse
+// and keyboard events on the real widgets.
+#include <QApplication>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "platform/menu.h"
+#include "platform/qt/qt_backend.h"
+#include "shell/command_ids.h"
+#include "shell/program_state.h"
+#include "support/qt_program.h"
+#include "table/cell_store.h"
+#include "table/table_access.h"
+#include "table/table_geometry.h"
+#include "platform/timers.h"
+#include "table/table_window.h"
+
+namespace {
+
+class TableEditingTest : public QtProgramTest {
+ protected:
+  void SetUp() override {
+    QtProgramTest::SetUp();
+    // The frame is the active window, as on a desktop, so that a click
+    // moves the focus (and with it the active document).
+    QWidget* top = WidgetOf(frame())->window();
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    table_ = NewTable();
+  }
+  WindowHandle NewTable() {
+    EXPECT_EQ(ChooseMenuItem(Program().hFrameWnd, CMD_NEW), 0);
+    const WindowHandle table = MdiActiveChild(Program().hMdiClient);
+    OuterWidgetOf(table)->parentWidget()->resize(700, 500);
+    OuterWidgetOf(table)->resize(600, 400);
+    ProcessEvents();
+    SettleActivation(table);
+    return table;
+  }
+  // A table that just became active takes clicks once its activation
+  // timer has run.
+  static void SettleActivation(WindowHandle table) {
+    QTRY_VERIFY_WITH_TIMEOUT(!TimerIsRunning(table), 2000);
+  }
+  static bool TimerIsRunning(WindowHandle table);
+
+  TableRecord& T(WindowHandle table) const { return *static_cast<TableRecord*>(WindowUserData(table)); }
+  TableRecord& T() const { return T(table_); }
+  QWidget* View(WindowHandle table) const { return WidgetOf(table); }
+  QWidget* View() const { return View(table_); }
+  QPlainTextEdit* Editor() const { return qobject_cast<QPlainTextEdit*>(WidgetOf(T().hCellEdit)); }
+  CellRect RectOf(int row, int col) const {
+    CellRect r{};
+    EXPECT_TRUE(TableCellRectOf(T(), row, col, &r)) << row << "," << col;
+    return r;
+  }
+  QPoint Middle(int row, int col) const {
+    const CellRect r = RectOf(row, col);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+  // A double click as the window system delivers it: press, release,
+  // double click, release (QTest's double click alone is only the third).
+  static void DoubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+  }
+  std::string Shown(int row, int col) const { return TableCellDisplayText(table_, row, col); }
+  // The editor is shown over the cell, one pixel inside it.
+  void ExpectEditorOn(int row, int col) const {
+    QPlainTextEdit* editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    const CellRect r = RectOf(row, col);
+    EXPECT_EQ(editor->geometry(), QRect(r.left + 1, r.top + 1, r.right - r.left - 2, 16));
+    EXPECT_EQ(T().iEditRow, row);
+    EXPECT_EQ(T().iEditCol, col);
+  }
+
+  WindowHandle table_{};
+};
+
+bool TableEditingTest::TimerIsRunning(WindowHandle table) { return TimerIsActive(table, TIMER_TABLE_ACTIVE); }
+
+TEST_F(TableEditingTest, DoubleClickTypeTwelveAndTab) {
+  DoubleClick(View(), Middle(2, 2));
+  ExpectEditorOn(2, 2);
+  EXPECT_EQ(QApplication::focusWidget(), Editor());
+  QTest::keyClicks(Editor(), "12");
+  QTest::keyClick(Editor(), Qt::Key_Tab);
+  EXPECT_EQ(Shown(2, 2), "12");
+  ExpectEditorOn(2, 3);
+  EXPECT_EQ(Editor()->toPlainText(), "");
+  EXPECT_EQ(QApplication::focusWidget(), Editor());
+  EXPECT_EQ(T().bModified, 1);
+  // Keys typed into the editor stay there: F1 does not zoom the table.
+  QTest::keyClicks(Editor(), "x");
+  QTest::keyClick(Editor(), Qt::Key_F1);
+  EXPECT_EQ(Editor()->toPlainText(), "x");
+  EXPECT_EQ(T().colWidth[1], 80);
+  // Escape leaves the cell as it was.
+  QTest::keyClick(Editor(), Qt::Key_Escape);
+  EXPECT_FALSE(Editor()->isVisible());
+  EXPECT_EQ(Shown(2, 3), "");
+  EXPECT_EQ(QApplication::focusWidget(), View());
+}
+
+int copies = 0;
+int CountCopy(WindowHandle, unsigned, std::intptr_t) {
+  ++copies;
+  return 0;
+}
+
+TEST_F(TableEditingTest, KeysInTheTableMoveTheCursorAndRouteCommands) {
+  QTest::mouseClick(View(), Qt::LeftButton, {}, Middle(2, 2));
+  QTest::keyClick(View(), Qt::Key_Tab);
+  QTest::keyClick(View(), Qt::Key_Down);
+  EXPECT_EQ(T().selRowFrom[0], 3);
+  EXPECT_EQ(T().selColFrom[0], 3);
+  EXPECT_EQ(QApplication::focusWidget(), View()) << "Tab moved the cursor, not the focus";
+  copies = 0;
+  TableRegisterCommand(CMD_COPY, CountCopy);
+  QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(View(), Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier);
+  QTest::keyClick(View(), Qt::Key_3, Qt::ControlModifier);
+  TableRegisterCommand(CMD_COPY, nullptr);
+  EXPECT_EQ(copies, 2) << "Ctrl+C and Ctrl with keypad 3; not Ctrl+3";
+}
+
+TEST_F(TableEditingTest, EnterAfterARunReturnsToItsFirstColumn) {
+  TableStoreCellText(table_, 5, 2, "filled");  // the next row is filled where the run starts
+  DoubleClick(View(), Middle(4, 2));
+  for (const char* value : {"1", "2", "3"}) {
+    QTest::keyClicks(Editor(), value);
+    QTest::keyClick(Editor(), value[0] == '3' ? Qt::Key_Return : Qt::Key_Tab);
+  }
+  EXPECT_EQ(Shown(4, 2), "1");
+  EXPECT_EQ(Shown(4, 3), "2");
+  EXPECT_EQ(Shown(4, 4), "3");
+  ExpectEditorOn(5, 3);  // column 2 of row 5 is taken: the first empty cell after it
+  QTest::keyClicks(Editor(), "4");
+  QTest::keyClick(Editor(), Qt::Key_Enter);
+  EXPECT_EQ(Shown(5, 3), "4");
+  ExpectEditorOn(6, 2);
+}
+
+TEST_F(TableEditingTest, CtrlClickingThreeCellsGivesThreeRangesAndAPlainClickClearsThem) {
+  QTest::mouseClick(View(), Qt::LeftButton, {}, Middle(2, 2));
+  QTest::mouseClick(View(), Qt::LeftButton, Qt::ControlModifier, Middle(4, 3));
+  QTest::mouseClick(View(), Qt::LeftButton, Qt::ControlModifier, Middle(6, 5));
+  ASSERT_EQ(T().iSelCurrent, 2);
+  const int cells[3][2] = {{2, 2}, {4, 3}, {6, 5}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(T().selRowFrom[i], cells[i][0]);
+    EXPECT_EQ(T().selColFrom[i], cells[i][1]);
+    EXPECT_EQ(T().selKind[i], SELECT_BLOCK);
+  }
+  // All three are painted as selected.
+  QImage image = Render(table_);
+  for (const auto& cell : cells) {
+    const CellRect r = RectOf(cell[0], cell[1]);
+    EXPECT_EQ(image.pixel(r.left + 5, r.top + 5), qRgb(220, 220, 220)) << cell[0] << "," << cell[1];
+  }
+  QTest::mouseClick(View(), Qt::LeftButton, {}, Middle(3, 4));
+  EXPECT_EQ(T().iSelCurrent, 0);
+  EXPECT_EQ(T().selRowFrom[0], 3);
+  EXPECT_EQ(T().selColFrom[0], 4);
+  image = Render(table_);
+  const CellRect gone = RectOf(4, 3);
+  EXPECT_EQ(image.pixel(gone.left + 5, gone.top + 5), qRgb(255, 255, 255));
+}
+
+TEST_F(TableEditingTest, TheFirstClickIntoAnInactiveTableOnlyActivatesIt) {
+  const WindowHandle second = NewTable();
+  ASSERT_EQ(Program().hActiveTable, second);
+  QTest::mouseClick(View(table_), Qt::LeftButton, {}, Middle(5, 3));
+  EXPECT_EQ(Program().hActiveTable, table_);
+  EXPECT_EQ(MdiActiveChild(Program().hMdiClient), table_);
+  EXPECT_EQ(T().selRowFrom[0], 1) << "the activating click selects nothing";
+  EXPECT_EQ(T().selColFrom[0], 1);
+  SettleActivation(table_);
+  QTest::mouseClick(View(table_), Qt::LeftButton, {}, Middle(5, 3));
+  EXPECT_EQ(T().selRowFrom[0], 5);
+  EXPECT_EQ(T().selColFrom[0], 3);
+}
+
+TEST_F(TableEditingTest, DraggingARowHeaderBorderResizesTheRow) {
+  const CellRect r = RectOf(3, 1);
+  const int label = r.left / 2;  // inside the row labels
+  QTest::mousePress(View(), Qt::LeftButton, {}, QPoint(label, r.bottom - 1));
+  QTest::mouseMove(View(), QPoint(label, r.bottom + 20));
+  QTest::mouseRelease(View(), Qt::LeftButton, {}, QPoint(label, r.bottom + 20));
+  EXPECT_EQ(T().rowHeight[3], 18 + 20) << "from the row's top to the pointer";
+  EXPECT_EQ(RectOf(4, 1).top, r.bottom + 20);
+}
+
+}  // namespace
