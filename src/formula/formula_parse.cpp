@@ -144,6 +144,10 @@ int UnknownName(std::string_view name) {
 // no further call is evaluated and its result replaces it, then the scan
 // starts again. `lastName` receives the name of the last call reduced.
 int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
+  // No call starts before `outer`, the first call of the whole text, and
+  // reductions only change the text from there on: each new scan of the
+  // whole text starts there.
+  std::size_t outer = 0;
   std::size_t from = 0;
   std::size_t to = text.size();
   for (;;) {
@@ -151,6 +155,7 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
     std::size_t start = 0;
     std::size_t open = 0;
     if (!FindCall(view, from, to, &start, &open)) return 0;
+    if (from == outer && to == view.size()) outer = start;
     const std::string_view name = view.substr(start, open - start);
     if (!IsFunctionName(name)) return UnknownName(name);
     const std::size_t close = MatchingClose(view, open, to);
@@ -192,7 +197,7 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
       if (FormulaEvalOp(e.t, e.hwnd, callName.view(), result) != 0) return -1;
       if (!text.Replace(start, close + 1 - start, result.view())) return FailTooLong(e);
     }
-    from = 0;
+    from = outer;
     to = text.size();
   }
 }
