@@ -63,6 +63,7 @@ void CloseEditor(WindowHandle hwnd, WindowHandle editor) {
 
 void OpenEditor(WindowHandle hwnd) {
   const WindowHandle editor = TableEditorOf(hwnd);
+  if (!IsWindowAlive(editor)) return;  // a table whose editor could not be made
   int row = 0;
   int col = 0;
   int storeRow = 0;
@@ -235,8 +236,10 @@ void EditorCommand(WindowHandle hwnd, int mode) {
 }
 
 void StoreEditorText(WindowHandle hwnd, int row, int col) {
+  const WindowHandle editor = TableEditorOf(hwnd);
+  if (!IsWindowAlive(editor)) return;  // no text to store: the cell keeps its own
   char text[EDITOR_TEXT_LIMIT + 1];
-  EditCopyText(TableEditorOf(hwnd), text, sizeof text);
+  EditCopyText(editor, text, sizeof text);
   StripLineBreaks(text, static_cast<int>(sizeof text));
   TableSetCellText(hwnd, row, col, text);
 }

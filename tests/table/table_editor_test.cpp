@@ -182,6 +182,16 @@ TEST_F(EditorTest, ClickingElsewhereOrScrollingStoresTheText) {
   EXPECT_EQ(T().bEditShown, 0);
 }
 
+TEST_F(EditorTest, ClearingTheSelectionCommitsTheEditor) {
+  DoubleClickCell(3, 4);
+  Type("6");
+  ClearSelection(table_);
+  EXPECT_EQ(Shown(3, 4), "6");
+  EXPECT_EQ(T().bEditShown, 0);
+  EXPECT_EQ(T().selRowFrom[0], 0);
+  EXPECT_FALSE(WindowIsVisible(Editor()));
+}
+
 TEST_F(EditorTest, TheCornerStoresResetsAndForgetsTheEditCell) {
   DoubleClickCell(2, 2);
   Type("8");
@@ -229,6 +239,16 @@ TEST_F(EditorTest, LockedCellsAndFormulaTargetsAreNotTypedInto) {
   EXPECT_FALSE(WindowIsVisible(Editor()));
   DoubleClickCell(6, 6);
   EXPECT_EQ(T().iCaretHidden, 0) << "a normal cell shows the caret again";
+}
+
+TEST_F(EditorTest, WithoutAnEditorNothingOpensAndNoCellIsEmptied) {
+  Store(2, 2, "kept");
+  DestroyWindowOf(Editor());
+  DoubleClickCell(2, 2);
+  EXPECT_EQ(T().bEditShown, 0);
+  ClickCell(4, 4);
+  SendMessageTo(table_, MSG_VSCROLL, MakeScrollParam(SCROLL_LINE_DOWN, 0));
+  EXPECT_EQ(Shown(2, 2), "kept");
 }
 
 TEST_F(EditorTest, TextsUpTo519CharactersReachTheCell) {

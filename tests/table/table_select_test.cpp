@@ -48,6 +48,17 @@ TEST_F(SelectTest, PressDragReleaseSelectsAnOrderedBlock) {
   EXPECT_EQ(Current(), Cell(1, 1));
 }
 
+TEST_F(SelectTest, APointPastTheLastColumnKeepsTheRangesEnd) {
+  SendMessageTo(table_, MSG_HSCROLL, MakeScrollParam(SCROLL_THUMB_POSITION, 369));
+  // Columns 369 and 370 fill x 40..200; right of them there is no cell.
+  Press(CellX(1), CellY(3));
+  Drag(400, CellY(5));
+  Release(400, CellY(5));
+  EXPECT_EQ(Current(), (Range{3, 5, 369, 369, SELECT_BLOCK}));
+  Click(400, CellY(2));
+  EXPECT_EQ(Current(), (Range{0, 0, 0, 0, SELECT_BLOCK})) << "a plain click there clears the selection";
+}
+
 TEST_F(SelectTest, HeaderPressesSelectWholeColumnsAndRows) {
   Press(CellX(2), 9);
   Drag(CellX(4), 9);

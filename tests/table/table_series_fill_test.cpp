@@ -15,6 +15,7 @@ namespace {
 
 struct Area {
   int rowFrom, rowTo, colFrom, colTo;
+  std::string firstCell;  // the area's first cell when the back-up was asked for
   bool operator==(const Area&) const = default;
 };
 std::vector<Area>& Backups() {
@@ -32,8 +33,8 @@ class SeriesFillTest : public TableInputTest {
     TableInputTest::SetUp();
     Backups().clear();
     FormulasRemoved().clear();
-    TableHooks().pfnUndoBackup = [](WindowHandle, int r0, int r1, int c0, int c1) {
-      Backups().push_back({r0, r1, c0, c1});
+    TableHooks().pfnUndoBackup = [](WindowHandle hwnd, int r0, int r1, int c0, int c1) {
+      Backups().push_back({r0, r1, c0, c1, TableCellDisplayText(hwnd, r0, c0)});
     };
     TableHooks().pfnRemoveFormula = [](WindowHandle, int row, int col) { FormulasRemoved().push_back({row, col}); };
   }
@@ -74,7 +75,7 @@ TEST_F(SeriesFillTest, OneAndThreeDraggedDownThreeCellsGiveFiveSevenNine) {
   EXPECT_EQ(T().bSeriesFill, 0);
   EXPECT_EQ(T().bDragSelecting, 0);
   EXPECT_EQ(T().bModified, 1) << "filled data must be saved";
-  EXPECT_EQ(Backups(), (std::vector<Area>{{4, 6, 3, 3}})) << "the undo back-up comes first";
+  EXPECT_EQ(Backups(), (std::vector<Area>{{4, 6, 3, 3, ""}})) << "the undo back-up comes before the fill";
   EXPECT_EQ(FormulasRemoved(), (std::vector<std::pair<int, int>>{{4, 3}, {5, 3}, {6, 3}}));
   EXPECT_EQ(T().selRowFrom[0], 4) << "the filled cells stay selected";
   EXPECT_EQ(T().selRowTo[0], 6);

@@ -1,6 +1,7 @@
 // Selection and in-place editing of a table window driven with real mouse
 // and keyboard events on the real widgets.
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -105,6 +106,19 @@ TEST_F(TableEditingTest, DoubleClickTypeTwelveAndTab) {
   EXPECT_FALSE(Editor()->isVisible());
   EXPECT_EQ(Shown(2, 3), "");
   EXPECT_EQ(QApplication::focusWidget(), View());
+}
+
+TEST_F(TableEditingTest, PastingATabMovesOnLikeTypingOne) {
+  TableStoreCellText(table_, 2, 3, "next");
+  DoubleClick(View(), Middle(2, 2));
+  QApplication::clipboard()->setText(QStringLiteral("7\t"));
+  QTest::keyClick(Editor(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Shown(2, 2), "7");
+  ExpectEditorOn(2, 3);
+  // The widget shows the new cell's text once its own change is over.
+  ProcessEvents();
+  EXPECT_EQ(Editor()->toPlainText(), "next");
+  EXPECT_EQ(Editor()->textCursor().selectedText(), "next");
 }
 
 int copies = 0;
