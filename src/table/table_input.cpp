@@ -349,8 +349,11 @@ void OnKeyDown(WindowHandle hwnd, unsigned key, unsigned keys) {
     case KEY_NEXT: PageScroll(hwnd, true); return;
     case KEY_INSERT: SendCommand(hwnd, CMD_INSERT); return;
     case KEY_DELETE: SendCommand(hwnd, CMD_DELETE); return;
-    case KEY_F1: TableZoom(hwnd, -1, 1); return;
-    case KEY_F1 + 1: TableZoom(hwnd, 1, 1); return;
+    case KEY_F1:
+    case KEY_F1 + 1:
+      EditorCommand(hwnd, EDITOR_COMMIT_CLOSE);  // the cells move under it
+      TableZoom(hwnd, key == KEY_F1 ? -1 : 1, 1);
+      return;
     case KEY_F1 + 2:
       if (TableHooks().pfnFindNext) TableHooks().pfnFindNext(hwnd);
       return;
@@ -449,7 +452,10 @@ bool TableInputMessage(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, s
       OnMouseMove(hwnd, keys, x, y);
       return true;
     case MSG_MOUSEWHEEL:
-      // Turning the wheel with the right button held browses as well.
+      // The wheel scrolls or zooms (the window procedure does that): an open
+      // editor is committed first, as for every scroll. Turning the wheel
+      // with the right button held browses as well.
+      if ((wParam >> 16) & 0xFFFFu) EditorCommand(hwnd, EDITOR_COMMIT_CLOSE);
       if (keys & MK_RBUTTON) Browse(hwnd, x, y);
       return false;
     case MSG_KEYDOWN:

@@ -173,6 +173,14 @@ TEST_F(EditorTest, ClickingElsewhereOrScrollingStoresTheText) {
   EXPECT_EQ(Shown(4, 4), "9");
   EXPECT_EQ(T().bEditShown, 0);
   EXPECT_EQ(T().selRowFrom[0], 0);
+  // So does turning the wheel over the grid.
+  SendMessageTo(table_, MSG_VSCROLL, MakeScrollParam(SCROLL_LINE_UP, 0));
+  DoubleClickCell(4, 5);
+  Type("w");
+  Send(MSG_MOUSEWHEEL, static_cast<unsigned>(0xFF88u) << 16, CellX(1), CellY(1));
+  EXPECT_EQ(Shown(4, 5), "w");
+  EXPECT_EQ(T().bEditShown, 0);
+  EXPECT_EQ(T().iTopRow, 2) << "and then it scrolls";
   // So does a right press.
   SendMessageTo(table_, MSG_VSCROLL, MakeScrollParam(SCROLL_LINE_UP, 0));
   DoubleClickCell(5, 1);
