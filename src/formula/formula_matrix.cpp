@@ -13,6 +13,7 @@
 #include "table/cell_store.h"
 #include "table/cell_text.h"
 #include "table/table_access.h"
+#include "table/table_input_hooks.h"
 #include "table/table_range.h"
 
 namespace {
@@ -261,7 +262,10 @@ int PlaceMatrixResult(WindowHandle hwnd, int entry, int row, int col, bool newFo
     t.selColFrom[0] = col;
     t.selColTo[0] = std::min(col + cols - 1, t.iCols - 1);
     t.selKind[0] = SELECT_BLOCK;
-    // The undo back-up of the table is taken here once tables have one.
+    // The area the block overwrites can be undone.
+    if (TableHooks().pfnUndoBackup) {
+      TableHooks().pfnUndoBackup(hwnd, t.selRowFrom[0], t.selRowTo[0], t.selColFrom[0], t.selColTo[0]);
+    }
   }
   FormulaResultText text;
   for (int i = 0; i < rows; ++i) {

@@ -24,7 +24,8 @@ using MatrixCellRecalc = void (*)(WindowHandle hwnd, int row, int col);
 // down: every cell inside the table gets a green border and the element's
 // text (empty where the element has none). The bottom-right cell is stored
 // with recalculation, then `recalc` runs for every other cell. For a new
-// formula the block becomes the selection. Afterwards every entry is free.
+// formula the block becomes the selection and its area is backed up for
+// undo first. Afterwards every entry is free.
 // 0, or -1 for a bad entry or a window that is no table.
 int PlaceMatrixResult(WindowHandle hwnd, int entry, int row, int col, bool newFormula,
                       MatrixCellRecalc recalc = nullptr);

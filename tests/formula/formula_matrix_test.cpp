@@ -12,6 +12,7 @@
 #include "formula_fixture.h"
 #include "support/headless_program.h"
 #include "table/table_access.h"
+#include "table/table_input_hooks.h"
 
 namespace {
 
@@ -249,11 +250,22 @@ TEST(MatrixMath, PivotingKeepsASmallLeadingElementHarmless) {
 std::vector<std::pair<int, int>> recalculated;
 void RecordRecalc(WindowHandle, int row, int col) { recalculated.emplace_back(row, col); }
 
+std::vector<int> backedUp;  // rows and columns of the undo back-ups asked for
+void RecordUndo(WindowHandle, int rowFrom, int rowTo, int colFrom, int colTo) {
+  backedUp.insert(backedUp.end(), {rowFrom, rowTo, colFrom, colTo});
+}
+
 class MatrixPlacementTest : public HeadlessTableTest {
  protected:
   void SetUp() override {
     HeadlessTableTest::SetUp();
     recalculated.clear();
+    backedUp.clear();
+    TableHooks().pfnUndoBackup = RecordUndo;
+  }
+  void TearDown() override {
+    TableHooks().pfnUndoBackup = nullptr;
+    HeadlessTableTest::TearDown();
   }
   // Evaluate a formula whose target is (row, col) and return its text.
   std::string Run(std::string_view formula, int row, int col, int decimals = -1) {
@@ -307,6 +319,7 @@ TEST_F(MatrixPlacementTest, WritesTheBlockWithGreenBordersAndRecalculatesTheRest
   // Every cell but the bottom-right one goes through the seam; that one is
   // stored with its own recalculation.
   EXPECT_EQ(recalculated, (std::vector<std::pair<int, int>>{{5, 1}, {5, 2}, {6, 1}}));
+  EXPECT_EQ(backedUp, (std::vector<int>{5, 6, 1, 2}));  // a new formula's block can be undone
   {
     TableLockGuard t(table_);
     EXPECT_EQ(t->selRowFrom[0], 5);
@@ -328,6 +341,7 @@ TEST_F(MatrixPlacementTest, ABlockAtTheTableEdgeIsCut) {
   EXPECT_EQ(TableCellDisplayText(table_, 2000, 369), "1.23");
   EXPECT_EQ(TableCellDisplayText(table_, 2000, 370), "3.5");
   EXPECT_EQ(recalculated, (std::vector<std::pair<int, int>>{{2000, 369}, {2000, 370}}));
+  EXPECT_TRUE(backedUp.empty());  // a formula run again takes no back-up
   EXPECT_EQ(PlaceMatrixResult(table_, 10, 1, 1, false, RecordRecalc), -1);
 }
 
