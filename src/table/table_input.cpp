@@ -27,7 +27,7 @@ inline constexpr unsigned KEY_CLEAR = 12;
 
 int EstimatedTextWidth(const char*, int length) { return length * 7; }
 
-TableTextWidthFn pfnTextWidth = EstimatedTextWidth;
+TextWidthFn pfnTextWidth = EstimatedTextWidth;
 
 // -- becoming active -----------------------------------------------------------
 
@@ -403,7 +403,7 @@ bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* 
   return true;
 }
 
-void SetTableTextWidth(TableTextWidthFn measure) { pfnTextWidth = measure ? measure : EstimatedTextWidth; }
+void SetTableTextWidth(TextWidthFn measure) { pfnTextWidth = measure ? measure : EstimatedTextWidth; }
 
 void TableInputCreated(WindowHandle hwnd) {
   RegisterInputCommands();

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/window.h"
+#include "table/table_scroll.h"
 
 // Handle an input, focus, activation or timer message, or the editor's
 // notification; true when the message was taken (its result in *result),
@@ -24,5 +25,4 @@ bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* 
 
 // The width of a text in the cell font, as the view measures it; without a
 // view, an estimate of 7 pixels a character.
-using TableTextWidthFn = int (*)(const char* text, int length);
-void SetTableTextWidth(TableTextWidthFn measure);
+void SetTableTextWidth(TextWidthFn measure);

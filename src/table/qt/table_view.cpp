@@ -7,7 +7,7 @@
 #include "platform/qt/window_widget.h"
 #include "table/qt/table_paint.h"
 #include "table/table_access.h"
-#include "table/table_geometry.h"
+#include "table/table_input.h"
 #include "table/table_scroll.h"
 #include "table/table_window.h"
 
@@ -62,6 +62,7 @@ std::intptr_t TableViewProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wPar
     case MSG_CREATE: {
       const std::intptr_t result = TableWindowProc(hwnd, msg, wParam, lParam);
       if (result == 0) CreateViewObjects(hwnd);
+      SetTableTextWidth(CellTextWidth);  // column auto-fit measures with the real font
       return result;
     }
     case MSG_DESTROY:
@@ -80,20 +81,6 @@ std::intptr_t TableViewProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wPar
                          *FontsOf(*t.get()));
       }
       return 0;
-    }
-    case MSG_LBUTTONDBLCLK: {
-      // A double click on a column-header border fits the column.
-      int headerHeight = 0;
-      int border = -1;
-      if (TableLockGuard t(hwnd); t) {
-        headerHeight = t->rowHeight[0];
-        border = PointY(lParam) < headerHeight ? ColBorderAt(*t.get(), PointX(lParam)) : -1;
-      }
-      if (border > 0) {
-        AutoFitColumn(hwnd, PointX(lParam), PointY(lParam), CellTextWidth);
-        return 0;
-      }
-      return TableWindowProc(hwnd, msg, wParam, lParam);
     }
     default:
       return TableWindowProc(hwnd, msg, wParam, lParam);
