@@ -191,7 +191,7 @@ struct CheckCase {
 
 TEST_F(FormulaParseTest, TheCheckRefusesWithItsMessage) {
   const CheckCase cases[] = {
-      {"SUM(R1C1)", "Error message", "???(...)\r\nMissing +, -, *, /, ^, or ("},
+      {"SUM(R1C1)", "Error message", "??" "?(...)\r\nMissing +, -, *, /, ^, or ("},
       {"sin(R1C1,R2C1)", "Should not be comma between arguments", "sin(  \",\"  )"},
       {"(1,2)+3", "Unknown math operator", "... \",\" ..."},
       {"abc", "Error message", "abc\r\nMissing +, -, *, /, ^, or ( )"},
