@@ -14,6 +14,7 @@
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 #include "table/table_select.h"
+#include "table/table_window.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void CloseEditor(WindowHandle hwnd, WindowHandle editor) {
   EditSetReadOnly(editor, false);
   HideEditor(editor);
   FocusTable(hwnd);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void OpenEditor(WindowHandle hwnd) {
@@ -144,7 +145,7 @@ void OpenEditor(WindowHandle hwnd) {
     t->iCaretHidden = 0;
   }
   EditFocus(editor);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void CommitAndClose(WindowHandle hwnd) {
@@ -314,7 +315,7 @@ void EditorTextChanged(WindowHandle hwnd) {
   if (scrollToReturn) ScrollToCol(hwnd, returnCol);
   if (scrollDown) ScrollRowDown(hwnd);
   EditorCommand(hwnd, EDITOR_CONTINUE);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 int TableIsEditing(WindowHandle hwnd) {

@@ -6,6 +6,7 @@
 #include "table/table_editor.h"
 #include "table/table_geometry.h"
 #include "table/table_select.h"
+#include "table/table_window.h"
 
 void BeginRowResize(WindowHandle hwnd, int y) {
   TableLockGuard t(hwnd);
@@ -34,7 +35,7 @@ void EndRowResize(WindowHandle hwnd, int y) {
     if (row >= t->iRows || (row > 0 && !TableRowTopOf(*t.get(), row, &top))) return;
     t->rowHeight[row] = std::max(y - top, 0);
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void EndColResize(WindowHandle hwnd, int x) {
@@ -52,5 +53,5 @@ void EndColResize(WindowHandle hwnd, int x) {
     if (col >= t->iCols || (col > 0 && !TableColLeftOf(*t.get(), col, &left))) return;
     t->colWidth[col] = std::max(x - left, 0);
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }

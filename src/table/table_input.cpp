@@ -310,7 +310,7 @@ void OnAutoScrollTimer(WindowHandle hwnd) {
 void PageScroll(WindowHandle hwnd, bool down) {
   EditorCommand(hwnd, EDITOR_COMMIT_CLOSE);
   if (down ? ScrollPageDown(hwnd) : ScrollPageUp(hwnd)) NotifyScroll(hwnd, SCROLLBAR_VERT);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void OnKeyDown(WindowHandle hwnd, unsigned key, unsigned keys) {

@@ -9,6 +9,7 @@
 #include "table/table_access.h"
 #include "table/table_editor.h"
 #include "table/table_geometry.h"
+#include "table/table_window.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ void TableOnScrollBar(WindowHandle hwnd, int bar, std::uintptr_t wParam) {
       return;
   }
   NotifyScroll(hwnd, bar);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void RecordZoom(TableRecord& t, int direction) {
@@ -214,7 +215,7 @@ void TableZoom(WindowHandle hwnd, int direction, int forced) {
     if (!t) return;
     RecordZoom(*t.get(), direction);
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void TableOnWheel(WindowHandle hwnd, int delta) {
@@ -243,7 +244,7 @@ void AutoFitColumn(WindowHandle hwnd, int x, int y, TextWidthFn textWidth) {
     if (!longest) return;
     t->colWidth[col] = textWidth(longest->szText.data(), static_cast<int>(longestLength)) + 10;
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void NotifyScroll(WindowHandle hwnd, int bar) {
@@ -293,5 +294,5 @@ void ApplyLinkedOrigin(WindowHandle hwnd, unsigned which) {
   }
   SetScrollPos(hwnd, SCROLLBAR_VERT, top);
   SetScrollPos(hwnd, SCROLLBAR_HORZ, left);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }

@@ -13,6 +13,7 @@
 #include "table/table_input_hooks.h"
 #include "table/table_range.h"
 #include "table/table_scroll.h"
+#include "table/table_window.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ void BeginSelection(WindowHandle hwnd, int x, int y, char kind, unsigned keys) {
   if (editRow > 0) StoreEditorText(hwnd, editRow, editCol);
   HideEditor(editor);
   FocusTable(hwnd);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void ExtendSelection(WindowHandle hwnd, int x, int y, char kind) {
@@ -214,7 +215,7 @@ void ExtendSelection(WindowHandle hwnd, int x, int y, char kind) {
       if (const int col = TableColAtX(*t.get(), x); col > 0) set(t->selColTo[i], col);
     }
   }
-  if (changed) InvalidateWindow(hwnd);
+  if (changed) TableRepaint(hwnd);
 }
 
 void EndSelection(TableRecord& t) {
@@ -289,7 +290,7 @@ void MoveCursor(WindowHandle hwnd, char key) {
     case TO_COL: ScrollToCol(hwnd, to); break;
     case NONE: break;
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void SelectAll(WindowHandle hwnd) {
@@ -308,7 +309,7 @@ void SelectAll(WindowHandle hwnd) {
   }
   HideEditor(TableEditorOf(hwnd));
   FocusTable(hwnd);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void ClearSelection(WindowHandle hwnd) {
@@ -334,7 +335,7 @@ void GoToCell(WindowHandle hwnd, int row, int col) {
   ScrollToRow(hwnd, row);
   ScrollToCol(hwnd, col);
   FocusTable(hwnd);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 void PickHeader(WindowHandle hwnd, int x, int y, char bar) {
@@ -393,6 +394,6 @@ void AutoScrollStep(WindowHandle hwnd) {
   }
   if (v != 0 && (v > 0 ? ScrollRowDown(hwnd) : ScrollRowUp(hwnd))) NotifyScroll(hwnd, SCROLLBAR_VERT);
   if (h != 0 && (h > 0 ? ScrollColRight(hwnd) : ScrollColLeft(hwnd))) NotifyScroll(hwnd, SCROLLBAR_HORZ);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
   StartTimer(hwnd, TIMER_AUTO_SCROLL, 10);
 }

@@ -14,6 +14,7 @@
 #include "table/table_access.h"
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
+#include "table/table_window.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ void SeriesFillMove(WindowHandle hwnd, int x, int y) {
       moved = true;
     }
   }
-  if (moved) InvalidateWindow(hwnd);
+  if (moved) TableRepaint(hwnd);
 }
 
 void SeriesFillEnd(WindowHandle hwnd) {
@@ -171,5 +172,5 @@ void SeriesFillEnd(WindowHandle hwnd) {
     TableStoreCellText(hwnd, cell.row, cell.col, SeriesValueText(value));
   }
   for (const Cell& cell : cells) RecalcDependants(hwnd, cell.row, cell.col);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }

@@ -7,6 +7,7 @@
 #include "resources/string_table.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_window.h"
 
 void TableSizeResult(int choice, int scrollPos, int* rows, int* cols) {
   if (choice != TABLE_SIZE_ROWS && choice != TABLE_SIZE_COLS) {
@@ -83,6 +84,6 @@ int TableSizeDialogRun(WindowHandle hwnd) {
     if (!t || SetImportTableSize(*t.get(), rows, cols) != 0) return -1;
     RelabelHeaders(*t.get());
   }
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
   return 0;
 }

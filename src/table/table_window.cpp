@@ -92,7 +92,7 @@ void OnSize(WindowHandle hwnd, int width, int height) {
     t->iClientHeight = height;
   }
   TableSetScrollRanges(hwnd);
-  InvalidateWindow(hwnd);
+  TableRepaint(hwnd);
 }
 
 }  // namespace
@@ -106,6 +106,8 @@ int TableQueryClose(WindowHandle hwnd) {
   SendCommand(hwnd, CMD_SAVE_AS);
   return TableNeedsSave(hwnd) == 1 ? 0 : 1;
 }
+
+void TableRepaint(WindowHandle hwnd) { InvalidateWindow(hwnd); }
 
 void TableRegisterCommand(unsigned id, TableCommandHandler handler) {
   if (handler) {

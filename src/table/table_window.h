@@ -20,5 +20,9 @@ using TableCommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_
 // same id replaces the handler, and a null handler removes it).
 void TableRegisterCommand(unsigned id, TableCommandHandler handler);
 
+// Repaint the whole table: the one entry point for drawing after a change
+// (the view paints from the record when the window system asks).
+void TableRepaint(WindowHandle hwnd);
+
 // The close question: 1 when the table may close, 0 when it refuses.
 int TableQueryClose(WindowHandle hwnd);
