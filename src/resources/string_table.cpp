@@ -109,6 +109,15 @@ constexpr TextEntry kTexts[] = {
     {TXT_FORMULA_QUESTION_MARK, "... \"?\" ...", "... \"?\" ..."},
     {TXT_FORMULA_COMMA_OUTSIDE_CALL, "... \",\" ...", "... \",\" ..."},
     {TXT_FORMULA_TOO_LONG, "The formula is too long to be worked out.", "计算公式太长, 无法计算."},
+    {TXT_REGISTRY_CAPTION_ERROR, "Error message", "错误信息"},
+    {TXT_REGISTRY_NO_FORMULA, "Math Formula not found", "未找到计算公式"},
+    {TXT_REGISTRY_SELF_REFERENCE, "Result (%1) included in Math Formula,\r\nwill lead to infinite loop!",
+     "结果项 (%1) 出现在计算公式内,\r\n它将导致无法终止的循环计算操作!"},
+    {TXT_REGISTRY_FULL, "Number of Math Formulas in table exceeds supported maximum.", "表中计算公式的数目超出了支持的最大值."},
+    {TXT_REGISTRY_MENU_VIEW, "View", "查阅 "},
+    {TXT_REGISTRY_MENU_DELETE, "Delete", "删除 "},
+    {TXT_REGISTRY_MENU_INACTIVE, "Inactive", "待用 "},
+    {TXT_REGISTRY_MENU_RUN, "Run", "执行 "},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");
