@@ -418,7 +418,13 @@ bool TableInputMessage(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, s
   const int y = PointY(lParam);
   switch (msg) {
     case MSG_MDIACTIVATE:
-      if (wParam) OnActivate(hwnd);
+      // A table that loses the activation before its timer fires must not
+      // take hActiveTable back from the one that won it.
+      if (wParam) {
+        OnActivate(hwnd);
+      } else {
+        StopTimer(hwnd, TIMER_TABLE_ACTIVE);
+      }
       return false;  // the window procedure keeps its own bookkeeping
     case MSG_SETFOCUS:
       RefreshTableStates(hwnd);

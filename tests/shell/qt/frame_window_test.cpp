@@ -141,6 +141,7 @@ TEST_F(FrameTest, OtherCommandsGoUnchangedToTheActiveDocument) {
   const WindowHandle second = NewTableThroughMenu();
   SendCommand(frame(), 4242, 77);
   MdiActivate(first);
+  EXPECT_FALSE(TimerIsActive(second, TIMER_TABLE_ACTIVE)) << "the deactivated table keeps no activation timer";
   PostCommand(frame(), 4242, 78);  // queued: arrives through the event loop
   EXPECT_EQ(routed.size(), 1u);
   ProcessEvents();
