@@ -10,6 +10,7 @@ void RegisterMemoryBenchmarks();
 void RegisterTableBenchmarks();
 void RegisterNumberBenchmarks();
 void RegisterFormulaBenchmarks();
+void RegisterFormulaRegistryBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   RegisterTableBenchmarks();
   RegisterNumberBenchmarks();
   RegisterFormulaBenchmarks();
+  RegisterFormulaRegistryBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
