@@ -13,6 +13,7 @@
 
 struct DialogRequest;
 struct MenuBarSpec;
+struct PopupMenuSpec;
 struct ScrollBarState;
 
 class PlatformBackend {
@@ -42,6 +43,10 @@ class PlatformBackend {
 
   // A modal dialog or message box; returns the button pressed.
   virtual int RunDialog(DialogRequest& request) = 0;
+
+  // A pop-up menu at a client point of a window; returns the chosen
+  // command, 0 when dismissed (the headless answer).
+  virtual int RunPopupMenu(WindowHandle, int, int, const PopupMenuSpec&) { return 0; }
 
   virtual void SetCursorShape(int slot) = 0;
   virtual int CurrentCursorShape() = 0;

@@ -1,5 +1,6 @@
 #include "shell/window_classes.h"
 
+#include "formula/formula_marker.h"
 #include "platform/edit_control.h"
 #include "shell/frame_window.h"
 #include "shell/welcome_window.h"
@@ -46,5 +47,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   for (const WindowClassInfo& info : classes) {
     if (RegisterWindowClass(info) != 0) return -1;
   }
+  // Table input reaches the formula registry through its hooks.
+  InstallFormulaHooks();
   return 0;
 }

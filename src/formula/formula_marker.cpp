@@ -1,0 +1,103 @@
+#include "formula/formula_marker.h"
+
+#include <string>
+
+#include "formula/formula_recalc.h"
+#include "formula/formula_registry.h"
+#include "platform/number_text.h"
+#include "platform/popup_menu.h"
+#include "platform/text_buffer.h"
+#include "resources/string_table.h"
+#include "table/table_access.h"
+#include "table/table_input_hooks.h"
+
+namespace {
+
+std::string TargetText(int row, int col) { return JoinText("R", FormatInt(row), "C", FormatInt(col)); }
+
+void ClearPick(WindowHandle hwnd) {
+  TableLockGuard t(hwnd);
+  if (t) t->iFormulaCellMode = t->iFormulaCellRow = t->iFormulaCellCol = 0;
+}
+
+int SlotOf(const TableRecord& t, int row, int col) {
+  for (int s = 0; s < FORMULA_SLOTS; ++s) {
+    const FormulaSlot& slot = t.formulaSlots[s];
+    if (slot.iState != FORMULA_FREE && slot.iTargetRow == row && slot.iTargetCol == col) return s;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void FormulaMarkerPress(WindowHandle hwnd, int row, int col) {
+  TableLockGuard t(hwnd);
+  if (!t) return;
+  t->iFormulaCellMode = 2;
+  t->iFormulaCellRow = row;
+  t->iFormulaCellCol = col;
+}
+
+void FormulaMarkerRelease(WindowHandle hwnd) {
+  int mode = 0;
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    mode = t->iFormulaCellMode;
+  }
+  if (mode != 2) return;
+  FormulaFill(hwnd);
+  ClearPick(hwnd);
+}
+
+void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    t->iFormulaCellMode = 1;
+    t->iFormulaCellRow = row;
+    t->iFormulaCellCol = col;
+  }
+  PopupMenuSpec spec;
+  spec.items = {{CMD_FORMULA_VIEW, Text(TXT_REGISTRY_MENU_VIEW)},
+                {CMD_FORMULA_DELETE, Text(TXT_REGISTRY_MENU_DELETE)},
+                {CMD_FORMULA_INACTIVE, Text(TXT_REGISTRY_MENU_INACTIVE)},
+                {CMD_FORMULA_RUN, Text(TXT_REGISTRY_MENU_RUN)}};
+  const int command = ShowPopupMenu(hwnd, x, y, spec);
+  const std::string target = TargetText(row, col);
+  switch (command) {
+    case CMD_FORMULA_VIEW: {
+      TableLockGuard t(hwnd);
+      const int s = t ? SlotOf(*t.get(), row, col) : -1;
+      if (s >= 0) MarkFormulaRefs(*t.get(), std::string(TextOf(t->formulaSlots[s].szFormula)), true);
+      break;
+    }
+    case CMD_FORMULA_DELETE:
+      if (TableHooks().pfnUndoBackup) TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
+      FormulaDelete(hwnd, target);
+      break;
+    case CMD_FORMULA_INACTIVE:
+    case CMD_FORMULA_RUN: {
+      TableLockGuard t(hwnd);
+      const int s = t ? SlotOf(*t.get(), row, col) : -1;
+      if (s >= 0) t->formulaSlots[s].iState = command == CMD_FORMULA_RUN ? FORMULA_RUN : FORMULA_INACTIVE;
+      break;
+    }
+    default:
+      ClearPick(hwnd);
+      return;
+  }
+  ClearPick(hwnd);
+  RecalcAll(hwnd);
+  InvalidateWindow(hwnd);
+}
+
+void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, TargetText(row, col)); }
+
+void InstallFormulaHooks() {
+  TableInputHooks& hooks = TableHooks();
+  hooks.pfnFormulaHandlePress = FormulaMarkerPress;
+  hooks.pfnFormulaRelease = FormulaMarkerRelease;
+  hooks.pfnFormulaMenu = FormulaMarkerMenu;
+  hooks.pfnRemoveFormula = FormulaRemoveAt;
+}

@@ -1,0 +1,26 @@
+// The formula marker of a target cell: the right button opens the formula
+// menu (View, Delete, Inactive, Run), the left button drags a selection
+// that the formula is copied to on release.
+#pragma once
+
+#include "platform/window.h"
+
+enum FormulaMenuCommand : int {
+  CMD_FORMULA_DELETE = 40186,
+  CMD_FORMULA_INACTIVE = 40187,
+  CMD_FORMULA_RUN = 40188,
+  CMD_FORMULA_VIEW = 40198,
+};
+
+// A left press on the marker of target (row, col): the pick is recorded.
+void FormulaMarkerPress(WindowHandle hwnd, int row, int col);
+// The left release: a picked marker's formula fills the selection.
+void FormulaMarkerRelease(WindowHandle hwnd);
+// The right release on the marker of target (row, col): the formula menu
+// at client point (x, y) and the chosen action.
+void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col);
+// Remove the formula of a cell before a value overwrites it.
+void FormulaRemoveAt(WindowHandle hwnd, int row, int col);
+
+// Put the entries above into the table's input hooks.
+void InstallFormulaHooks();

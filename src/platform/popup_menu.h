@@ -1,0 +1,29 @@
+// Pop-up menus: a list of items shown at a point of a window; the chosen
+// item's command id comes back (0 when the menu was dismissed). In script
+// mode (tests) the answer comes from a queue and no menu is shown.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+
+struct PopupMenuItem {
+  int iCommand;
+  std::string szText;
+};
+
+struct PopupMenuSpec {
+  std::vector<PopupMenuItem> items;
+};
+
+// Show `spec` at client point (x, y) of `owner`; the chosen command, or 0.
+int ShowPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec);
+
+// ---- Script mode -------------------------------------------------------
+void PopupScriptBegin();
+void PopupScriptEnd();
+// The answer of the next menu shown (a command id, or 0 to dismiss it).
+void PopupScriptPush(int command);
+// The menus shown since PopupScriptBegin.
+const std::vector<PopupMenuSpec>& PopupScriptShown();
