@@ -241,6 +241,8 @@ void FormulaReadSetsChanged(const TableRecord& t) {
   if (it != sets.end()) it->second.valid = false;
 }
 
+void FormulaReadSetsForget(const TableRecord* t) { AllReadSets().erase(t); }
+
 void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
   ReadersOf(t, row, col, skipMatrix, out);
 }

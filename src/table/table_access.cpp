@@ -1,5 +1,6 @@
 #include "table/table_access.h"
 
+#include "formula/formula_recalc.h"
 #include "platform/memory.h"
 
 namespace {
@@ -23,6 +24,9 @@ TableRecord* TableAllocRecord() {
   return static_cast<TableRecord*>(MemoryAllocZeroed(sizeof(TableRecord)));
 }
 
-void TableFreeRecord(TableRecord* record) { MemoryFree(record); }
+void TableFreeRecord(TableRecord* record) {
+  FormulaReadSetsForget(record);
+  MemoryFree(record);
+}
 
 int TableLocksHeld() { return iLocksHeld; }
