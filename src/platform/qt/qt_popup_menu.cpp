@@ -1,0 +1,21 @@
+// Pop-up menus on Qt: a QMenu run modally at the window's client point.
+#include <QAction>
+#include <QMenu>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include "platform/popup_menu.h"
+#include "platform/qt/qt_backend.h"
+
+int QtBackend::RunPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec) {
+  QWidget* widget = WidgetOf(owner);
+  if (!widget || spec.items.empty()) return 0;
+  QMenu menu(widget);
+  for (const PopupMenuItem& item : spec.items) {
+    QAction* action = menu.addAction(QString::fromStdString(item.szText));
+    action->setData(item.iCommand);
+  }
+  QAction* chosen = menu.exec(widget->mapToGlobal(QPoint(x, y)));
+  return chosen ? chosen->data().toInt() : 0;
+}
