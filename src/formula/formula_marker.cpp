@@ -9,6 +9,7 @@
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "table/table_access.h"
+#include "table/table_input.h"
 #include "table/table_input_hooks.h"
 
 namespace {
@@ -28,11 +29,21 @@ int SlotOf(const TableRecord& t, int row, int col) {
   return -1;
 }
 
+// The table holds a formula for target (row, col).
+bool HasFormula(const TableRecord& t, int row, int col) { return t.iFormulaCount > 0 && SlotOf(t, row, col) >= 0; }
+
 }  // namespace
+
+bool FormulaMarkerHit(WindowHandle hwnd, int x, int y, int* row, int* col) {
+  bool aligned = false;
+  if (!FormulaHandleAt(hwnd, x, y, row, col, &aligned)) return false;
+  TableLockGuard t(hwnd);
+  return t && HasFormula(*t.get(), *row, *col);
+}
 
 void FormulaMarkerPress(WindowHandle hwnd, int row, int col) {
   TableLockGuard t(hwnd);
-  if (!t) return;
+  if (!t || !HasFormula(*t.get(), row, col)) return;
   t->iFormulaCellMode = 2;
   t->iFormulaCellRow = row;
   t->iFormulaCellCol = col;
@@ -53,7 +64,7 @@ void FormulaMarkerRelease(WindowHandle hwnd) {
 void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
   {
     TableLockGuard t(hwnd);
-    if (!t) return;
+    if (!t || !HasFormula(*t.get(), row, col)) return;
     t->iFormulaCellMode = 1;
     t->iFormulaCellRow = row;
     t->iFormulaCellCol = col;

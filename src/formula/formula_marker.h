@@ -12,6 +12,10 @@ enum FormulaMenuCommand : int {
   CMD_FORMULA_VIEW = 40198,
 };
 
+// The target whose marker square holds client point (x, y): a shown cell
+// linked to a formula that is not free. False when the table has none.
+bool FormulaMarkerHit(WindowHandle hwnd, int x, int y, int* row, int* col);
+
 // A left press on the marker of target (row, col): the pick is recorded.
 void FormulaMarkerPress(WindowHandle hwnd, int row, int col);
 // The left release: a picked marker's formula fills the selection.

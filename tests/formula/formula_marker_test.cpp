@@ -97,6 +97,14 @@ TEST_F(FormulaMarkerTest, DraggingTheMarkerFillsTheSelection) {
   EXPECT_EQ(t->iFormulaCount, 2);
 }
 
+TEST_F(FormulaMarkerTest, CellsWithoutAFormulaOpenNoMenuAndPickNothing) {
+  TableHooks().pfnFormulaMenu(table_, 0, 0, 3, 3);
+  EXPECT_TRUE(PopupScriptShown().empty());
+  TableHooks().pfnFormulaHandlePress(table_, 3, 3);
+  TableLockGuard t(table_);
+  EXPECT_EQ(t->iFormulaCellMode, 0);
+}
+
 TEST_F(FormulaMarkerTest, AValueStoredOverATargetRemovesItsFormulaFirst) {
   TableHooks().pfnRemoveFormula(table_, 2, 1);
   TableLockGuard t(table_);
