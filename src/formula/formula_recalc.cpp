@@ -12,6 +12,7 @@
 #include "formula/formula_refs.h"
 #include "formula/formula_result.h"
 #include "formula/formula_tokens.h"
+#include "platform/cursor.h"
 #include "platform/text_buffer.h"
 #include "table/table_access.h"
 
@@ -281,10 +282,15 @@ int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormul
 void RecalcAll(WindowHandle hwnd) {
   TableLockGuard t(hwnd);
   if (!t || t->iFormulaCount <= 0) return;
-  WalkScope scope(hwnd, t.get());
-  for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
-    if (t->formulaSlots[slot].iState != FORMULA_RUN) continue;
-    EvaluateInWalk(scope.walk(), slot);
-    Drain(scope.walk());
+  const int cursor = CurrentCursorSlot();
+  SetCursorSlot(CURSOR_WAIT);
+  {
+    WalkScope scope(hwnd, t.get());
+    for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
+      if (t->formulaSlots[slot].iState != FORMULA_RUN) continue;
+      EvaluateInWalk(scope.walk(), slot);
+      Drain(scope.walk());
+    }
   }
+  SetCursorSlot(cursor);
 }

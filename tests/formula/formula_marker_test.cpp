@@ -7,6 +7,7 @@
 #include "formula/formula_registry.h"
 #include "platform/popup_menu.h"
 #include "platform/text_buffer.h"
+#include "resources/string_table.h"
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
 #include "table/cell_store.h"
@@ -47,6 +48,10 @@ TEST_F(FormulaMarkerTest, TheMenuOffersFourActions) {
   EXPECT_EQ(menu.items[3].szText, "Run");
   TableLockGuard t(table_);
   EXPECT_EQ(t->iFormulaCellMode, 0);
+  EXPECT_STREQ(TextIn(TXT_REGISTRY_MENU_VIEW, true), "查阅 ");
+  EXPECT_STREQ(TextIn(TXT_REGISTRY_MENU_DELETE, true), "删除 ");
+  EXPECT_STREQ(TextIn(TXT_REGISTRY_MENU_INACTIVE, true), "待用 ");
+  EXPECT_STREQ(TextIn(TXT_REGISTRY_MENU_RUN, true), "执行 ");
 }
 
 TEST_F(FormulaMarkerTest, InactiveRunViewAndDelete) {

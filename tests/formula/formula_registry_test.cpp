@@ -170,6 +170,19 @@ TEST_F(FormulaRegistryTest, AParserErrorTurnsTheFormulaInactive) {
   EXPECT_EQ(Shown(1, 3), "6");
 }
 
+TEST_F(FormulaRegistryTest, RecalcAllRunsEveryRunningFormulaPastFailures) {
+  TableStoreCellText(table_, 1, 1, "4");
+  Load("R1C2", "R1C1+");      // slot 0 fails
+  Load("R1C3", "R1C1*2");     // slot 1
+  Load("R1C4", "R1C1", "INACTIVE=");
+  Load("R1C5", "R1C3+1");     // slot 3, also a reader of slot 1
+  RecalcAll(table_);
+  EXPECT_EQ(trace, (std::vector<int>{0, 1, 3, 3}));
+  EXPECT_EQ(Shown(1, 3), "8");
+  EXPECT_EQ(Shown(1, 4), "");
+  EXPECT_EQ(Shown(1, 5), "9");
+}
+
 TEST_F(FormulaRegistryTest, DependantsRunDepthFirstInSlotOrder) {
   Load("R1C3", "R1C2+1");          // slot 0
   Load("R1C2", "R1C1*2");          // slot 1
