@@ -106,6 +106,18 @@ TEST_F(FormulaRegistryTest, RunStoresEvaluatesAndLinksTheTarget) {
   EXPECT_EQ(Count(), 1);
 }
 
+TEST_F(FormulaRegistryTest, RunKeepsTheConditionInPlaceAndBesideTheText) {
+  Set(1, 1, "1");
+  Set(2, 1, "3");
+  Set(3, 1, "5");
+  ASSERT_EQ(FormulaRun(table_, "R1C2", FORMULA_MODE_RUN, "count_if(R1C1:R3C1, \">=3\")", -1), 0);
+  EXPECT_EQ(Shown(1, 2), "2");
+  EXPECT_EQ(Text(0), "count_if(R1C1:R3C1,\">=3\")");
+  EXPECT_EQ(TextOf(Slot(0).szCondition), ">=3");
+  Set(1, 1, "4");
+  EXPECT_EQ(Shown(1, 2), "3");
+}
+
 TEST_F(FormulaRegistryTest, RunRefusesATextNamingItsOwnTarget) {
   struct Case {
     const char* formula;
