@@ -69,12 +69,12 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
     t->iFormulaCellRow = row;
     t->iFormulaCellCol = col;
   }
-  PopupMenuSpec spec;
-  spec.items = {{CMD_FORMULA_VIEW, Text(TXT_REGISTRY_MENU_VIEW)},
+  PopupMenuList menu;
+  menu.items = {{CMD_FORMULA_VIEW, Text(TXT_REGISTRY_MENU_VIEW)},
                 {CMD_FORMULA_DELETE, Text(TXT_REGISTRY_MENU_DELETE)},
                 {CMD_FORMULA_INACTIVE, Text(TXT_REGISTRY_MENU_INACTIVE)},
                 {CMD_FORMULA_RUN, Text(TXT_REGISTRY_MENU_RUN)}};
-  const int command = ShowPopupMenu(hwnd, x, y, spec);
+  const int command = ShowPopupMenu(hwnd, x, y, menu);
   const std::string target = TargetText(row, col);
   switch (command) {
     case CMD_FORMULA_VIEW: {

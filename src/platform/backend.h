@@ -13,7 +13,7 @@
 
 struct DialogRequest;
 struct MenuBarSpec;
-struct PopupMenuSpec;
+struct PopupMenuList;
 struct ScrollBarState;
 
 class PlatformBackend {
@@ -46,7 +46,7 @@ class PlatformBackend {
 
   // A pop-up menu at a client point of a window; returns the chosen
   // command, 0 when dismissed (the headless answer).
-  virtual int RunPopupMenu(WindowHandle, int, int, const PopupMenuSpec&) { return 0; }
+  virtual int RunPopupMenu(WindowHandle, int, int, const PopupMenuList&) { return 0; }
 
   virtual void SetCursorShape(int slot) = 0;
   virtual int CurrentCursorShape() = 0;

@@ -9,7 +9,7 @@ namespace {
 struct PopupScript {
   bool bActive = false;
   std::deque<int> answers;
-  std::vector<PopupMenuSpec> shown;
+  std::vector<PopupMenuList> shown;
 };
 
 PopupScript& Script() {
@@ -19,10 +19,10 @@ PopupScript& Script() {
 
 }  // namespace
 
-int ShowPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec) {
+int ShowPopupMenu(WindowHandle owner, int x, int y, const PopupMenuList& menu) {
   PopupScript& script = Script();
-  if (!script.bActive) return Backend().RunPopupMenu(owner, x, y, spec);
-  script.shown.push_back(spec);
+  if (!script.bActive) return Backend().RunPopupMenu(owner, x, y, menu);
+  script.shown.push_back(menu);
   if (script.answers.empty()) return 0;
   const int command = script.answers.front();
   script.answers.pop_front();
@@ -38,4 +38,4 @@ void PopupScriptEnd() { Script() = PopupScript{}; }
 
 void PopupScriptPush(int command) { Script().answers.push_back(command); }
 
-const std::vector<PopupMenuSpec>& PopupScriptShown() { return Script().shown; }
+const std::vector<PopupMenuList>& PopupScriptShown() { return Script().shown; }

@@ -13,12 +13,12 @@ struct PopupMenuItem {
   std::string szText;
 };
 
-struct PopupMenuSpec {
+struct PopupMenuList {
   std::vector<PopupMenuItem> items;
 };
 
-// Show `spec` at client point (x, y) of `owner`; the chosen command, or 0.
-int ShowPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec);
+// Show `menu` at client point (x, y) of `owner`; the chosen command, or 0.
+int ShowPopupMenu(WindowHandle owner, int x, int y, const PopupMenuList& menu);
 
 // ---- Script mode -------------------------------------------------------
 void PopupScriptBegin();
@@ -26,4 +26,4 @@ void PopupScriptEnd();
 // The answer of the next menu shown (a command id, or 0 to dismiss it).
 void PopupScriptPush(int command);
 // The menus shown since PopupScriptBegin.
-const std::vector<PopupMenuSpec>& PopupScriptShown();
+const std::vector<PopupMenuList>& PopupScriptShown();

@@ -31,7 +31,7 @@ class QtBackend final : public PlatformBackend {
   void TimerStarted(WindowHandle hwnd, unsigned id, unsigned ms) override;
   void TimerStopped(WindowHandle hwnd, unsigned id) override;
   int RunDialog(DialogRequest& request) override;
-  int RunPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec) override;  // qt_popup_menu.cpp
+  int RunPopupMenu(WindowHandle owner, int x, int y, const PopupMenuList& menu) override;  // qt_popup_menu.cpp
   void SetCursorShape(int slot) override;
   int CurrentCursorShape() override;
   void SetClipboardText(std::string_view text) override;

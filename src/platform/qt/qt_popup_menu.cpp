@@ -8,11 +8,11 @@
 #include "platform/popup_menu.h"
 #include "platform/qt/qt_backend.h"
 
-int QtBackend::RunPopupMenu(WindowHandle owner, int x, int y, const PopupMenuSpec& spec) {
+int QtBackend::RunPopupMenu(WindowHandle owner, int x, int y, const PopupMenuList& list) {
   QWidget* widget = WidgetOf(owner);
-  if (!widget || spec.items.empty()) return 0;
+  if (!widget || list.items.empty()) return 0;
   QMenu menu(widget);
-  for (const PopupMenuItem& item : spec.items) {
+  for (const PopupMenuItem& item : list.items) {
     QAction* action = menu.addAction(QString::fromStdString(item.szText));
     action->setData(item.iCommand);
   }
