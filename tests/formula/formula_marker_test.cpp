@@ -40,7 +40,7 @@ TEST_F(FormulaMarkerTest, TheMenuOffersFourActions) {
   PopupScriptPush(0);
   TableHooks().pfnFormulaMenu(table_, 10, 10, 2, 1);
   ASSERT_EQ(PopupScriptShown().size(), 1u);
-  const PopupMenuSpec& menu = PopupScriptShown()[0];
+  const PopupMenuList& menu = PopupScriptShown()[0];
   ASSERT_EQ(menu.items.size(), 4u);
   EXPECT_EQ(menu.items[0].iCommand, CMD_FORMULA_VIEW);
   EXPECT_EQ(menu.items[1].szText, "Delete");
