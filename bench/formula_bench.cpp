@@ -6,6 +6,8 @@
 // Gauss-Jordan inverse of the same numbers).
 #include <benchmark/benchmark.h>
 
+#include "bench_classes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -31,8 +33,7 @@ namespace {
 class FormulaTable {
  public:
   FormulaTable() {
-    static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
-    if (!registered) return;
+    if (!EnsureBenchWindowClasses()) return;
     ResetProgramState();
     Program().iCreateMode = OPEN_NEW;
     hwnd_ = CreateTableWindow();

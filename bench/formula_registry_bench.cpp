@@ -6,6 +6,8 @@
 // cached read sets does at each store (a chain pays it at every link).
 #include <benchmark/benchmark.h>
 
+#include "bench_classes.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,8 +29,7 @@ namespace {
 class RegistryTable {
  public:
   RegistryTable() {
-    static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
-    if (!registered) return;
+    if (!EnsureBenchWindowClasses()) return;
     ResetProgramState();
     Program().iCreateMode = OPEN_NEW;
     hwnd_ = CreateTableWindow();

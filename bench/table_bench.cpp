@@ -3,6 +3,8 @@
 // memset of one cell.
 #include <benchmark/benchmark.h>
 
+#include "bench_classes.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -75,8 +77,7 @@ void RecordAllocInitFree(benchmark::State& state) {
 // A whole table window without a display: the window, its record and its
 // initialisation, then its destruction.
 void TableWindowCreateDestroy(benchmark::State& state) {
-  static const bool registered = SetupWindowClasses(PlainWindowClassProcs()) == 0;
-  if (!registered) {
+  if (!EnsureBenchWindowClasses()) {
     state.SkipWithError("window classes could not be registered");
     return;
   }
