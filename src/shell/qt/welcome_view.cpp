@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/qt/window_widget.h"
+#include "table/qt/table_paint.h"
 #include "shell/program_state.h"
 #include "shell/system_name.h"
 #include "shell/welcome_window.h"
@@ -43,13 +44,6 @@ void DrawEmbossed(QPainter& p, int x, int y, const QString& text, const QColor& 
   DrawTextAt(p, x, y, text, colour);
 }
 
-void DrawEtchedHLine(QPainter& p, int x0, int x1, int y) {
-  p.setPen(kEtchDark);
-  p.drawLine(x0, y, x1, y);
-  p.setPen(kEtchLight);
-  p.drawLine(x0, y + 1, x1, y + 1);
-}
-
 void DrawEtchedRect(QPainter& p, const QRect& r) {
   p.setBrush(Qt::NoBrush);
   p.setPen(kEtchLight);
@@ -68,7 +62,7 @@ void PaintWelcome(WindowHandle hwnd, QPainter& p) {
   const int height = p.device()->height();
   const WelcomeState* state = WelcomeStateOf(hwnd);
   const WelcomeLayout layout = ComputeWelcomeLayout(height, state ? state->picture.iHeight : 0);
-  DrawEtchedHLine(p, 0, width, 0);
+  DrawEtchedLineH(p, 0, width, 1, LINE_ETCHED);
   const QRect strip(layout.strip.x, layout.strip.y, layout.strip.cx, layout.strip.cy);
   DrawEtchedRect(p, strip.adjusted(-4, -4, 3, 3));
 

@@ -30,9 +30,6 @@ const QColor kRefFrame(0, 0, 255);
 const QColor kOverflow(225, 226, 227);
 const QColor kImageSquare(235, 236, 237);
 
-// Line types of the etched and grid lines.
-enum LineType : int { LINE_ETCHED = 0, LINE_GREY = 1, LINE_WHITE = 2, LINE_DARK = 3, LINE_GRID = 4, LINE_BLUE = 5 };
-
 QColor LineColour(int type) {
   switch (type) {
     case LINE_GREY: return QColor(192, 192, 192);
@@ -41,28 +38,6 @@ QColor LineColour(int type) {
     case LINE_GRID: return kGrid;
     case LINE_BLUE: return QColor(1, 1, 254);
     default: return QColor(1, 1, 1);
-  }
-}
-
-// A horizontal line from x1 to x2 (inclusive) at y: etched draws dark one
-// pixel above and white at y; other types one line one pixel above.
-void DrawEtchedLineH(QPainter& p, int x1, int x2, int y, int type) {
-  if (x2 < x1) return;
-  if (type == LINE_ETCHED) {
-    p.fillRect(x1, y - 1, x2 - x1 + 1, 1, kEtchDark);
-    p.fillRect(x1, y, x2 - x1 + 1, 1, kWhite);
-  } else {
-    p.fillRect(x1, y - 1, x2 - x1 + 1, 1, LineColour(type));
-  }
-}
-
-void DrawEtchedLineV(QPainter& p, int y1, int y2, int x, int type) {
-  if (y2 < y1) return;
-  if (type == LINE_ETCHED) {
-    p.fillRect(x - 1, y1, 1, y2 - y1 + 1, kEtchDark);
-    p.fillRect(x, y1, 1, y2 - y1 + 1, kWhite);
-  } else {
-    p.fillRect(x - 1, y1, 1, y2 - y1 + 1, LineColour(type));
   }
 }
 
@@ -365,6 +340,28 @@ void PaintHintStrip(const PaintContext& c) {
 }
 
 }  // namespace
+
+// A horizontal line from x1 to x2 (inclusive) at y: etched draws dark one
+// pixel above and white at y; other types one line one pixel above.
+void DrawEtchedLineH(QPainter& p, int x1, int x2, int y, int type) {
+  if (x2 < x1) return;
+  if (type == LINE_ETCHED) {
+    p.fillRect(x1, y - 1, x2 - x1 + 1, 1, kEtchDark);
+    p.fillRect(x1, y, x2 - x1 + 1, 1, kWhite);
+  } else {
+    p.fillRect(x1, y - 1, x2 - x1 + 1, 1, LineColour(type));
+  }
+}
+
+void DrawEtchedLineV(QPainter& p, int y1, int y2, int x, int type) {
+  if (y2 < y1) return;
+  if (type == LINE_ETCHED) {
+    p.fillRect(x - 1, y1, 1, y2 - y1 + 1, kEtchDark);
+    p.fillRect(x, y1, 1, y2 - y1 + 1, kWhite);
+  } else {
+    p.fillRect(x - 1, y1, 1, y2 - y1 + 1, LineColour(type));
+  }
+}
 
 TableFonts MakeTableFonts() {
   TableFonts fonts;

@@ -23,5 +23,15 @@ struct TableFonts {
 
 TableFonts MakeTableFonts();
 
+// Line types of the etched and grid lines: 0 etched (a 128-grey line one
+// pixel before the position and a white one at it); 1 grey 192, 2 white,
+// 3 grey 128, 4 grid grey 228, 5 blue, others black, each one pixel before.
+enum LineType : int { LINE_ETCHED = 0, LINE_GREY = 1, LINE_WHITE = 2, LINE_DARK = 3, LINE_GRID = 4, LINE_BLUE = 5 };
+
+// A horizontal line from x1 to x2 (inclusive) at y, and a vertical one from
+// y1 to y2 at x, by line type.
+void DrawEtchedLineH(QPainter& p, int x1, int x2, int y, int type);
+void DrawEtchedLineV(QPainter& p, int y1, int y2, int x, int type);
+
 // Paint the whole client area (width x height) of a table.
 void TablePaintRecord(const TableRecord& t, QPainter& p, int width, int height, const TableFonts& fonts);
