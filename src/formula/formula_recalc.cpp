@@ -140,6 +140,7 @@ struct Walk {
   TableRecord* t;
   std::vector<Frame> frames;
   std::vector<int> onPath;
+  std::vector<char> evaluated;  // per slot, when a full recalculation tracks it
   int evaluating = -1;
 };
 
@@ -171,6 +172,7 @@ void* gObserverContext = nullptr;
 int EvaluateInWalk(Walk& walk, int slot) {
   const std::size_t base = walk.frames.size();
   if (gObserver) gObserver(gObserverContext, slot);
+  if (!walk.evaluated.empty()) walk.evaluated[static_cast<std::size_t>(slot)] = 1;
   walk.evaluating = slot;
   ++walk.onPath[slot];
   const int status = FormulaRunSlot(*walk.t, walk.hwnd, slot, false);
@@ -286,10 +288,16 @@ void RecalcAll(WindowHandle hwnd) {
   SetCursorSlot(CURSOR_WAIT);
   {
     WalkScope scope(hwnd, t.get());
+    Walk& walk = scope.walk();
+    // A slot already run as a reader of an earlier slot is not run again
+    // from the top: whenever its inputs change later in this pass, its
+    // readers' walk runs it once more. A chain of 3000 formulas so costs
+    // 3000 evaluations, not 3000 x 3000.
+    walk.evaluated.assign(FORMULA_SLOTS + 1, 0);
     for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
-      if (t->formulaSlots[slot].iState != FORMULA_RUN) continue;
-      EvaluateInWalk(scope.walk(), slot);
-      Drain(scope.walk());
+      if (t->formulaSlots[slot].iState != FORMULA_RUN || walk.evaluated[static_cast<std::size_t>(slot)]) continue;
+      EvaluateInWalk(walk, slot);
+      Drain(walk);
     }
   }
   SetCursorSlot(cursor);

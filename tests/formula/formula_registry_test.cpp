@@ -189,10 +189,29 @@ TEST_F(FormulaRegistryTest, RecalcAllRunsEveryRunningFormulaPastFailures) {
   Load("R1C4", "R1C1", "INACTIVE=");
   Load("R1C5", "R1C3+1");     // slot 3, also a reader of slot 1
   RecalcAll(table_);
-  EXPECT_EQ(trace, (std::vector<int>{0, 1, 3, 3}));
+  // Slot 3 runs as a reader of slot 1 and is not run again from the top.
+  EXPECT_EQ(trace, (std::vector<int>{0, 1, 3}));
   EXPECT_EQ(Shown(1, 3), "8");
   EXPECT_EQ(Shown(1, 4), "");
   EXPECT_EQ(Shown(1, 5), "9");
+}
+
+TEST_F(FormulaRegistryTest, RecalcAllRunsAChainOnceAndOrdersOutOfOrderSlots) {
+  // Slot 0 reads the end of a chain that later slots compute: it runs first
+  // with the old value, then again as a reader when the chain reaches it.
+  TableStoreCellText(table_, 1, 1, "1");
+  TableStoreCellText(table_, 300, 2, "5");
+  Load("R1C3", "R300C2*2");
+  // A chain of 300 formulas, each reading the one before: run once each.
+  for (int r = 1; r <= 300; ++r) {
+    const std::string input = r == 1 ? "R1C1" : "R" + std::to_string(r - 1) + "C2";
+    Load("R" + std::to_string(r) + "C2", input + "+1");
+  }
+  trace.clear();
+  RecalcAll(table_);
+  EXPECT_EQ(trace.size(), 302u);
+  EXPECT_EQ(Shown(300, 2), "301");
+  EXPECT_EQ(Shown(1, 3), "602");
 }
 
 TEST_F(FormulaRegistryTest, DependantsRunDepthFirstInSlotOrder) {
