@@ -75,6 +75,7 @@ class TableInputHooksTest : public TableInputTest {
   void MakeFormulaTarget(int row, int col, bool aligned = false) const {
     TableCellAt(T(), row, col)->iFormulaSlot = 0;
     T().formulaSlots[0].iState = FORMULA_RUN;
+    T().iFormulaCount = 1;
     T().formulaSlots[0].bRowAligned = aligned ? 1 : 0;
     CopyText(T().formulaSlots[0].szFormula, "R1C1*2");
   }
