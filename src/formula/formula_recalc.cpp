@@ -65,29 +65,12 @@ void Build(const TableRecord& t, ReadSets& sets) {
     if (slot.iState == FORMULA_FREE) continue;
     const std::string_view text = TextOf(slot.szFormula);
     sets.matrix[s] = IsMatrixText(text) ? 1 : 0;
-    std::size_t from = 0;
-    RefToken token{};
-    RefToken previous{0, 0};
-    bool havePrevious = false;
-    while (FindRefToken(text, from, &token)) {
-      from = token.pos + token.len;
-      if (token.len > kLongestReadToken) {
-        havePrevious = false;
-        continue;
-      }
-      const std::string_view ref = text.substr(token.pos, token.len);
-      const int row = RefRow(ref, t.iRows);
-      const int col = RefCol(ref, t.iCols);
-      if (row >= 0 && col >= 0) AddCell(sets, row, col, s);
-      // A range: this token right after a previous one and a ':'.
-      if (havePrevious && previous.pos + previous.len + 1 == token.pos && text[token.pos - 1] == ':') {
-        FormulaRange block{};
-        if (ReadRange(text.substr(previous.pos, token.pos + token.len - previous.pos), t.iRows, t.iCols, &block) == 0)
-          sets.ranges.push_back({s, block});
-      }
-      previous = token;
-      havePrevious = true;
-    }
+    ForEachFormulaRef(
+        text, t.iRows, t.iCols, kLongestReadToken,
+        [&sets, s](std::string_view, int row, int col) {
+          if (row >= 0 && col >= 0) AddCell(sets, row, col, s);
+        },
+        [&sets, s](const FormulaRange& block) { sets.ranges.push_back({s, block}); });
   }
   sets.valid = true;
 }

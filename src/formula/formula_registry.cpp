@@ -401,29 +401,18 @@ void MarkFormulaRefs(TableRecord& t, std::string_view text, bool on) {
   for (int row = 0; row < t.iRows; ++row)
     for (int col = 0; col < t.iCols; ++col)
       if (TableCell* cell = TableCellAt(t, row, col)) cell->iRefMark = 0;
-  std::size_t from = 0;
-  RefToken token{};
-  RefToken previous{0, 0};
-  bool havePrevious = false;
-  while (FindRefToken(text, from, &token)) {
-    from = token.pos + token.len;
-    const std::string_view ref = text.substr(token.pos, token.len);
-    if (ref.size() < kLongestMarkToken) {
-      const int row = RefRow(ref, t.iRows);
-      const int col = RefCol(ref, t.iCols);
-      if (row >= 1 && col >= 1)
-        if (TableCell* cell = TableCellAt(t, row, col)) cell->iRefMark = 1;
-    }
-    if (havePrevious && previous.pos + previous.len + 1 == token.pos && text[token.pos - 1] == ':') {
-      FormulaRange block{};
-      if (ReadRange(text.substr(previous.pos, token.pos + token.len - previous.pos), t.iRows, t.iCols, &block) == 0)
+  const auto mark = [&t](int row, int col) {
+    if (TableCell* cell = TableCellAt(t, row, col)) cell->iRefMark = 1;
+  };
+  ForEachFormulaRef(
+      text, t.iRows, t.iCols, std::string_view::npos,
+      [&mark](std::string_view ref, int row, int col) {
+        if (ref.size() < kLongestMarkToken && row >= 1 && col >= 1) mark(row, col);
+      },
+      [&mark](const FormulaRange& block) {
         for (int row = block.iRowFrom; row <= block.iRowTo; ++row)
-          for (int col = block.iColFrom; col <= block.iColTo; ++col)
-            if (TableCell* cell = TableCellAt(t, row, col)) cell->iRefMark = 1;
-    }
-    previous = token;
-    havePrevious = true;
-  }
+          for (int col = block.iColFrom; col <= block.iColTo; ++col) mark(row, col);
+      });
 }
 
 void FormulaSetDecimals(WindowHandle hwnd, std::string_view target, int places) {

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "formula/formula_refs.h"
+
 struct RefToken {
   std::size_t pos;
   std::size_t len;
@@ -38,4 +40,35 @@ inline bool ReadRefToken(std::string_view token, int* row, int* col) {
   *row = static_cast<int>(values[0]);
   *col = static_cast<int>(values[1]);
   return true;
+}
+
+// Visit what a formula text names: every R-token of at most `longest` bytes
+// as onCell(token, row, col) with the row and column RefRow and RefCol read
+// (-1 when not a cell of the table), and every "token:token" pair that
+// reads as a range as onRange(block). A longer token is skipped and breaks
+// a range.
+template <typename OnCell, typename OnRange>
+void ForEachFormulaRef(std::string_view text, int rows, int cols, std::size_t longest, OnCell onCell,
+                       OnRange onRange) {
+  std::size_t from = 0;
+  RefToken token{};
+  RefToken previous{0, 0};
+  bool havePrevious = false;
+  while (FindRefToken(text, from, &token)) {
+    from = token.pos + token.len;
+    if (token.len > longest) {
+      havePrevious = false;
+      continue;
+    }
+    const std::string_view ref = text.substr(token.pos, token.len);
+    onCell(ref, RefRow(ref, rows), RefCol(ref, cols));
+    if (havePrevious && previous.pos + previous.len + 1 == token.pos && text[token.pos - 1] == ':') {
+      FormulaRange block{};
+      if (ReadRange(text.substr(previous.pos, token.pos + token.len - previous.pos), rows, cols, &block) == 0) {
+        onRange(block);
+      }
+    }
+    previous = token;
+    havePrevious = true;
+  }
 }
