@@ -78,6 +78,9 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
   const std::string target = TargetText(row, col);
   switch (command) {
     case CMD_FORMULA_VIEW: {
+      // The formula bar shows the target and its formula, then the marks
+      // of the cells it names go on.
+      if (TableHooks().pfnShowFormulaTarget) TableHooks().pfnShowFormulaTarget(hwnd, row, col);
       TableLockGuard t(hwnd);
       const int s = t ? SlotOf(*t.get(), row, col) : -1;
       if (s >= 0) MarkFormulaRefs(*t.get(), std::string(TextOf(t->formulaSlots[s].szFormula)), true);
@@ -86,6 +89,7 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
     case CMD_FORMULA_DELETE:
       if (TableHooks().pfnUndoBackup) TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
       FormulaDelete(hwnd, target);
+      if (TableHooks().pfnFormulaTargetDeleted) TableHooks().pfnFormulaTargetDeleted(hwnd, row, col);
       break;
     case CMD_FORMULA_INACTIVE:
     case CMD_FORMULA_RUN: {
@@ -97,6 +101,9 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
     default:
       ClearPick(hwnd);
       return;
+  }
+  if (command != CMD_FORMULA_DELETE && TableHooks().pfnFormulaTargetChanged) {
+    TableHooks().pfnFormulaTargetChanged(hwnd, row, col);
   }
   ClearPick(hwnd);
   RecalcAll(hwnd);

@@ -15,6 +15,7 @@ struct EditState {
   bool bReadOnly = false;
   bool bFocus = false;
   EditFont font;
+  std::string szPrompt;
 };
 
 EditViewSync pfnViewSync = nullptr;
@@ -208,6 +209,18 @@ void EditSetReadOnly(WindowHandle hwnd, bool readOnly) {
 bool EditIsReadOnly(WindowHandle hwnd) {
   EditState* s = StateOf(hwnd);
   return s && s->bReadOnly;
+}
+
+void EditSetPrompt(WindowHandle hwnd, std::string_view prompt) {
+  EditState* s = StateOf(hwnd);
+  if (!s) return;
+  s->szPrompt.assign(prompt);
+  SyncView(hwnd);
+}
+
+std::string EditPrompt(WindowHandle hwnd) {
+  EditState* s = StateOf(hwnd);
+  return s ? s->szPrompt : std::string();
 }
 
 void EditSetFont(WindowHandle hwnd, const EditFont& font) {

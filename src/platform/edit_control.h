@@ -64,6 +64,11 @@ int EditReplaceSelection(WindowHandle hwnd, std::string_view text);
 void EditSetReadOnly(WindowHandle hwnd, bool readOnly);
 bool EditIsReadOnly(WindowHandle hwnd);
 
+// The prompt the view shows in grey while the text is empty (it is not
+// the control's text).
+void EditSetPrompt(WindowHandle hwnd, std::string_view prompt);
+std::string EditPrompt(WindowHandle hwnd);
+
 void EditSetFont(WindowHandle hwnd, const EditFont& font);
 EditFont EditFontOf(WindowHandle hwnd);
 

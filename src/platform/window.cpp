@@ -315,6 +315,10 @@ void FocusWindow(WindowHandle hwnd) {
   if (IsWindowAlive(hwnd)) Backend().WindowFocused(hwnd);
 }
 
+void RaiseWindow(WindowHandle hwnd) {
+  if (IsWindowAlive(hwnd)) Backend().WindowRaised(hwnd);
+}
+
 void InvalidateWindow(WindowHandle hwnd) {
   if (IsWindowAlive(hwnd)) Backend().WindowInvalidated(hwnd);
 }

@@ -42,6 +42,7 @@ enum Message : unsigned {
   MSG_HSCROLL,          // wParam: ScrollRequest | (position << 16)
   MSG_VSCROLL,
   MSG_QUIT,             // posted: wParam is the exit code
+  MSG_MOUSELEAVE,       // the pointer left the window
   MSG_USER = 0x400,
 };
 
@@ -169,6 +170,8 @@ void MoveWindowTo(WindowHandle hwnd, int x, int y, int cx, int cy);
 void ShowWindowOf(WindowHandle hwnd, bool show);
 bool WindowIsVisible(WindowHandle hwnd);
 void FocusWindow(WindowHandle hwnd);
+// Put a window above its siblings.
+void RaiseWindow(WindowHandle hwnd);
 
 // The backend reports a move or resize the window system made (the user
 // dragged a border, a frame was maximised): the rectangle is updated and

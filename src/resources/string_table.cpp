@@ -118,6 +118,57 @@ constexpr TextEntry kTexts[] = {
     {TXT_REGISTRY_MENU_DELETE, "Delete", "删除 "},
     {TXT_REGISTRY_MENU_INACTIVE, "Inactive", "待用 "},
     {TXT_REGISTRY_MENU_RUN, "Run", "执行 "},
+    {TXT_BAR_STATES, "Edit\nDelete\nInactive\nRun", "编辑\n删除\n待用\n执行"},
+    {TXT_BAR_FULL_PRECISION, "Full precision", "全精度"},
+    {TXT_BAR_MATH_HEADER, "Math functions", "数学函数列表"},
+    {TXT_BAR_MATH_ENTRIES,
+     "acos(arc)\nasin(arc)\natan(arc)\natan2(x,y)\ncos(arc)\ncosh(arc)\ndegrees(arc)\nexp(arg)\nfabs(num)\n"
+     "ln(num)\nlog(num)\nlog10(num)\npow(num,exp)\nradians(degrees)\nsin(arc)\nsinh(arc)\nsqrt(num)\n"
+     "tan(arc)\ntanh(arc)",
+     "acos(弧度)\nasin(弧度)\natan(弧度)\natan2(横坐标,纵坐标)\ncos(弧度)\ncosh(弧度)\ndegrees(弧度)\n"
+     "exp(参数)\nfabs(数值)\nln(数值)\nlog(数值)\nlog10(数值)\npow(底数,指数)\nradians(角度)\nsin(弧度)\n"
+     "sinh(弧度)\nsqrt(数值)\ntan(弧度)\ntanh(弧度)"},
+    {TXT_BAR_STATS_HEADER, "Stats & Matrix functions", "统计 & 矩阵函数列表"},
+    {TXT_BAR_STATS_ENTRIES,
+     "average(num1,num2,...)\ncount(num1,num2,...)\ncount_if(N1:Nn,if)\nmaximum(num1,num2,...)\n"
+     "median(num1,num2,...)\nminimum(num1,num2,...)\nsum(num1,num2,...)\nsum_if(C1:Cn,if,N1:Nn)\n"
+     "m_determ(R:C)\nm_inverse(R:C)\nm_minus(R:C,r:c)\nm_mult(R:C,r:c)\nm_plus(R:C,r:c)\nm_transp(R:C)",
+     "average(D1,D2,...) 平均值\ncount(D1,D2,...) 计数\ncount_if(N1:Nn,if) 条件计数\n"
+     "maximum(D1,D2,...) 最大值\nmedian(D1,D2,...) 中位数\nminimum(D1,D2,...) 最小值\nsum(D1,D2,...) 求和\n"
+     "sum_if(C1:Cn,if,N1:Nn) 条件求和\nm_determ(R:C) 矩阵行列式\nm_inverse(R:C) 逆矩阵\n"
+     "m_minus(R:C,r:c) 矩阵相减\nm_mult(R:C,r:c) 矩阵相乘\nm_plus(R:C,r:c) 矩阵相加\nm_transp(R:C) 转置矩阵"},
+    {TXT_BAR_UPPER_LABELS,
+     "Open|...\nFind|...\nBack|home\nTrend|view\nZoom|in [F2]\nZoom|out [F1]\nImage|Pixel\nSel.|all\n"
+     "Copy|...\nPrint|...",
+     "打开|...\n查找|...\n返回|起点\n趋势|分析\n放大|F2键\n缩小|F1键\n像素|特征\n全选|\n拷贝|...\n打印|..."},
+    {TXT_BAR_GET_CELLS, "Get cells", "调用单元"},
+    {TXT_BAR_VIEW_CELLS, "View cells", "查阅单元"},
+    {TXT_BAR_TIPS,
+     "Set selected cell(s) background color\n"
+     "Set selected cell(s) border color\n"
+     "Add  +  with selected cell(s) to math formula edit box\n"
+     "Add  -  with selected cell(s) to math formula edit box\n"
+     "Add  *  with selected cell(s) to math formula edit box\n"
+     "Add  /  with selected cell(s) to math formula edit box\n"
+     "Add  ^  with selected cell(s) to math formula edit box\n"
+     "Add  ( )  with selected cell(s) to math formula edit box\n"
+     "Add  if (logical_test, value_if_true, value_if_false)  with selected cell(s) to math formula edit box\n"
+     "Run current math formula\n"
+     "Add selected cell(s) to math formula edit box\n"
+     "Highlight cell(s) used by math formula in table",
+     "设置已选定单元背景色\n"
+     "设置已选定单元边框颜色\n"
+     "将已选定单元以  +  连接加入计算公式编辑窗口\n"
+     "将已选定单元以  -  连接加入计算公式编辑窗口\n"
+     "将已选定单元以  *  连接加入计算公式编辑窗口\n"
+     "将已选定单元以  /  连接加入计算公式编辑窗口\n"
+     "将已选定单元以  ^  连接加入计算公式编辑窗口\n"
+     "将已选定单元以  ( )  括起加入计算公式编辑窗口\n"
+     "将  if (逻辑条件, 条件成立时的值, 条件不成立时的值)  与已选定单元加入计算公式编辑窗口\n"
+     "执行当前计算公式\n"
+     "将已选定单元加入计算公式编辑窗口\n"
+     "在数表中突出显示计算公式所用的单元"},
+    {TXT_BAR_TOO_LONG, "Math Formula too long", "算式过长"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

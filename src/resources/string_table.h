@@ -92,6 +92,19 @@ enum TextId : int {
   TXT_REGISTRY_MENU_DELETE,
   TXT_REGISTRY_MENU_INACTIVE,
   TXT_REGISTRY_MENU_RUN,
+  // Formula bar. Lists hold one entry per line; the upper button labels
+  // hold their two lines joined by '|'.
+  TXT_BAR_STATES,
+  TXT_BAR_FULL_PRECISION,
+  TXT_BAR_MATH_HEADER,
+  TXT_BAR_MATH_ENTRIES,
+  TXT_BAR_STATS_HEADER,
+  TXT_BAR_STATS_ENTRIES,
+  TXT_BAR_UPPER_LABELS,
+  TXT_BAR_GET_CELLS,
+  TXT_BAR_VIEW_CELLS,
+  TXT_BAR_TIPS,
+  TXT_BAR_TOO_LONG,
   TXT_COUNT
 };
 

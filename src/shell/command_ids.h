@@ -38,11 +38,25 @@ enum CommandId : unsigned {
   CMD_PASTE = 40153,
   CMD_DELETE = 40155,
   CMD_INSERT = 40157,
+  CMD_BORDER_COLOUR = 40189,
+  CMD_BACKGROUND_COLOUR = 40190,
+  CMD_ZOOM_IN_BUTTON = 2008,       // formula-bar button: zoom in
+  CMD_ZOOM_OUT_BUTTON = 2009,      // formula-bar button: zoom out
+
+  // The formula bar's upper buttons (posted to the frame).
+  CMD_BUTTON_COPY = 2001,
+  CMD_BUTTON_FIND = 2002,
+  CMD_BUTTON_IMAGE_PIXEL = 2003,
+  CMD_BUTTON_PRINT = 2007,
+  CMD_BUTTON_TREND = 2011,
 
   // Internal notifications.
   CMD_REFRESH_MENUS = 1298,      // posted to the frame by a closing table
   CMD_OPEN_3D_PLOT = 1302,       // frame: create a 3D plot window
   CMD_TABLE_CLOSED = 2295,       // posted to the formula bar by a closing table
+  CMD_FORMULA_BAR_DISABLE = 2295,  // the same: no table is active
+  CMD_FORMULA_BAR_ENABLE = 2294,   // posted to the formula bar: a table became active
+  CMD_FORMULA_BAR_REFRESH = 1299,  // posted to the formula bar: repaint with the tool states
   CMD_TABLE_RELEASE = 9876,      // sent to linked windows by a closing table
   CMD_PARTNER_RELEASE = 9877,    // the same, to a data-processing partner
   CMD_TABLE_ACTIVE_AGAIN = 1599,   // a table: restart the timer of becoming active
@@ -54,4 +68,11 @@ enum CommandId : unsigned {
 inline constexpr int ID_MDI_CLIENT = 1;
 inline constexpr int ID_FORMULA_BAR = 2010;
 inline constexpr int ID_HINT_EDIT = 2014;
+// The formula bar's own children.
+inline constexpr int ID_BAR_TARGET = 2012;
+inline constexpr int ID_BAR_STATE = 2013;
+inline constexpr int ID_BAR_FORMULA = 2014;
+inline constexpr int ID_BAR_MATH_LIST = 2015;
+inline constexpr int ID_BAR_STATS_LIST = 2016;
+inline constexpr int ID_BAR_DECIMALS = 2017;
 inline constexpr int ID_CELL_EDITOR = 7778;

@@ -12,6 +12,9 @@ inline constexpr int SYS_FIELD_BYTES = 400;
 inline constexpr int PLOT_IN_NEW_WINDOW = 33;
 inline constexpr int PLOT_IN_CURRENT_WINDOW = 34;
 
+// The upper buttons of the formula bar, one enabled flag each.
+inline constexpr int TOOL_BUTTONS = 10;
+
 struct ProgramState {
   WindowHandle hFrameWnd = WindowHandle::None;
   WindowHandle hMdiClient = WindowHandle::None;
@@ -32,6 +35,13 @@ struct ProgramState {
   std::array<char, 256> szLastDir{};
   std::array<char, 256> szLastFileName{};
   int iSavedCursor = 0;
+  // Which upper formula-bar buttons work: with no document only "Open".
+  std::array<int, TOOL_BUTTONS> toolStates{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  // The colours the cell colour commands apply, shown on the formula bar's
+  // two swatch buttons, and the border code (15: all four sides, thin).
+  std::array<int, 3> fillRgb{174, 174, 255};
+  std::array<int, 3> borderRgb{255, 164, 72};
+  int iBorderCode = 15;
 };
 
 ProgramState& Program();

@@ -2,13 +2,17 @@
 
 #include "formula/formula_marker.h"
 #include "platform/edit_control.h"
+#include "platform/list_control.h"
+#include "table/table_input_hooks.h"
+#include "shell/formula_bar.h"
 #include "shell/frame_window.h"
+#include "shell/tool_states.h"
 #include "shell/welcome_window.h"
 #include "table/table_window.h"
 
 namespace {
 
-// Formula bar, chart and 3D plot windows arrive with their parts of the
+// Chart and 3D plot windows arrive with their parts of the
 // program; until then they are plain windows.
 std::intptr_t PlainProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   return DefaultWindowProc(hwnd, msg, wParam, lParam);
@@ -19,7 +23,7 @@ std::intptr_t PlainProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, 
 WindowClassProcs PlainWindowClassProcs() {
   WindowClassProcs procs;
   procs.frame = FrameWindowProc;
-  procs.formulaBar = PlainProc;
+  procs.formulaBar = FormulaBarProc;
   procs.chart = PlainProc;
   procs.table = TableWindowProc;
   procs.plot3D = PlainProc;
@@ -27,6 +31,7 @@ WindowClassProcs PlainWindowClassProcs() {
   procs.pictureStrip = PlainProc;
   procs.dataImage = PlainProc;
   procs.edit = EditControlProc;
+  procs.list = ListControlProc;
   procs.mdiClient = PlainProc;
   return procs;
 }
@@ -42,12 +47,16 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
       {CLASS_PICTURE_STRIP, procs.pictureStrip, 0, 0, 0, BACKGROUND_LIGHT_GREY, 0},
       {CLASS_DATA_IMAGE, procs.dataImage, 0, 0, ICON_PROGRAM, BACKGROUND_LIGHT_GREY, 0},
       {CLASS_EDIT, procs.edit, 0, 0, 0, BACKGROUND_WHITE, 0},
+      {CLASS_LIST, procs.list, 0, 0, 0, BACKGROUND_WHITE, 0},
       {CLASS_MDI_CLIENT, procs.mdiClient, 0, 0, 0, BACKGROUND_LIGHT_GREY, 0},
   };
   for (const WindowClassInfo& info : classes) {
     if (RegisterWindowClass(info) != 0) return -1;
   }
-  // Table input reaches the formula registry through its hooks.
+  // Table input reaches the formula registry and the tool states through
+  // its hooks.
   InstallFormulaHooks();
+  InstallFormulaBarHooks();
+  TableHooks().pfnRefreshStates = RefreshToolStates;
   return 0;
 }

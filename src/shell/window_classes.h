@@ -13,6 +13,7 @@ inline constexpr const char* CLASS_PICTURE_STRIP = "Diagram";
 inline constexpr const char* CLASS_DATA_IMAGE = "DataImage";
 // Standard controls and the MDI client.
 inline constexpr const char* CLASS_EDIT = "edit";
+inline constexpr const char* CLASS_LIST = "combobox";
 inline constexpr const char* CLASS_MDI_CLIENT = "MDICLIENT";
 
 inline constexpr int ICON_PROGRAM = 150;
@@ -30,6 +31,7 @@ struct WindowClassProcs {
   WindowProc pictureStrip;
   WindowProc dataImage;
   WindowProc edit;
+  WindowProc list;
   WindowProc mdiClient;
 };
 

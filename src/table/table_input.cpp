@@ -376,6 +376,12 @@ int CmdSelectAll(WindowHandle hwnd, unsigned, std::intptr_t) {
   return 0;
 }
 
+// The formula bar's zoom buttons: zoom in (2008) or out (2009), forced.
+int CmdZoomButton(WindowHandle hwnd, unsigned id, std::intptr_t) {
+  TableZoom(hwnd, id == CMD_ZOOM_IN_BUTTON ? 1 : -1, 1);
+  return 0;
+}
+
 int CmdActiveAgain(WindowHandle hwnd, unsigned, std::intptr_t) {
   StartTimer(hwnd, TIMER_TABLE_ACTIVE, ACTIVE_TIMER_MS);
   return 0;
@@ -387,6 +393,8 @@ void RegisterInputCommands() {
   TableRegisterCommand(CMD_SELECT_ALL, CmdSelectAll);
   TableRegisterCommand(CMD_BUTTON_SELECT_ALL, CmdSelectAll);
   TableRegisterCommand(CMD_TABLE_ACTIVE_AGAIN, CmdActiveAgain);
+  TableRegisterCommand(CMD_ZOOM_IN_BUTTON, CmdZoomButton);
+  TableRegisterCommand(CMD_ZOOM_OUT_BUTTON, CmdZoomButton);
 }
 
 }  // namespace

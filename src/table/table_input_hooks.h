@@ -19,6 +19,13 @@ struct TableInputHooks {
   // Remove the formula registered for a cell before a value overwrites it.
   void (*pfnRemoveFormula)(WindowHandle hwnd, int row, int col) = nullptr;
 
+  // The formula bar: show target (row, col) with its formula; the formula
+  // of a target was deleted from the formula menu (the bar's fields return
+  // to their prompts when it showed it); it changed (the bar shows it anew).
+  void (*pfnShowFormulaTarget)(WindowHandle hwnd, int row, int col) = nullptr;
+  void (*pfnFormulaTargetDeleted)(WindowHandle hwnd, int row, int col) = nullptr;
+  void (*pfnFormulaTargetChanged)(WindowHandle hwnd, int row, int col) = nullptr;
+
   // Pop-up menus at a client point: a header bar ('R' or 'C'), a cell.
   void (*pfnRowColMenu)(WindowHandle hwnd, int x, int y, char bar) = nullptr;
   void (*pfnCellMenu)(WindowHandle hwnd, int x, int y) = nullptr;

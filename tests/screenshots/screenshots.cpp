@@ -18,6 +18,8 @@
 #include "shell/welcome_layout.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_window.h"
+#include "formula/formula_registry.h"
 
 namespace {
 
@@ -87,6 +89,22 @@ void FillSampleTable(WindowHandle table) {
   t->iTopRow = 1;
 }
 
+// Rainfall of five days and its total by a formula.
+void FillFormulaTable(WindowHandle table) {
+  const char* rows[][2] = {{"Day", "Rain (mm)"}, {"Mon", "12.5"}, {"Tue", "3.25"}, {"Wed", "0"},
+                           {"Thu", "18.75"},     {"Fri", "7.5"},  {"Sat", "1.25"}};
+  for (int r = 0; r < 7; ++r) {
+    TableSetCellText(table, r + 1, 1, rows[r][0]);
+    TableSetCellText(table, r + 1, 2, rows[r][1]);
+  }
+  TableSetCellText(table, 8, 1, "Total");
+  FormulaRun(table, "R8C2", FORMULA_MODE_RUN, "sum(R2C2:R7C2)", 2);
+  if (TableLockGuard t(table); t) {
+    t->iSelCurrent = 0;
+    t->selRowFrom[0] = 2, t->selRowTo[0] = 7, t->selColFrom[0] = 2, t->selColTo[0] = 2, t->selKind[0] = SELECT_BLOCK;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +135,17 @@ int main(int argc, char** argv) {
   InvalidateWindow(table);
   Settle();
   ok = SaveWindow(table, out + "/table-scrolled.png") && ok;
+
+  // A formula summing a column, its target chosen: the bar shows it.
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle sums = MdiActiveChild(Program().hMdiClient);
+  FillFormulaTable(sums);
+  OuterWidgetOf(sums)->showMaximized();
+  FireTimer(sums, TIMER_TABLE_ACTIVE);
+  Settle();
+  SendCommand(Program().hFormulaBar, CMD_FORMULA_BAR_TARGET, reinterpret_cast<std::intptr_t>("R8C2"));
+  Settle();
+  ok = SaveWindow(frame, out + "/formula-bar.png") && ok;
   SetBackend(nullptr);
   return ok ? 0 : 1;
 }

@@ -77,6 +77,8 @@ void EditWidget::SyncFromControl() {
   const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   if (toPlainText() != shown) setPlainText(shown);
   setReadOnly(EditIsReadOnly(hwnd_));
+  const QString prompt = QString::fromStdString(EditPrompt(hwnd_));
+  if (placeholderText() != prompt) setPlaceholderText(prompt);
   const EditFont font = EditFontOf(hwnd_);
   QFont qfont = this->font();
   if (!font.szFamily.empty()) qfont.setFamily(QString::fromStdString(font.szFamily));

@@ -21,9 +21,11 @@
 #include "platform/cursor.h"
 #include "platform/dialogs.h"
 #include "platform/edit_control.h"
+#include "platform/list_control.h"
 #include "platform/menu.h"
 #include "platform/qt/dialog_views.h"
 #include "platform/qt/edit_widget.h"
+#include "platform/qt/list_widget.h"
 #include "platform/qt/window_widget.h"
 #include "platform/scrollbar.h"
 #include "platform/timers.h"
@@ -279,6 +281,10 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     CreateEditWidget(hwnd, WidgetOf(parent));
     return;
   }
+  if (WindowClassName(hwnd) == LIST_CLASS) {
+    CreateListWidget(hwnd, WidgetOf(parent));
+    return;
+  }
   auto* widget = new WindowWidget(hwnd, WidgetOf(parent));
   ApplyClassBackground(widget, hwnd);
   SetWindowPeer(hwnd, widget);
@@ -323,6 +329,10 @@ void QtBackend::WindowTitleChanged(WindowHandle hwnd) {
 
 void QtBackend::WindowInvalidated(WindowHandle hwnd) {
   if (QWidget* widget = WidgetOf(hwnd)) widget->update();
+}
+
+void QtBackend::WindowRaised(WindowHandle hwnd) {
+  if (QWidget* outer = OuterWidgetOf(hwnd)) outer->raise();
 }
 
 void QtBackend::WindowFocused(WindowHandle hwnd) {

@@ -23,6 +23,7 @@ class QtBackend final : public PlatformBackend {
   void WindowTitleChanged(WindowHandle hwnd) override;
   void WindowInvalidated(WindowHandle hwnd) override;
   void WindowFocused(WindowHandle hwnd) override;
+  void WindowRaised(WindowHandle hwnd) override;
   void MdiActivated(WindowHandle hwnd) override;
   void MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) override;
   void ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) override;

@@ -106,6 +106,11 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
   SendMessageTo(hwnd_, MSG_MOUSEMOVE, KeysOf(event->buttons(), event->modifiers()), PointOf(event->position()));
 }
 
+void WindowWidget::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_MOUSELEAVE);
+}
+
 void WindowWidget::wheelEvent(QWheelEvent* event) {
   if (IsNone(hwnd_)) return;
   const auto delta = static_cast<std::uint16_t>(static_cast<std::int16_t>(event->angleDelta().y()));

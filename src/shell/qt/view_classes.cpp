@@ -1,6 +1,7 @@
 #include "shell/qt/view_classes.h"
 
 #include "platform/qt/dialog_views.h"
+#include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
 #include "table/qt/table_size_view.h"
@@ -8,6 +9,7 @@
 
 WindowClassProcs ViewWindowClassProcs() {
   WindowClassProcs procs = PlainWindowClassProcs();
+  procs.formulaBar = FormulaBarViewProc;
   procs.welcome = WelcomeViewProc;
   procs.pictureStrip = PictureStripViewProc;
   procs.table = TableViewProc;

@@ -12,6 +12,7 @@
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
+#include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_geometry.h"
@@ -31,23 +32,8 @@ class TableEditingTest : public QtProgramTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     table_ = NewTable();
   }
-  WindowHandle NewTable() {
-    EXPECT_EQ(ChooseMenuItem(Program().hFrameWnd, CMD_NEW), 0);
-    const WindowHandle table = MdiActiveChild(Program().hMdiClient);
-    OuterWidgetOf(table)->parentWidget()->resize(700, 500);
-    OuterWidgetOf(table)->resize(600, 400);
-    ProcessEvents();
-    SettleActivation(table);
-    return table;
-  }
-  // A table that just became active takes clicks once its activation
-  // timer has run.
-  static void SettleActivation(WindowHandle table) {
-    QTRY_VERIFY_WITH_TIMEOUT(!TimerIsRunning(table), 2000);
-  }
-  static bool TimerIsRunning(WindowHandle table);
-
-  TableRecord& T(WindowHandle table) const { return *static_cast<TableRecord*>(WindowUserData(table)); }
+  static WindowHandle NewTable() { return NewTableWindow(); }
+  static TableRecord& T(WindowHandle table) { return RecordOf(table); }
   TableRecord& T() const { return T(table_); }
   QWidget* View(WindowHandle table) const { return WidgetOf(table); }
   QWidget* View() const { return View(table_); }
@@ -57,17 +43,8 @@ class TableEditingTest : public QtProgramTest {
     EXPECT_TRUE(TableCellRectOf(T(), row, col, &r)) << row << "," << col;
     return r;
   }
-  QPoint Middle(int row, int col) const {
-    const CellRect r = RectOf(row, col);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  }
-  // A double click as the window system delivers it: press, release,
-  // double click, release (QTest's double click alone is only the third).
-  static void DoubleClick(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-  }
+  QPoint Middle(int row, int col) const { return CellMiddle(table_, row, col); }
+  static void DoubleClick(QWidget* widget, QPoint at) { DoubleClickAt(widget, at); }
   std::string Shown(int row, int col) const { return TableCellDisplayText(table_, row, col); }
   // The editor is shown over the cell, one pixel inside it.
   void ExpectEditorOn(int row, int col) const {
@@ -82,8 +59,6 @@ class TableEditingTest : public QtProgramTest {
 
   WindowHandle table_{};
 };
-
-bool TableEditingTest::TimerIsRunning(WindowHandle table) { return TimerIsActive(table, TIMER_TABLE_ACTIVE); }
 
 TEST_F(TableEditingTest, DoubleClickTypeTwelveAndTab) {
   DoubleClick(View(), Middle(2, 2));
