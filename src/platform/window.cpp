@@ -116,6 +116,15 @@ WindowHandle CreateWindowOf(const WindowCreateInfo& info) {
   return h;
 }
 
+WindowHandle CreateChildWindow(std::string_view cls, WindowHandle parent, int id, unsigned style) {
+  WindowCreateInfo info;
+  info.szClass = cls;
+  info.hParent = parent;
+  info.iControlId = id;
+  info.iStyle = STYLE_CHILD | STYLE_VISIBLE | style;
+  return CreateWindowOf(info);
+}
+
 void DestroyWindowOf(WindowHandle hwnd) {
   Window* w = Find(hwnd);
   if (!w || w->bDestroying) return;

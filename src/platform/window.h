@@ -128,6 +128,9 @@ const WindowClassInfo* FindWindowClass(std::string_view name);
 // (it is destroyed and None is returned).
 WindowHandle CreateWindowOf(const WindowCreateInfo& info);
 
+// A visible child window of a class with a control id and extra style bits.
+WindowHandle CreateChildWindow(std::string_view cls, WindowHandle parent, int id, unsigned style = 0);
+
 // Destroy a window and its children (children first get MSG_DESTROY after
 // their parent, as on Windows the parent's message comes first).
 void DestroyWindowOf(WindowHandle hwnd);

@@ -31,15 +31,6 @@ const EditFont kFormulaFont{"Arial", 12, false};
 constexpr int TIP_HEIGHT = 22;
 constexpr int TIP_CHAR_WIDTH = 5;  // the average character width of the small font
 
-WindowHandle CreateControl(WindowHandle bar, const char* cls, int id, unsigned style) {
-  WindowCreateInfo info;
-  info.szClass = cls;
-  info.hParent = bar;
-  info.iControlId = id;
-  info.iStyle = STYLE_CHILD | STYLE_VISIBLE | style;
-  return CreateWindowOf(info);
-}
-
 void Place(WindowHandle hwnd, const WindowRect& r) { MoveWindowTo(hwnd, r.x, r.y, std::max(r.cx, 0), r.cy); }
 
 // How many columns a text takes: a wide (CJK) character counts twice.
@@ -97,12 +88,12 @@ void ShowTip(FormulaBarState& bar, WindowHandle hwnd, int button) {
 std::intptr_t OnCreate(WindowHandle hwnd) {
   auto* bar = new FormulaBarState;
   SetWindowUserData(hwnd, bar);
-  bar->hTarget = CreateControl(hwnd, CLASS_EDIT, ID_BAR_TARGET, STYLE_BORDER);
-  bar->hState = CreateControl(hwnd, CLASS_LIST, ID_BAR_STATE, 0);
-  bar->hFormula = CreateControl(hwnd, CLASS_EDIT, ID_BAR_FORMULA, STYLE_BORDER | STYLE_MULTILINE);
-  bar->hDecimals = CreateControl(hwnd, CLASS_LIST, ID_BAR_DECIMALS, 0);
-  bar->hMath = CreateControl(hwnd, CLASS_LIST, ID_BAR_MATH_LIST, 0);
-  bar->hStats = CreateControl(hwnd, CLASS_LIST, ID_BAR_STATS_LIST, 0);
+  bar->hTarget = CreateChildWindow(CLASS_EDIT, hwnd, ID_BAR_TARGET, STYLE_BORDER);
+  bar->hState = CreateChildWindow(CLASS_LIST, hwnd, ID_BAR_STATE, 0);
+  bar->hFormula = CreateChildWindow(CLASS_EDIT, hwnd, ID_BAR_FORMULA, STYLE_BORDER | STYLE_MULTILINE);
+  bar->hDecimals = CreateChildWindow(CLASS_LIST, hwnd, ID_BAR_DECIMALS, 0);
+  bar->hMath = CreateChildWindow(CLASS_LIST, hwnd, ID_BAR_MATH_LIST, 0);
+  bar->hStats = CreateChildWindow(CLASS_LIST, hwnd, ID_BAR_STATS_LIST, 0);
   EditSetLimit(bar->hTarget, FORMULA_BAR_TARGET_LIMIT);
   EditSetLimit(bar->hFormula, FORMULA_BAR_TEXT_LIMIT);
   EditSetFont(bar->hTarget, kSmallFont);

@@ -14,15 +14,6 @@
 
 namespace {
 
-WindowHandle CreateChild(const char* cls, WindowHandle parent, int id, unsigned style) {
-  WindowCreateInfo info;
-  info.szClass = cls;
-  info.hParent = parent;
-  info.iControlId = id;
-  info.iStyle = STYLE_CHILD | STYLE_VISIBLE | style;
-  return CreateWindowOf(info);
-}
-
 WindowHandle CreateWelcomeWindow() {
   WindowCreateInfo info;
   info.szClass = CLASS_WELCOME;
@@ -47,9 +38,9 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
   program.n3DWindows = 0;
   program.nOpenTables = 0;
 
-  program.hHintEdit = CreateChild(CLASS_EDIT, hwnd, ID_HINT_EDIT, 0);
-  program.hFormulaBar = CreateChild(CLASS_FORMULA_BAR, hwnd, ID_FORMULA_BAR, 0);
-  program.hMdiClient = CreateChild(CLASS_MDI_CLIENT, hwnd, ID_MDI_CLIENT, STYLE_MDICLIENT | STYLE_CLIPCHILDREN);
+  program.hHintEdit = CreateChildWindow(CLASS_EDIT, hwnd, ID_HINT_EDIT, 0);
+  program.hFormulaBar = CreateChildWindow(CLASS_FORMULA_BAR, hwnd, ID_FORMULA_BAR, 0);
+  program.hMdiClient = CreateChildWindow(CLASS_MDI_CLIENT, hwnd, ID_MDI_CLIENT, STYLE_MDICLIENT | STYLE_CLIPCHILDREN);
   if (IsNone(program.hMdiClient)) {
     ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_RUN_AGAIN));
     return 0;

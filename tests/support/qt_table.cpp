@@ -49,3 +49,11 @@ void DragSelect(QWidget* widget, QPoint from, QPoint to) {
   QTest::mouseMove(widget, to);
   QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
 }
+
+void QtTableTest::SetUp() {
+  QtProgramTest::SetUp();
+  QWidget* top = WidgetOf(frame())->window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  table_ = NewTableWindow();
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/window.h"
+#include "support/qt_program.h"
 #include "table/table_record.h"
 
 class QWidget;
@@ -26,3 +27,12 @@ QPoint CellMiddle(WindowHandle table, int row, int col);
 void DoubleClickAt(QWidget* widget, QPoint at);
 // Press on one point, move to another and release there.
 void DragSelect(QWidget* widget, QPoint from, QPoint to);
+
+// The program started with its frame as the active window, as on a
+// desktop (so that a click moves the focus and with it the active
+// document), and one new table in it.
+class QtTableTest : public QtProgramTest {
+ protected:
+  void SetUp() override;
+  WindowHandle table_{};
+};

@@ -79,11 +79,7 @@ void EditWidget::SyncFromControl() {
   setReadOnly(EditIsReadOnly(hwnd_));
   const QString prompt = QString::fromStdString(EditPrompt(hwnd_));
   if (placeholderText() != prompt) setPlaceholderText(prompt);
-  const EditFont font = EditFontOf(hwnd_);
-  QFont qfont = this->font();
-  if (!font.szFamily.empty()) qfont.setFamily(QString::fromStdString(font.szFamily));
-  if (font.iPixelHeight > 0) qfont.setPixelSize(font.iPixelHeight);
-  qfont.setBold(font.bBold);
+  const QFont qfont = WidgetFontFor(this->font(), EditFontOf(hwnd_));
   if (qfont != this->font()) setFont(qfont);
   int start = 0;
   int end = 0;
@@ -156,6 +152,13 @@ void EditWidget::focusInEvent(QFocusEvent* event) {
 void EditWidget::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
   if (Attached()) SendMessageTo(hwnd_, MSG_KILLFOCUS);
+}
+
+QFont WidgetFontFor(QFont base, const EditFont& font) {
+  if (!font.szFamily.empty()) base.setFamily(QString::fromStdString(font.szFamily));
+  if (font.iPixelHeight > 0) base.setPixelSize(font.iPixelHeight);
+  base.setBold(font.bBold);
+  return base;
 }
 
 QWidget* CreateEditWidget(WindowHandle hwnd, QWidget* parent) {

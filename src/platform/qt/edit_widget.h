@@ -31,5 +31,10 @@ class EditWidget : public QPlainTextEdit {
   bool bSyncPending_ = false;  // the control changed meanwhile: show it afterwards
 };
 
+struct EditFont;
+// A widget's font changed to a control's font description (an empty
+// family or a zero height keeps the widget's own).
+QFont WidgetFontFor(QFont base, const EditFont& font);
+
 // Create the widget of an edit control inside `parent` and attach it.
 QWidget* CreateEditWidget(WindowHandle hwnd, QWidget* parent);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/list_control.h"
+#include "platform/qt/edit_widget.h"
 #include "platform/qt/qt_backend.h"
 
 namespace {
@@ -34,11 +35,7 @@ void ListWidget::SyncFromControl() {
     for (int i = 0; i < n; ++i) addItem(QString::fromStdString(ListEntry(hwnd_, i)));
   }
   if (currentIndex() != ListCurrent(hwnd_)) setCurrentIndex(ListCurrent(hwnd_));
-  const EditFont font = ListFontOf(hwnd_);
-  QFont qfont = this->font();
-  if (!font.szFamily.empty()) qfont.setFamily(QString::fromStdString(font.szFamily));
-  if (font.iPixelHeight > 0) qfont.setPixelSize(font.iPixelHeight);
-  qfont.setBold(font.bBold);
+  const QFont qfont = WidgetFontFor(this->font(), ListFontOf(hwnd_));
   if (qfont != this->font()) setFont(qfont);
   // The drop-down is as wide as its longest entry, however narrow the box.
   int widest = 0;

@@ -13,28 +13,16 @@
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
+#include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_geometry.h"
 #include "table/table_window.h"
 
 namespace {
 
-class FormulaMarkerMenuTest : public QtProgramTest {
+class FormulaMarkerMenuTest : public QtTableTest {
  protected:
-  void SetUp() override {
-    QtProgramTest::SetUp();
-    QWidget* top = WidgetOf(frame())->window();
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-    ASSERT_EQ(ChooseMenuItem(Program().hFrameWnd, CMD_NEW), 0);
-    table_ = MdiActiveChild(Program().hMdiClient);
-    OuterWidgetOf(table_)->parentWidget()->resize(700, 500);
-    OuterWidgetOf(table_)->resize(600, 400);
-    ProcessEvents();
-    QTRY_VERIFY_WITH_TIMEOUT(!TimerIsActive(table_, TIMER_TABLE_ACTIVE), 2000);
-  }
-  TableRecord& T() const { return *static_cast<TableRecord*>(WindowUserData(table_)); }
-  WindowHandle table_{};
+  TableRecord& T() const { return RecordOf(table_); }
 };
 
 TEST_F(FormulaMarkerMenuTest, ARightClickOnTheMarkerOpensTheMenu) {

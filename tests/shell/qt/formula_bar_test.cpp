@@ -22,15 +22,8 @@
 
 namespace {
 
-class FormulaBarTest : public QtProgramTest {
+class FormulaBarTest : public QtTableTest {
  protected:
-  void SetUp() override {
-    QtProgramTest::SetUp();
-    QWidget* top = WidgetOf(frame())->window();
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-    table_ = NewTableWindow();
-  }
 
   static WindowHandle Bar() { return Program().hFormulaBar; }
   static FormulaBarState& State() { return *FormulaBarStateOf(Bar()); }
@@ -70,8 +63,6 @@ class FormulaBarTest : public QtProgramTest {
   void Select(int row1, int col1, int row2, int col2) {
     DragSelect(View(), CellMiddle(table_, row1, col1), CellMiddle(table_, row2, col2));
   }
-
-  WindowHandle table_{};
 };
 
 // The help menu's example, step by step, then an input edited in the
@@ -236,6 +227,31 @@ TEST_F(FormulaBarTest, SwatchesAndTooltips) {
   ProcessEvents();
   image = Render(Bar());
   EXPECT_EQ(image.pixelColor(fill.x + fill.cx / 2, fill.y + fill.cy / 2), QColor(142, 142, 142));
+}
+
+// The upper buttons post their commands to the frame, which passes them to
+// the active table.
+TEST_F(FormulaBarTest, UpperButtonsReachTheTable) {
+  const int width = RecordOf(table_).colWidth[1];
+  ClickButton(5);  // zoom out
+  ProcessEvents();
+  EXPECT_LT(RecordOf(table_).colWidth[1], width);
+  const int smaller = RecordOf(table_).colWidth[1];
+  ClickButton(4);  // zoom in
+  ProcessEvents();
+  EXPECT_GT(RecordOf(table_).colWidth[1], smaller);
+  TableSetCellText(table_, 3, 4, "x");
+  ClickButton(7);  // select all
+  ProcessEvents();
+  EXPECT_EQ(RecordOf(table_).selRowFrom[0], 1);
+  EXPECT_EQ(RecordOf(table_).selRowTo[0], 3);
+  EXPECT_EQ(RecordOf(table_).selColTo[0], 4);
+  // A disabled button does nothing: no pixel view without colour mode.
+  EXPECT_FALSE(FormulaBarButtonEnabled(State(), 6));
+  DialogScriptPush(AnswerCancel(DIALOG_OPEN_FILE));
+  ClickButton(0);  // open
+  ProcessEvents();
+  EXPECT_EQ(DialogScriptPending(), 0);
 }
 
 }  // namespace

@@ -21,17 +21,8 @@
 
 namespace {
 
-class TableEditingTest : public QtProgramTest {
+class TableEditingTest : public QtTableTest {
  protected:
-  void SetUp() override {
-    QtProgramTest::SetUp();
-    // The frame is the active window, as on a desktop, so that a click
-    // moves the focus (and with it the active document).
-    QWidget* top = WidgetOf(frame())->window();
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-    table_ = NewTable();
-  }
   static WindowHandle NewTable() { return NewTableWindow(); }
   static TableRecord& T(WindowHandle table) { return RecordOf(table); }
   TableRecord& T() const { return T(table_); }
@@ -57,7 +48,6 @@ class TableEditingTest : public QtProgramTest {
     EXPECT_EQ(T().iEditCol, col);
   }
 
-  WindowHandle table_{};
 };
 
 TEST_F(TableEditingTest, DoubleClickTypeTwelveAndTab) {
