@@ -1,0 +1,20 @@
+// Opening a file that is not a native table file: delimited text read into
+// a table, resized or sampled when the file is larger than the table.
+#pragma once
+
+#include <string_view>
+
+#include "platform/window.h"
+
+// How the delimiter of a text without TABs is chosen.
+struct TextImportChoice {
+  bool bAskWizard = true;   // show the Text Import Wizard
+  char cDelimiter = '\t';   // without the wizard: the delimiter
+  bool bMerge = false;      // without the wizard: runs of delimiters count as one
+};
+
+// Import the file at `path` into a freshly created table window, by the
+// table's open mode. 0, or -1 when nothing could be read.
+int TextImportOpen(WindowHandle hwnd, std::string_view path);
+// The same with the delimiter chosen by the caller (the command line).
+int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImportChoice& choice);
