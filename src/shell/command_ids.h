@@ -27,7 +27,9 @@ enum CommandId : unsigned {
   CMD_EXIT = 40054,
 
   // Table commands.
+  CMD_SAVE = 40168,
   CMD_SAVE_AS = 57604,
+  CMD_SAVE_PRIVATE = 40208,
   CMD_BACK_TO_HOME = 40111,
   CMD_BUTTON_HOME = 2006,          // formula-bar button: back to home
   CMD_SELECT_ALL = 57642,

@@ -157,6 +157,10 @@ void FrameBuildMenu(WindowHandle hFrame) {
                           {CMD_NEW, Text(TXT_MENU_NEW)},
                           {CMD_NEW_CUSTOM, Text(TXT_MENU_NEW_CUSTOM)},
                           {0, ""},
+                          {CMD_SAVE, Text(TXT_MENU_SAVE)},
+                          {CMD_SAVE_AS, Text(TXT_MENU_SAVE_AS)},
+                          {CMD_SAVE_PRIVATE, Text(TXT_MENU_SAVE_PRIVATE)},
+                          {0, ""},
                           {CMD_EXIT, Text(TXT_MENU_EXIT)}}});
   menu.popups.push_back({Text(TXT_MENU_VIEW), {{CMD_PLOT_WINDOW_CONTROL, Text(TXT_MENU_PLOT_CONTROL)}}});
   menu.popups.push_back({Text(TXT_MENU_HELP),

@@ -1,5 +1,6 @@
 #include "shell/window_classes.h"
 
+#include "files/table_file_save.h"
 #include "formula/formula_marker.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
@@ -58,5 +59,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallFormulaHooks();
   InstallFormulaBarHooks();
   TableHooks().pfnRefreshStates = RefreshToolStates;
+  // The save commands of the table windows.
+  InstallTableFileCommands();
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "shell/qt/view_classes.h"
 
+#include "files/qt/private_file_view.h"
 #include "platform/qt/dialog_views.h"
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
@@ -20,6 +21,7 @@ void InstallDialogViews() {
   static const DialogViewEntry kViews[] = {
       {"Table size", TableSizeView},
       {"Plot window control", PlotWindowControlView},
+      {"Private File control", PrivateFileView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

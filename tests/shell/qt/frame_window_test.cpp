@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "files/table_file_save.h"
 #include "platform/dialogs.h"
 #include "platform/memory.h"
 #include "platform/menu.h"
@@ -197,15 +198,17 @@ int SaveClearsModified(WindowHandle hwnd, unsigned, std::intptr_t) {
 TEST_F(FrameTest, AnsweringYesSavesBeforeTheTableCloses) {
   const WindowHandle table = NewTableThroughMenu();
   MarkModified(table);
-  // Without a save that takes, Yes keeps the table open.
+  // Without a save that takes (the name is not given), Yes keeps the
+  // table open.
   DialogScriptPush(AnswerYes("Save table changes ?"));
+  DialogScriptPush(AnswerCancel(DIALOG_SAVE_FILE));
   SendMessageTo(table, MSG_CLOSE);
   EXPECT_TRUE(IsWindowAlive(table));
   // With a save that takes, the table closes after it.
   TableRegisterCommand(CMD_SAVE_AS, SaveClearsModified);
   DialogScriptPush(AnswerYes("Save table changes ?"));
   SendMessageTo(table, MSG_CLOSE);
-  TableRegisterCommand(CMD_SAVE_AS, nullptr);
+  InstallTableFileCommands();
   EXPECT_FALSE(IsWindowAlive(table));
 }
 

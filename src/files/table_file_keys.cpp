@@ -1,0 +1,78 @@
+#include "files/table_file_keys.h"
+
+#include <algorithm>
+
+#include "formula/formula_registry.h"
+#include "platform/number_text.h"
+
+std::string_view TableFileKeyText(int key) {
+  switch (key) {
+    case KEY_PASSWORD: return "PASSWORD";
+    case KEY_FORMULA: return FORMULA_LINE_KIND;
+    case KEY_CELL_COLOR: return "OSTREL_CELL_COLOR";
+    case KEY_CHAR_STYLE: return "OSTREL_CHAR_STYLE";
+    case KEY_CELL_H: return "OSTREL_CELL_H";
+    case KEY_CELL_W: return "OSTREL_CELL_W";
+    case KEY_LEFT_TOP: return "OSTREL_LEFT_TOP";
+    default: return {};
+  }
+}
+
+namespace {
+
+// The key that opens the line at `start`, or -1.
+int KeyOpeningLine(std::string_view buffer, std::size_t start) {
+  for (int key = 0; key < TABLE_FILE_KEYS; ++key) {
+    const std::string_view text = TableFileKeyText(key);
+    if (buffer.compare(start, text.size(), text) != 0) continue;
+    const std::size_t after = start + text.size();
+    if (after == buffer.size() || buffer[after] == '\t' || buffer[after] == '\r' || buffer[after] == '\n') {
+      return key;
+    }
+  }
+  return -1;
+}
+
+// Position just after the next CR or LF from `from`, or the buffer's end.
+std::size_t NextLineStart(std::string_view buffer, std::size_t from) {
+  while (from < buffer.size()) {
+    const char c = buffer[from++];
+    if (c == '\r' || c == '\n') return from;
+  }
+  return buffer.size();
+}
+
+}  // namespace
+
+TableFileKeys FindTableFileKeys(std::string_view buffer) {
+  TableFileKeys keys;
+  keys.pos.fill(std::string_view::npos);
+  int found = 0;
+  for (std::size_t start = 0; start < buffer.size() && found < TABLE_FILE_KEYS;
+       start = NextLineStart(buffer, start)) {
+    const char c = buffer[start];
+    if (c != 'P' && c != 'U' && c != 'O') continue;
+    const int key = KeyOpeningLine(buffer, start);
+    if (key >= 0 && !keys.Has(key)) {
+      keys.pos[static_cast<std::size_t>(key)] = start;
+      ++found;
+    }
+  }
+  return keys;
+}
+
+std::size_t FirstKeyPosition(const TableFileKeys& keys, int first, int last) {
+  std::size_t pos = std::string_view::npos;
+  for (int key = first; key <= last; ++key) {
+    if (keys.Has(key)) pos = std::min(pos, keys.At(key));
+  }
+  return pos;
+}
+
+std::string CellReference(int row, int col) {
+  std::string text = "R";
+  text += FormatInt(row);
+  text += 'C';
+  text += FormatInt(col);
+  return text;
+}

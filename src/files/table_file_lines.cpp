@@ -1,0 +1,159 @@
+// Reading the formula, colour and display-style lines of a table file:
+// one scanner for the three kinds of keyed lines.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "files/table_file_keys.h"
+#include "files/table_file_sections.h"
+#include "formula/formula_refs.h"
+#include "formula/formula_registry.h"
+#include "platform/number_text.h"
+#include "platform/text_buffer.h"
+#include "table/cell_store.h"
+#include "table/cell_text.h"
+#include "table/table_access.h"
+
+namespace {
+
+enum LineKind : int { LINE_NONE, LINE_OTHER, LINE_FORMULA, LINE_COLOUR, LINE_STYLE };
+
+// Fields a line keeps before its last one, and the bytes each may hold.
+constexpr std::size_t kFormulaFields = 4;
+constexpr std::size_t kFormulaFieldBytes = 519;
+constexpr std::size_t kColourFields = 9;
+constexpr std::size_t kStyleFields = 2;
+constexpr std::size_t kValueFieldBytes = 49;
+
+// A field cut to `keep` bytes and cleaned like typed cell input. A formula
+// text may be longer than the cleaning takes, so a long one only loses its
+// trailing blanks.
+std::string CleanField(std::string_view raw, std::size_t keep) {
+  std::string text(raw.substr(0, TextCutLength(raw, keep)));
+  if (text.size() <= NORMALIZE_LIMIT) {
+    NormalizeCellInput(text, 'N');
+  } else {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+  }
+  return text;
+}
+
+// A data cell of the table named by a reference, or null.
+TableCell* CellOf(TableRecord& t, std::string_view reference, int* row = nullptr, int* col = nullptr) {
+  const int r = RefRow(reference, t.iRows);
+  const int c = RefCol(reference, t.iCols);
+  if (r < 1 || c < 1) return nullptr;
+  if (row) *row = r;
+  if (col) *col = c;
+  return TableCellAt(t, r, c);
+}
+
+std::int16_t Value16(std::string_view text) { return static_cast<std::int16_t>(TextToInt(text)); }
+
+class KeyedLineReader {
+ public:
+  explicit KeyedLineReader(TableRecord& t) : t_(t) {}
+
+  // A TAB ended a field. Empty fields do not count.
+  void Field(std::string_view raw) {
+    if (kind_ == LINE_OTHER) return;
+    const std::string text = CleanField(raw, kind_ == LINE_FORMULA ? kFormulaFieldBytes : kValueFieldBytes);
+    if (text.empty()) return;
+    if (kind_ == LINE_NONE) {
+      kind_ = KindOf(text);
+      if (kind_ != LINE_OTHER) fields_[count_++] = text;
+      return;
+    }
+    if (count_ < Kept()) fields_[count_++] = text;
+  }
+
+  // A line ended; `raw` is its last field.
+  void LineEnd(std::string_view raw) {
+    if (kind_ == LINE_FORMULA || kind_ == LINE_COLOUR || kind_ == LINE_STYLE) {
+      const std::string last = CleanField(raw, kind_ == LINE_FORMULA ? FORMULA_TEXT_BYTES : kValueFieldBytes);
+      if (count_ == Kept()) Apply(last);
+    }
+    kind_ = LINE_NONE;
+    count_ = 0;
+  }
+
+ private:
+  static int KindOf(std::string_view key) {
+    if (key == TableFileKeyText(KEY_FORMULA)) return LINE_FORMULA;
+    if (key == TableFileKeyText(KEY_CELL_COLOR)) return LINE_COLOUR;
+    if (key == TableFileKeyText(KEY_CHAR_STYLE)) return LINE_STYLE;
+    return LINE_OTHER;
+  }
+
+  std::size_t Kept() const {
+    return kind_ == LINE_FORMULA ? kFormulaFields : kind_ == LINE_COLOUR ? kColourFields : kStyleFields;
+  }
+
+  void Apply(const std::string& last) {
+    if (kind_ == LINE_FORMULA) {
+      FormulaLoadLine(t_, fields_[0], fields_[1], fields_[2], fields_[3], last);
+      return;
+    }
+    TableCell* cell = CellOf(t_, fields_[1]);
+    if (!cell) return;
+    if (kind_ == LINE_STYLE) {
+      cell->iStyle = Value16(last);
+      return;
+    }
+    cell->iBorderStyle = 0;
+    if (TextToInt(fields_[2]) > 0) {
+      cell->iBorderStyle = Value16(fields_[2]);
+      cell->iBorderRed = Value16(fields_[3]);
+      cell->iBorderGreen = Value16(fields_[4]);
+      cell->iBorderBlue = Value16(fields_[5]);
+    }
+    cell->iFillOn = 0;
+    if (TextToInt(fields_[6]) == 1) {
+      cell->iFillOn = 1;
+      cell->iFillRed = Value16(fields_[7]);
+      cell->iFillGreen = Value16(fields_[8]);
+      cell->iFillBlue = Value16(last);
+    }
+  }
+
+  TableRecord& t_;
+  int kind_ = LINE_NONE;
+  std::size_t count_ = 0;
+  std::array<std::string, kColourFields> fields_;
+};
+
+// Walk the lines of [from, to): TAB ends a field, CR or LF the line (with
+// a CR or LF right after it), and so does the end of the range.
+void ScanKeyedLines(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+  TableLockGuard t(hwnd);
+  if (!t) return;
+  to = std::min(to, buffer.size());
+  KeyedLineReader reader(*t.get());
+  std::size_t start = from;
+  std::size_t i = from;
+  while (i < to) {
+    const char c = buffer[i];
+    if (c == '\t') {
+      reader.Field(buffer.substr(start, i - start));
+      start = ++i;
+    } else if (c == '\r' || c == '\n') {
+      reader.LineEnd(buffer.substr(start, i - start));
+      i += i + 1 < to && (buffer[i + 1] == '\r' || buffer[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < to) reader.LineEnd(buffer.substr(start, to - start));
+}
+
+}  // namespace
+
+void ReadFormulaColorSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+  ScanKeyedLines(hwnd, buffer, from, to);
+}
+
+void ReadStyleSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+  ScanKeyedLines(hwnd, buffer, from, to);
+}

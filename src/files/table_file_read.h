@@ -1,0 +1,22 @@
+// Opening table files: native table files (".orl" in any letter case) are
+// read here, every other file goes to the text import.
+#pragma once
+
+#include <string_view>
+
+#include "platform/window.h"
+
+// Open `path` into a freshly created table window: the native reader for a
+// name holding ".ORL" in any letter case, the text import otherwise.
+int TableFileOpen(WindowHandle hwnd, std::string_view path);
+
+// Read a native table file into the table. 0, or -1 when the file cannot
+// be opened or read, the password is refused, or its sections are out of
+// order (after the message saying so). Title, file name, read-only flag
+// and table size stay; the table is marked modified.
+int TableFileRead(WindowHandle hwnd, std::string_view path);
+
+// The same on the file's bytes; `title` names the file in messages. A
+// buffer that is not valid UTF-8 is read in the legacy code page of the
+// language (GB18030 in Chinese, Windows-1252 in English).
+int TableFileReadBuffer(WindowHandle hwnd, std::string_view bytes, std::string_view title);
