@@ -26,7 +26,15 @@ TableRecord* TableAllocRecord() {
 
 void TableFreeRecord(TableRecord* record) {
   FormulaReadSetsForget(record);
+  if (record) {
+    for (SamplingBlock& block : record->blocks) SamplingBlockClear(block);
+  }
   MemoryFree(record);
+}
+
+void SamplingBlockClear(SamplingBlock& block) {
+  MemoryFree(block.cellOffset);
+  block = SamplingBlock{};
 }
 
 int TableLocksHeld() { return iLocksHeld; }

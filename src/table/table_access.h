@@ -33,5 +33,8 @@ class TableLockGuard {
 TableRecord* TableAllocRecord();
 void TableFreeRecord(TableRecord* record);
 
+// Free a sampling block's file offsets and clear the block.
+void SamplingBlockClear(SamplingBlock& block);
+
 // Number of locks currently held on all tables (a balance check for tests).
 int TableLocksHeld();

@@ -58,7 +58,14 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
   CopyText(t.szScaleBy, "1.0");
   t.iSampleMode = 0;
   t.bResized = 0;
-  t.sampleState.fill(0);
+  t.iFileSize = 0;
+  t.iFileRows = t.iFileCols = 0;
+  t.iRowPhase = t.iColPhase = 0;
+  t.iBlockHue = 0;
+  t.cFileDelimiter = 0;
+  t.bFileMerge = 0;
+  t.bFileLegacy = 0;
+  for (SamplingBlock& block : t.blocks) SamplingBlockClear(block);
   t.bRowsLocked = t.bColsLocked = 0;
   t.lockRowIndex.fill(0);
   t.lockColIndex.fill(0);

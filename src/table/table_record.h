@@ -68,6 +68,46 @@ struct TableCell {
   std::int32_t iFormulaSlot;
 };
 
+// Sampling of a text file larger than the table.
+inline constexpr int SAMPLING_BLOCKS = 50;
+inline constexpr int SAMPLING_INFO_BYTES = 520;
+
+// Sampling modes (iSampleMode).
+enum SampleMode : std::int32_t {
+  SAMPLE_NONE = 0,
+  SAMPLE_ROWS = 2,
+  SAMPLE_COLS = 3,
+  SAMPLE_BOTH = 4,
+};
+
+// One area of a table filled from the file at one step. Block 0 holds the
+// first read; later blocks detail a selection of an earlier one.
+struct SamplingBlock {
+  std::int32_t bInUse;
+  std::int32_t iStartRow;      // table cell of the first data value
+  std::int32_t iStartCol;
+  std::int32_t iEndRow;        // last row and column that received data
+  std::int32_t iEndCol;
+  std::int32_t iRowStep;       // every iRowStep-th line, every iColStep-th field
+  std::int32_t iColStep;
+  std::int32_t iFileStartRow;  // file line and field the block begins at (0: the first)
+  std::int32_t iFileStartCol;
+  std::int32_t iFileRowCount;  // file lines the block covers
+  std::int32_t iLimitRow;      // last row and column the block may fill
+  std::int32_t iLimitCol;
+  // File offset + 1 of the text of each cell of the area iStartRow..iLimitRow
+  // x iStartCol..iLimitCol, row by row (0: no text read). Allocated while
+  // the block is in use, null otherwise.
+  std::int64_t* cellOffset;
+  std::int32_t iParent;        // the block this one details (itself for block 0)
+  std::int32_t iParentRowFrom;
+  std::int32_t iParentRowTo;
+  std::int32_t iParentColFrom;
+  std::int32_t iParentColTo;
+  std::array<char, SAMPLING_INFO_BYTES> szInfo1;  // texts of the two info cells above the block
+  std::array<char, SAMPLING_INFO_BYTES> szInfo2;
+};
+
 struct TableRecord {
   // -- file and window ---------------------------------------------------
   std::array<char, 400> szFileName;
@@ -131,7 +171,16 @@ struct TableRecord {
   // -- sampling ------------------------------------------------------------
   std::int32_t iSampleMode;
   std::int32_t bResized;
-  std::array<std::int32_t, 10> sampleState;
+  std::int64_t iFileSize;      // bytes of the opened file
+  std::int32_t iFileRows;      // lines + 1 and largest field count + 1 of the file
+  std::int32_t iFileCols;
+  std::int32_t iRowPhase;      // the reader's sampling counters
+  std::int32_t iColPhase;
+  std::int32_t iBlockHue;      // colour counter of new blocks, 0..72
+  char cFileDelimiter;         // how the file was split: the extra delimiter (0: TAB only)
+  std::int32_t bFileMerge;     // and whether runs of it count as one
+  std::int32_t bFileLegacy;    // the file is not UTF-8: its texts are converted
+  std::array<SamplingBlock, SAMPLING_BLOCKS> blocks;
   // -- long texts ----------------------------------------------------------
   std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS> szLongText;
   std::int32_t iLongTextFreeHint;  // no pool slot below this one is free
