@@ -1,6 +1,184 @@
 #include "files/text_import.h"
 
-// Placeholder until the text import lands: nothing is read.
-int TextImportOpen(WindowHandle, std::string_view) { return -1; }
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <string>
 
-int TextImportOpenWith(WindowHandle, std::string_view, const TextImportChoice&) { return -1; }
+#include "files/text_bytes.h"
+#include "files/text_import_wizard.h"
+#include "files/text_read.h"
+#include "files/text_size.h"
+#include "files/text_source.h"
+#include "platform/codepage.h"
+#include "platform/text_buffer.h"
+#include "resources/string_table.h"
+#include "shell/program_state.h"
+#include "shell/services.h"
+#include "table/table_access.h"
+#include "table/table_init.h"
+#include "table/table_window.h"
+
+namespace {
+
+constexpr std::int64_t kLargestFile = std::int64_t{1} << 32;  // 4 GiB
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// A reader of one kind of file, given the open file and its head.
+using FileReader = int (*)(WindowHandle hwnd, const TextSource& source, std::string_view head,
+                           const TextImportChoice& choice);
+
+int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
+                      const TextImportChoice& choice);
+
+// The readers by open mode. Stock history, MODAS and NetCDF files have no
+// reader yet.
+struct ReaderEntry {
+  int iMode;
+  FileReader pfnRead;
+};
+
+constexpr ReaderEntry kReaders[] = {
+    {OPEN_FILE, ReadDelimitedText},
+    {OPEN_STOCK, nullptr},
+    {OPEN_MODAS, nullptr},
+    {OPEN_NETCDF, nullptr},
+};
+
+FileReader ReaderFor(int mode) {
+  for (const ReaderEntry& entry : kReaders) {
+    if (entry.iMode == mode) return entry.pfnRead;
+  }
+  return nullptr;
+}
+
+// The head as the wizard shows it: UTF-8, without a character cut at its end.
+std::string PreviewText(std::string_view head) {
+  Utf8Check check;
+  Utf8CheckBytes(check, head.data(), head.size());
+  if (check.bValid && check.iNeed > 0) {
+    while (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0x80) head.remove_suffix(1);
+    if (!head.empty()) head.remove_suffix(1);  // the lead byte of the cut character
+  }
+  return FileTextToUtf8(head, Program().bChinese != 0);
+}
+
+// The title of a table after an import: the path, marked when the table is
+// read-only or not of the normal size.
+void SetImportTitle(WindowHandle hwnd) {
+  std::string title;
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    title = std::string(TextOf(t->szFileName));
+    if (t->bReadOnly || t->iRows != TABLE_NORMAL_ROWS || t->iCols != TABLE_NORMAL_COLS) {
+      title += Text(TXT_IMPORT_READ_ONLY);
+    }
+  }
+  SetWindowTitle(hwnd, title);
+}
+
+int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
+                      const TextImportChoice& choice) {
+  std::size_t previewLength = 0;
+  TextSyntax syntax;  // a head with a TAB: TAB-separated, nothing else
+  if (SniffTabs(head.data(), head.size(), &previewLength) == 0) {
+    if (choice.bAskWizard) {
+      if (TextImportWizardRun(hwnd, PreviewText(head.substr(0, previewLength))) != 1) return -1;
+      syntax.cDelimiter = Program().cImportDelimiter;
+      syntax.bMerge = Program().bMergeDelimiters != 0;
+    } else {
+      syntax.cDelimiter = choice.cDelimiter;
+      syntax.bMerge = choice.bMerge;
+    }
+  }
+  const std::int64_t start = head.substr(0, kUtf8Mark.size()) == kUtf8Mark ? 3 : 0;
+  SetWaitCursor(0);
+  int status = ScanTextSize(hwnd, source, start, syntax);
+  if (status >= 0) {
+    bool resized = false;
+    {
+      TableLockGuard t(hwnd);
+      resized = t && t->bResized;
+    }
+    if (resized) RelabelHeaders(hwnd);
+    status = ReadTextIntoTable(hwnd, source, start, 0);
+    SetImportTitle(hwnd);
+  }
+  SetWaitCursor(1);
+  return status < 0 ? -1 : 0;
+}
+
+}  // namespace
+
+int SniffTabs(const char* buffer, std::size_t length, std::size_t* previewLength) {
+  int tabs = 0;
+  int lineEnds = 0;
+  *previewLength = length;
+  for (std::size_t i = 0; i < length; ++i) {
+    const char c = buffer[i];
+    if (c == '\t') {
+      ++tabs;
+    } else if ((c == '\r' || c == '\n') && ++lineEnds == 6) {
+      *previewLength = i + 1;
+      break;
+    }
+  }
+  return tabs;
+}
+
+int TextImportOpen(WindowHandle hwnd, std::string_view path) {
+  return TextImportOpenWith(hwnd, path, TextImportChoice{});
+}
+
+int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImportChoice& choice) {
+  int mode = 0;
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return -1;
+    // A path the table cannot keep could not be opened again for detail.
+    if (path.size() >= t->szFileName.size()) {
+      ShowMessage(path, Text(TXT_OPEN_FILE_FAILED));
+      return -1;
+    }
+    CopyText(t->szFileName, path);
+    mode = t->iOpenMode;
+  }
+  TextSource source;
+  if (source.Open(std::string(path)) != 0) {
+    ShowMessage(path, Text(TXT_OPEN_FILE_FAILED));
+    return -1;
+  }
+  if (source.Size() >= kLargestFile) {
+    ShowMessage(path, Text(TXT_IMPORT_TOO_LARGE));
+    return -1;
+  }
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return -1;
+    t->iFileSize = source.Size();
+  }
+  const std::size_t headSize = static_cast<std::size_t>(std::min<std::int64_t>(source.Size(), IMPORT_HEAD_BYTES));
+  std::unique_ptr<char[]> buffer(new (std::nothrow) char[headSize + 500]);
+  if (!buffer) {
+    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+    return -1;
+  }
+  SetWaitCursor(0);
+  const char* head = nullptr;
+  const std::int64_t got = source.Read(0, buffer.get(), headSize, &head);
+  SetWaitCursor(1);
+  if (got < 0) {
+    ShowMessage(path, Text(TXT_READ_FILE_DATA_FAILED));
+    return -1;
+  }
+  const FileReader reader = ReaderFor(mode);
+  if (!reader) {
+    ShowMessage(path, Text(TXT_IMPORT_NO_READER));
+    return -1;
+  }
+  const int status = reader(hwnd, source, std::string_view(head, static_cast<std::size_t>(got)), choice);
+  TableRepaint(hwnd);
+  return status;
+}

@@ -2,6 +2,7 @@
 // a table, resized or sampled when the file is larger than the table.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "platform/window.h"
@@ -13,8 +14,15 @@ struct TextImportChoice {
   bool bMerge = false;      // without the wizard: runs of delimiters count as one
 };
 
+// The head of a file that is read first, for the TAB test and the preview.
+inline constexpr std::size_t IMPORT_HEAD_BYTES = 200000;
+
 // Import the file at `path` into a freshly created table window, by the
 // table's open mode. 0, or -1 when nothing could be read.
 int TextImportOpen(WindowHandle hwnd, std::string_view path);
 // The same with the delimiter chosen by the caller (the command line).
 int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImportChoice& choice);
+
+// The number of TAB bytes before the sixth CR or LF byte of a file's head;
+// *previewLength becomes the position just after that byte (or the length).
+int SniffTabs(const char* buffer, std::size_t length, std::size_t* previewLength);

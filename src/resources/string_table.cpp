@@ -186,6 +186,46 @@ constexpr TextEntry kTexts[] = {
      "将已选定单元加入计算公式编辑窗口\n"
      "在数表中突出显示计算公式所用的单元"},
     {TXT_BAR_TOO_LONG, "Math Formula too long", "算式过长"},
+    {TXT_IMPORT_TOO_LARGE, "Open file size is too large.", "打开的文件太大."},
+    {TXT_IMPORT_NO_READER, "This kind of file cannot be opened yet.", "暂时还不能打开这类文件."},
+    {TXT_IMPORT_FILE_CHANGED, "The file has changed since it was opened: its detailed data cannot be read.",
+     "文件在打开后已被改动: 无法读出详细数据."},
+    {TXT_IMPORT_DELIMITER_ASCII, "The delimiter must be a single-byte character: a letter, digit or sign of ASCII.",
+     "分隔符必须是单字节字符: ASCII 字母, 数字或符号."},
+    {TXT_IMPORT_NOTE_CAPTION, "Note", "提示"},
+    {TXT_IMPORT_SAMPLED_NOTE,
+     "File exceeds spreadsheet row/column limit,\r\n"
+     "data will be sampled to fit in spreadsheet.\r\n"
+     "(You can re-sample later)\r\n",
+     "该文件超出表格行/列限制,\r\n"
+     "数据将采用抽样方法读入表格\r\n\r\n"
+     "(你可后续抽样再读出更详细数据)\r\n"},
+    {TXT_IMPORT_READ_ONLY, " (Read only)", " (只读操作)"},
+    {TXT_INFO_FILE_SIZE, "FileSizeRC(", "FileSizeRC("},
+    {TXT_INFO_ROW_STEP, "R step=", "R step="},
+    {TXT_INFO_COL_STEP, "C step=", "C step="},
+    {TXT_INFO_BOTH_STEP, "R,C step=", "R,C step="},
+    {TXT_INFO_START_ROW, "FileStartR=", "FileStartR="},
+    {TXT_INFO_START_COL, "FileStartC= ", "FileStartC= "},
+    {TXT_INFO_START_BOTH, "FileStartRC=", "FileStartRC="},
+    {TXT_DETAIL_CAPTION_CONFIRM, "Confirmation", "确认"},
+    {TXT_DETAIL_REMOVE_ASK, "Do you want to remove data from\r\n", "你是否要删除下列数据\r\n"},
+    {TXT_DETAIL_REMOVE_ROW, "Row=[", "行=["},
+    {TXT_DETAIL_REMOVE_COL, "Column=[", "列=["},
+    {TXT_MENU_GET_DETAIL, "Get detailed data", "提取详细数据"},
+    {TXT_MENU_REMOVE_DETAIL, "Remove detailed data", "清除详细数据"},
+    {TXT_WIZARD_TITLE, "Text Import Wizard", "加载数据控制"},
+    {TXT_WIZARD_INTRO,
+     "This screen lets you set the delimiter you data contains,  you can see your data in the preview below.",
+     "本窗口用于设置数据所用的分隔符, 你可在下面的预览中看到你的数据."},
+    {TXT_WIZARD_SELECT, "Select delimiter", "选择分隔符"},
+    {TXT_WIZARD_TAB, "Tab", "制表符"},
+    {TXT_WIZARD_SEMICOLON, "Semicolon", "分号"},
+    {TXT_WIZARD_COMMA, "Comma", "逗号"},
+    {TXT_WIZARD_SPACE, "Space", "空格"},
+    {TXT_WIZARD_OTHER, "Other", "其他"},
+    {TXT_WIZARD_PREVIEW, "Data preview", "数据预览"},
+    {TXT_WIZARD_MERGE, "Treat consecutive delimiters as one", "连续分隔符视为一个"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -44,6 +44,8 @@ enum CommandId : unsigned {
   CMD_BACKGROUND_COLOUR = 40190,
   CMD_ZOOM_IN_BUTTON = 2008,       // formula-bar button: zoom in
   CMD_ZOOM_OUT_BUTTON = 2009,      // formula-bar button: zoom out
+  CMD_GET_DETAILED_DATA = 40218,
+  CMD_REMOVE_DETAILED_DATA = 40219,
 
   // The formula bar's upper buttons (posted to the frame).
   CMD_BUTTON_COPY = 2001,

@@ -42,6 +42,10 @@ struct ProgramState {
   std::array<int, 3> fillRgb{174, 174, 255};
   std::array<int, 3> borderRgb{255, 164, 72};
   int iBorderCode = 15;
+  // The Text Import Wizard's last choice: the delimiter (0 until the wizard
+  // was used) and 1 when runs of delimiters count as one.
+  char cImportDelimiter = 0;
+  int bMergeDelimiters = 0;
 };
 
 ProgramState& Program();

@@ -1,5 +1,6 @@
 #include "shell/window_classes.h"
 
+#include "files/sampling_detail.h"
 #include "files/table_file_save.h"
 #include "formula/formula_marker.h"
 #include "platform/edit_control.h"
@@ -59,6 +60,8 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallFormulaHooks();
   InstallFormulaBarHooks();
   TableHooks().pfnRefreshStates = RefreshToolStates;
+  // Get and remove detailed data of sampled tables.
+  InstallSamplingCommands();
   // The save commands of the table windows.
   InstallTableFileCommands();
   return 0;

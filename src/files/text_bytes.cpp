@@ -1,0 +1,265 @@
+#include "files/text_bytes.h"
+
+#include <bit>
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define CARTOVEL_X86 1
+#endif
+
+namespace {
+
+constexpr char kTab = '\t';
+
+// Bit i of each mask stands for byte i of a 64-byte block.
+struct RawMasks {
+  std::uint64_t uTab;    // TAB
+  std::uint64_t uDelim;  // the delimiter (TAB again when there is none)
+  std::uint64_t uEol;    // CR or LF
+  std::uint64_t uHigh;   // 0x80 and above
+};
+
+#ifdef CARTOVEL_X86
+// Sixteen bytes per step; SSE2 is part of every x86-64 processor.
+void ClassifySse2(const char* p, char delim, RawMasks* m) {
+  const __m128i tab = _mm_set1_epi8(kTab);
+  const __m128i del = _mm_set1_epi8(delim);
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  *m = RawMasks{};
+  for (int k = 0; k < 4; ++k) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+    const int shift = 16 * k;
+    m->uTab |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, tab)))) << shift;
+    m->uDelim |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, del))))
+                 << shift;
+    const __m128i eol = _mm_or_si128(_mm_cmpeq_epi8(x, cr), _mm_cmpeq_epi8(x, lf));
+    m->uEol |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(eol))) << shift;
+    m->uHigh |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(x))) << shift;
+  }
+}
+
+// The top bits of two 32-byte vectors as one 64-bit mask.
+__attribute__((target("avx2"))) inline std::uint64_t JoinAvx2(__m256i low, __m256i high) {
+  return static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(low))) |
+         static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(high))) << 32;
+}
+
+// Thirty-two bytes per step where the processor has AVX2.
+__attribute__((target("avx2"))) void ClassifyAvx2(const char* p, char delim, RawMasks* m) {
+  const __m256i tab = _mm256_set1_epi8(kTab);
+  const __m256i del = _mm256_set1_epi8(delim);
+  const __m256i cr = _mm256_set1_epi8('\r');
+  const __m256i lf = _mm256_set1_epi8('\n');
+  const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+  const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+  m->uTab = JoinAvx2(_mm256_cmpeq_epi8(lo, tab), _mm256_cmpeq_epi8(hi, tab));
+  m->uDelim = JoinAvx2(_mm256_cmpeq_epi8(lo, del), _mm256_cmpeq_epi8(hi, del));
+  m->uEol = JoinAvx2(_mm256_or_si256(_mm256_cmpeq_epi8(lo, cr), _mm256_cmpeq_epi8(lo, lf)),
+                     _mm256_or_si256(_mm256_cmpeq_epi8(hi, cr), _mm256_cmpeq_epi8(hi, lf)));
+  m->uHigh = JoinAvx2(lo, hi);
+}
+#else
+// Byte-by-byte classification, off x86.
+void ClassifyPlain(const char* p, char delim, RawMasks* m) {
+  *m = RawMasks{};
+  for (int i = 0; i < 64; ++i) {
+    const char c = p[i];
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    if (c == kTab) m->uTab |= bit;
+    if (c == delim) m->uDelim |= bit;
+    if (c == '\r' || c == '\n') m->uEol |= bit;
+    if (static_cast<unsigned char>(c) >= 0x80) m->uHigh |= bit;
+  }
+}
+#endif
+
+using ClassifyFn = void (*)(const char*, char, RawMasks*);
+
+ClassifyFn ChooseClassify() {
+#ifdef CARTOVEL_X86
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2")) return ClassifyAvx2;
+  return ClassifySse2;
+#else
+  return ClassifyPlain;
+#endif
+}
+
+// The masks a syntax needs from a block.
+struct BlockMasks {
+  std::uint64_t uSep;     // TAB, delimiter, CR, LF: the bytes a merged delimiter may follow
+  std::uint64_t uAlways;  // bytes that always end a field
+  std::uint64_t uMerge;   // bytes that end a field unless right after a separator
+  std::uint64_t uEol;
+  std::uint64_t uHigh;
+};
+
+char DelimiterOf(const TextSyntax& syntax) { return syntax.cDelimiter ? syntax.cDelimiter : kTab; }
+
+// Classify 64 bytes; `len` < 64 reads only that many (the rest counts as
+// ordinary bytes).
+void Classify(const char* p, std::size_t len, const TextSyntax& syntax, BlockMasks* out) {
+  static const ClassifyFn pfnClassify = ChooseClassify();
+  RawMasks raw{};
+  const char delim = DelimiterOf(syntax);
+  if (len >= 64) {
+    pfnClassify(p, delim, &raw);
+  } else {
+    char padded[64] = {};
+    std::memcpy(padded, p, len);
+    pfnClassify(padded, delim, &raw);
+  }
+  raw.uDelim &= ~raw.uEol;  // a line end is a line end, whatever the delimiter
+  out->uEol = raw.uEol;
+  out->uHigh = raw.uHigh;
+  out->uSep = raw.uTab | raw.uDelim | raw.uEol;
+  if (!syntax.bMerge) {
+    out->uAlways = raw.uTab | raw.uDelim;
+    out->uMerge = 0;
+  } else if (delim == kTab) {
+    out->uAlways = 0;
+    out->uMerge = raw.uTab;
+  } else {
+    out->uAlways = raw.uTab;
+    out->uMerge = raw.uDelim;
+  }
+}
+
+// Bits [from, to) of a mask, 0 <= from <= to <= 64.
+std::uint64_t Bits(std::uint64_t mask, unsigned from, unsigned to) {
+  const std::uint64_t below = to >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
+  const std::uint64_t above = from >= 64 ? 0 : ~((std::uint64_t{1} << from) - 1);
+  return mask & below & above;
+}
+
+// The bytes that end a field in a block: every always-byte and each merge
+// byte that does not follow a separator.
+std::uint64_t FieldEnds(const BlockMasks& m, const TextCursor& cursor) {
+  const std::uint64_t prevSep = (m.uSep << 1) | (cursor.bAfterSeparator ? 1u : 0u);
+  return m.uAlways | (m.uMerge & ~prevSep);
+}
+
+// The cursor after the last byte of a block of `len` bytes whose last
+// counted line end sits at `lastEnd` (-1: none in this block).
+void CursorAfter(TextCursor& cursor, const BlockMasks& m, std::size_t len, int lastEnd, unsigned lineStart) {
+  cursor.bAfterSeparator = (m.uSep >> (len - 1)) & 1u;
+  cursor.bAfterLineEnd = lastEnd == static_cast<int>(len) - 1;
+  if (lineStart < len) cursor.bLineOpen = true;
+}
+
+}  // namespace
+
+void Utf8CheckBytes(Utf8Check& check, const char* bytes, std::size_t n) {
+  for (std::size_t i = 0; i < n && check.bValid; ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (check.iNeed > 0) {
+      if (c < check.uLow || c > check.uHigh) {
+        check.bValid = false;
+        break;
+      }
+      --check.iNeed;
+      check.uLow = 0x80;
+      check.uHigh = 0xBF;
+      continue;
+    }
+    if (c < 0x80) continue;
+    if (c >= 0xC2 && c <= 0xDF) {
+      check.iNeed = 1;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      check.iNeed = 2;
+      if (c == 0xE0) check.uLow = 0xA0;   // no overlong forms
+      if (c == 0xED) check.uHigh = 0x9F;  // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      check.iNeed = 3;
+      if (c == 0xF0) check.uLow = 0x90;
+      if (c == 0xF4) check.uHigh = 0x8F;  // nothing above U+10FFFF
+    } else {
+      check.bValid = false;
+    }
+  }
+}
+
+bool Utf8CheckDone(const Utf8Check& check) { return check.bValid && check.iNeed == 0; }
+
+void CountTextBytes(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    BlockMasks m{};
+    Classify(bytes + at, len, syntax, &m);
+    if (count.utf8.bValid && (m.uHigh || count.utf8.iNeed)) Utf8CheckBytes(count.utf8, bytes + at, len);
+    const std::uint64_t ends = FieldEnds(m, count.cursor);
+    unsigned lineStart = 0;  // first byte of the current line in this block
+    int lastEnd = -1;        // the last counted line end in this block
+    for (std::uint64_t eols = m.uEol; eols; eols &= eols - 1) {
+      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
+      const bool skipped = i == 0 ? count.cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
+      if (skipped) {
+        lastEnd = -1;
+        lineStart = i + 1;
+        continue;
+      }
+      const std::int64_t fields = count.iLineFields + std::popcount(Bits(ends, lineStart, i)) + 1;
+      if (fields > count.iMaxFields) count.iMaxFields = fields;
+      ++count.iLines;
+      count.iLineFields = 0;
+      count.cursor.bLineOpen = false;
+      lastEnd = static_cast<int>(i);
+      lineStart = i + 1;
+    }
+    count.iLineFields += std::popcount(Bits(ends, lineStart, static_cast<unsigned>(len)));
+    CursorAfter(count.cursor, m, len, lastEnd, lineStart);
+  }
+}
+
+void CountTextEnd(TextCount& count) {
+  if (!count.cursor.bLineOpen) return;
+  const std::int64_t fields = count.iLineFields + 1;
+  if (fields > count.iMaxFields) count.iMaxFields = fields;
+  ++count.iLines;
+  count.iLineFields = 0;
+  count.cursor.bLineOpen = false;
+}
+
+std::size_t FindFieldEnd(const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    BlockMasks m{};
+    Classify(bytes + at, len, syntax, &m);
+    const std::uint64_t sep = Bits(m.uSep, 0, static_cast<unsigned>(len));
+    if (sep) return at + static_cast<std::size_t>(std::countr_zero(sep));
+  }
+  return n;
+}
+
+std::size_t SkipTextLines(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
+                          const TextSyntax& syntax, std::int64_t* passed) {
+  *passed = 0;
+  if (lines <= 0) return 0;
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    BlockMasks m{};
+    Classify(bytes + at, len, syntax, &m);
+    unsigned lineStart = 0;
+    int lastEnd = -1;
+    for (std::uint64_t eols = m.uEol; eols; eols &= eols - 1) {
+      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
+      const bool skipped = i == 0 ? cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
+      lineStart = i + 1;
+      if (skipped) {
+        lastEnd = -1;
+        continue;
+      }
+      lastEnd = static_cast<int>(i);
+      cursor.bLineOpen = false;
+      if (++*passed == lines) {
+        cursor.bAfterSeparator = true;
+        cursor.bAfterLineEnd = true;
+        return at + i + 1;
+      }
+    }
+    CursorAfter(cursor, m, len, lastEnd, lineStart);
+  }
+  return n;
+}
