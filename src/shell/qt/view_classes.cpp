@@ -1,6 +1,7 @@
 #include "shell/qt/view_classes.h"
 
 #include "files/qt/private_file_view.h"
+#include "files/qt/text_import_wizard_view.h"
 #include "platform/qt/dialog_views.h"
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
@@ -21,6 +22,7 @@ void InstallDialogViews() {
   static const DialogViewEntry kViews[] = {
       {"Table size", TableSizeView},
       {"Plot window control", PlotWindowControlView},
+      {"Text Import Wizard", TextImportWizardView},
       {"Private File control", PrivateFileView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
