@@ -11,6 +11,7 @@ void RegisterTableBenchmarks();
 void RegisterNumberBenchmarks();
 void RegisterFormulaBenchmarks();
 void RegisterFormulaRegistryBenchmarks();
+void RegisterTableFileBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   RegisterNumberBenchmarks();
   RegisterFormulaBenchmarks();
   RegisterFormulaRegistryBenchmarks();
+  RegisterTableFileBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

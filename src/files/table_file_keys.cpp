@@ -1,6 +1,7 @@
 #include "files/table_file_keys.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "formula/formula_registry.h"
 #include "platform/number_text.h"
@@ -33,30 +34,49 @@ int KeyOpeningLine(std::string_view buffer, std::size_t start) {
   return -1;
 }
 
-// Position just after the next CR or LF from `from`, or the buffer's end.
-std::size_t NextLineStart(std::string_view buffer, std::size_t from) {
-  while (from < buffer.size()) {
-    const char c = buffer[from++];
-    if (c == '\r' || c == '\n') return from;
+// Where the next CR or LF at or after `from` lies, or npos; each search
+// picks up where its last one ended, so a whole walk stays linear.
+class LineEnds {
+ public:
+  explicit LineEnds(std::string_view buffer) : buffer_(buffer) {}
+  std::size_t Next(std::size_t from) {
+    if (cr_ != std::string_view::npos && cr_ < from) cr_ = Find('\r', from);
+    if (lf_ != std::string_view::npos && lf_ < from) lf_ = Find('\n', from);
+    return std::min(cr_, lf_);
   }
-  return buffer.size();
-}
+
+ private:
+  std::size_t Find(char c, std::size_t from) const {
+    if (from >= buffer_.size()) return std::string_view::npos;
+    const void* at = std::memchr(buffer_.data() + from, c, buffer_.size() - from);
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - buffer_.data()) : std::string_view::npos;
+  }
+
+  std::string_view buffer_;
+  std::size_t cr_ = 0;
+  std::size_t lf_ = 0;
+};
 
 }  // namespace
 
 TableFileKeys FindTableFileKeys(std::string_view buffer) {
   TableFileKeys keys;
   keys.pos.fill(std::string_view::npos);
+  LineEnds ends(buffer);
   int found = 0;
-  for (std::size_t start = 0; start < buffer.size() && found < TABLE_FILE_KEYS;
-       start = NextLineStart(buffer, start)) {
+  std::size_t start = 0;
+  while (start < buffer.size() && found < TABLE_FILE_KEYS) {
     const char c = buffer[start];
-    if (c != 'P' && c != 'U' && c != 'O') continue;
-    const int key = KeyOpeningLine(buffer, start);
-    if (key >= 0 && !keys.Has(key)) {
-      keys.pos[static_cast<std::size_t>(key)] = start;
-      ++found;
+    if (c == 'P' || c == 'U' || c == 'O') {
+      const int key = KeyOpeningLine(buffer, start);
+      if (key >= 0 && !keys.Has(key)) {
+        keys.pos[static_cast<std::size_t>(key)] = start;
+        ++found;
+      }
     }
+    const std::size_t end = ends.Next(start);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
   }
   return keys;
 }

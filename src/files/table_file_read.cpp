@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -27,11 +29,25 @@ namespace {
 // A file is read whole into one buffer of its size and this margin.
 constexpr std::size_t kBufferMargin = 500;
 
+// True when no byte has its high bit set (eight bytes at a time).
+bool IsAscii(std::string_view bytes) {
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, 8);
+    if (word & 0x8080808080808080ull) return false;
+  }
+  for (; i < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) & 0x80) return false;
+  }
+  return true;
+}
+
 // The text of a file's bytes: as it is when valid UTF-8 (a byte-order mark
 // dropped), else converted from the legacy code page of the language.
 std::string_view FileText(std::string_view bytes, std::string* converted) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (IsValidUtf8(bytes)) return bytes;
+  if (IsAscii(bytes) || IsValidUtf8(bytes)) return bytes;
   *converted = FileTextToUtf8(bytes, Program().bChinese != 0);
   return *converted;
 }

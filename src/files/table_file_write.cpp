@@ -41,21 +41,29 @@ std::string_view CellFieldText(const TableRecord& t, const TableCell& cell, std:
     text = slot >= 0 ? TextOf(t.szLongText[static_cast<std::size_t>(slot)]) : std::string_view();
   }
   if (text.empty()) return " ";
-  if (text.find_first_of("\t\r\n") == std::string_view::npos) return text;
+  const auto breaks = [](char c) { return c == '\t' || c == '\r' || c == '\n'; };
+  if (std::none_of(text.begin(), text.end(), breaks)) return text;
   scratch.assign(text);
-  std::replace_if(scratch.begin(), scratch.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(scratch.begin(), scratch.end(), breaks, ' ');
   return scratch;
+}
+
+// The cells of one row of the area, or null for a row outside the table.
+const TableCell* RowCells(const TableRecord& t, int row, const CellArea& area) {
+  if (row < 1 || row >= t.iRows || area.iColFrom < 1 || area.iColTo >= t.iCols) return nullptr;
+  return &t.cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(t.iCols)];
 }
 
 void AppendCellLines(const TableRecord& t, const CellArea& area, bool encode, SafeFileWriter& out) {
   std::string line;
   std::string scratch;
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
+    const TableCell* cells = RowCells(t, row, area);
+    if (!cells) continue;
     line.clear();
     for (int col = area.iColFrom; col <= area.iColTo; ++col) {
       if (col > area.iColFrom) line.push_back('\t');
-      const TableCell* cell = TableCellAt(t, row, col);
-      const std::string_view text = cell ? CellFieldText(t, *cell, scratch) : std::string_view(" ");
+      const std::string_view text = CellFieldText(t, cells[col], scratch);
       if (encode) {
         line.append(Base64Encode(text));
       } else {
@@ -82,9 +90,10 @@ void AppendFormulaLines(const TableRecord& t, SafeFileWriter& out) {
 void AppendColourLines(const TableRecord& t, const CellArea& area, SafeFileWriter& out) {
   std::string line;
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
-    for (int col = area.iColFrom; col <= area.iColTo; ++col) {
-      const TableCell* cell = TableCellAt(t, row, col);
-      if (!cell || (cell->iBorderStyle == 0 && cell->iFillOn == 0)) continue;
+    const TableCell* cells = RowCells(t, row, area);
+    for (int col = area.iColFrom; cells && col <= area.iColTo; ++col) {
+      const TableCell* cell = &cells[col];
+      if (cell->iBorderStyle == 0 && cell->iFillOn == 0) continue;
       line = JoinText(TableFileKeyText(KEY_CELL_COLOR), "\t", CellReference(row, col));
       for (const std::int16_t value : {cell->iBorderStyle, cell->iBorderRed, cell->iBorderGreen, cell->iBorderBlue,
                                        cell->iFillOn, cell->iFillRed, cell->iFillGreen, cell->iFillBlue}) {
@@ -99,9 +108,10 @@ void AppendColourLines(const TableRecord& t, const CellArea& area, SafeFileWrite
 
 void AppendStyleLines(const TableRecord& t, const CellArea& area, SafeFileWriter& out) {
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
-    for (int col = area.iColFrom; col <= area.iColTo; ++col) {
-      const TableCell* cell = TableCellAt(t, row, col);
-      if (!cell || cell->iStyle == STYLE_AUTOMATIC) continue;
+    const TableCell* cells = RowCells(t, row, area);
+    for (int col = area.iColFrom; cells && col <= area.iColTo; ++col) {
+      const TableCell* cell = &cells[col];
+      if (cell->iStyle == STYLE_AUTOMATIC) continue;
       out.Append(JoinText(TableFileKeyText(KEY_CHAR_STYLE), "\t", CellReference(row, col), "\t",
                           FormatInt(cell->iStyle), "\r\n"));
     }
