@@ -12,6 +12,7 @@ void RegisterNumberBenchmarks();
 void RegisterFormulaBenchmarks();
 void RegisterFormulaRegistryBenchmarks();
 void RegisterTableFileBenchmarks();
+void RegisterTextImportBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   RegisterFormulaBenchmarks();
   RegisterFormulaRegistryBenchmarks();
   RegisterTableFileBenchmarks();
+  RegisterTextImportBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

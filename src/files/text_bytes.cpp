@@ -5,7 +5,6 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
-#define CARTOVEL_X86 1
 #endif
 
 namespace {
@@ -20,73 +19,6 @@ struct RawMasks {
   std::uint64_t uHigh;   // 0x80 and above
 };
 
-#ifdef CARTOVEL_X86
-// Sixteen bytes per step; SSE2 is part of every x86-64 processor.
-void ClassifySse2(const char* p, char delim, RawMasks* m) {
-  const __m128i tab = _mm_set1_epi8(kTab);
-  const __m128i del = _mm_set1_epi8(delim);
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  *m = RawMasks{};
-  for (int k = 0; k < 4; ++k) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-    const int shift = 16 * k;
-    m->uTab |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, tab)))) << shift;
-    m->uDelim |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, del))))
-                 << shift;
-    const __m128i eol = _mm_or_si128(_mm_cmpeq_epi8(x, cr), _mm_cmpeq_epi8(x, lf));
-    m->uEol |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(eol))) << shift;
-    m->uHigh |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(x))) << shift;
-  }
-}
-
-// The top bits of two 32-byte vectors as one 64-bit mask.
-__attribute__((target("avx2"))) inline std::uint64_t JoinAvx2(__m256i low, __m256i high) {
-  return static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(low))) |
-         static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(high))) << 32;
-}
-
-// Thirty-two bytes per step where the processor has AVX2.
-__attribute__((target("avx2"))) void ClassifyAvx2(const char* p, char delim, RawMasks* m) {
-  const __m256i tab = _mm256_set1_epi8(kTab);
-  const __m256i del = _mm256_set1_epi8(delim);
-  const __m256i cr = _mm256_set1_epi8('\r');
-  const __m256i lf = _mm256_set1_epi8('\n');
-  const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-  const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
-  m->uTab = JoinAvx2(_mm256_cmpeq_epi8(lo, tab), _mm256_cmpeq_epi8(hi, tab));
-  m->uDelim = JoinAvx2(_mm256_cmpeq_epi8(lo, del), _mm256_cmpeq_epi8(hi, del));
-  m->uEol = JoinAvx2(_mm256_or_si256(_mm256_cmpeq_epi8(lo, cr), _mm256_cmpeq_epi8(lo, lf)),
-                     _mm256_or_si256(_mm256_cmpeq_epi8(hi, cr), _mm256_cmpeq_epi8(hi, lf)));
-  m->uHigh = JoinAvx2(lo, hi);
-}
-#else
-// Byte-by-byte classification, off x86.
-void ClassifyPlain(const char* p, char delim, RawMasks* m) {
-  *m = RawMasks{};
-  for (int i = 0; i < 64; ++i) {
-    const char c = p[i];
-    const std::uint64_t bit = std::uint64_t{1} << i;
-    if (c == kTab) m->uTab |= bit;
-    if (c == delim) m->uDelim |= bit;
-    if (c == '\r' || c == '\n') m->uEol |= bit;
-    if (static_cast<unsigned char>(c) >= 0x80) m->uHigh |= bit;
-  }
-}
-#endif
-
-using ClassifyFn = void (*)(const char*, char, RawMasks*);
-
-ClassifyFn ChooseClassify() {
-#ifdef CARTOVEL_X86
-  __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx2")) return ClassifyAvx2;
-  return ClassifySse2;
-#else
-  return ClassifyPlain;
-#endif
-}
-
 // The masks a syntax needs from a block.
 struct BlockMasks {
   std::uint64_t uSep;     // TAB, delimiter, CR, LF: the bytes a merged delimiter may follow
@@ -96,21 +28,14 @@ struct BlockMasks {
   std::uint64_t uHigh;
 };
 
+// The loops below are written once and compiled for each instruction set
+// (the processor's is chosen at run time); their helpers must be inlined
+// into them.
+#define CARTOVEL_INLINE inline __attribute__((always_inline))
+
 char DelimiterOf(const TextSyntax& syntax) { return syntax.cDelimiter ? syntax.cDelimiter : kTab; }
 
-// Classify 64 bytes; `len` < 64 reads only that many (the rest counts as
-// ordinary bytes).
-void Classify(const char* p, std::size_t len, const TextSyntax& syntax, BlockMasks* out) {
-  static const ClassifyFn pfnClassify = ChooseClassify();
-  RawMasks raw{};
-  const char delim = DelimiterOf(syntax);
-  if (len >= 64) {
-    pfnClassify(p, delim, &raw);
-  } else {
-    char padded[64] = {};
-    std::memcpy(padded, p, len);
-    pfnClassify(padded, delim, &raw);
-  }
+CARTOVEL_INLINE void DeriveMasks(RawMasks raw, const TextSyntax& syntax, BlockMasks* out) {
   raw.uDelim &= ~raw.uEol;  // a line end is a line end, whatever the delimiter
   out->uEol = raw.uEol;
   out->uHigh = raw.uHigh;
@@ -118,7 +43,7 @@ void Classify(const char* p, std::size_t len, const TextSyntax& syntax, BlockMas
   if (!syntax.bMerge) {
     out->uAlways = raw.uTab | raw.uDelim;
     out->uMerge = 0;
-  } else if (delim == kTab) {
+  } else if (DelimiterOf(syntax) == kTab) {
     out->uAlways = 0;
     out->uMerge = raw.uTab;
   } else {
@@ -128,7 +53,7 @@ void Classify(const char* p, std::size_t len, const TextSyntax& syntax, BlockMas
 }
 
 // Bits [from, to) of a mask, 0 <= from <= to <= 64.
-std::uint64_t Bits(std::uint64_t mask, unsigned from, unsigned to) {
+CARTOVEL_INLINE std::uint64_t Bits(std::uint64_t mask, unsigned from, unsigned to) {
   const std::uint64_t below = to >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
   const std::uint64_t above = from >= 64 ? 0 : ~((std::uint64_t{1} << from) - 1);
   return mask & below & above;
@@ -136,18 +61,248 @@ std::uint64_t Bits(std::uint64_t mask, unsigned from, unsigned to) {
 
 // The bytes that end a field in a block: every always-byte and each merge
 // byte that does not follow a separator.
-std::uint64_t FieldEnds(const BlockMasks& m, const TextCursor& cursor) {
+CARTOVEL_INLINE std::uint64_t FieldEnds(const BlockMasks& m, const TextCursor& cursor) {
   const std::uint64_t prevSep = (m.uSep << 1) | (cursor.bAfterSeparator ? 1u : 0u);
   return m.uAlways | (m.uMerge & ~prevSep);
 }
 
 // The cursor after the last byte of a block of `len` bytes whose last
 // counted line end sits at `lastEnd` (-1: none in this block).
-void CursorAfter(TextCursor& cursor, const BlockMasks& m, std::size_t len, int lastEnd, unsigned lineStart) {
+CARTOVEL_INLINE void CursorAfter(TextCursor& cursor, const BlockMasks& m, std::size_t len, int lastEnd,
+                                 unsigned lineStart) {
   cursor.bAfterSeparator = (m.uSep >> (len - 1)) & 1u;
   cursor.bAfterLineEnd = lastEnd == static_cast<int>(len) - 1;
   if (lineStart < len) cursor.bLineOpen = true;
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+// Sixteen bytes per step; SSE2 is part of every x86-64 processor.
+struct Sse2Bytes {
+  static CARTOVEL_INLINE void Raw(const char* p, char delim, RawMasks* m) {
+    const __m128i tab = _mm_set1_epi8(kTab);
+    const __m128i del = _mm_set1_epi8(delim);
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    *m = RawMasks{};
+    for (int k = 0; k < 4; ++k) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      const int shift = 16 * k;
+      auto bits = [](__m128i v) { return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(v))); };
+      m->uTab |= bits(_mm_cmpeq_epi8(x, tab)) << shift;
+      m->uDelim |= bits(_mm_cmpeq_epi8(x, del)) << shift;
+      m->uEol |= bits(_mm_or_si128(_mm_cmpeq_epi8(x, cr), _mm_cmpeq_epi8(x, lf))) << shift;
+      m->uHigh |= bits(x) << shift;
+    }
+  }
+  // Only the line ends of 64 bytes.
+  static CARTOVEL_INLINE std::uint64_t Eols(const char* p) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    std::uint64_t eols = 0;
+    for (int k = 0; k < 4; ++k) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      const __m128i eol = _mm_or_si128(_mm_cmpeq_epi8(x, cr), _mm_cmpeq_epi8(x, lf));
+      eols |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(eol))) << (16 * k);
+    }
+    return eols;
+  }
+  // Bits set, without the POPCNT instruction.
+  static CARTOVEL_INLINE int Count(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+  }
+};
+
+// Thirty-two bytes per step where the processor has AVX2.
+struct Avx2Bytes {
+  __attribute__((target("avx2"))) static inline std::uint64_t Join(__m256i low, __m256i high) {
+    return static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(low))) |
+           static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(high))) << 32;
+  }
+  __attribute__((target("avx2"))) static inline void Raw(const char* p, char delim, RawMasks* m) {
+    const __m256i tab = _mm256_set1_epi8(kTab);
+    const __m256i del = _mm256_set1_epi8(delim);
+    const __m256i cr = _mm256_set1_epi8('\r');
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+    m->uTab = Join(_mm256_cmpeq_epi8(lo, tab), _mm256_cmpeq_epi8(hi, tab));
+    m->uDelim = delim == kTab ? m->uTab : Join(_mm256_cmpeq_epi8(lo, del), _mm256_cmpeq_epi8(hi, del));
+    m->uEol = Join(_mm256_or_si256(_mm256_cmpeq_epi8(lo, cr), _mm256_cmpeq_epi8(lo, lf)),
+                   _mm256_or_si256(_mm256_cmpeq_epi8(hi, cr), _mm256_cmpeq_epi8(hi, lf)));
+    m->uHigh = Join(lo, hi);
+  }
+  __attribute__((target("avx2"))) static inline std::uint64_t Eols(const char* p) {
+    const __m256i cr = _mm256_set1_epi8('\r');
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+    return Join(_mm256_or_si256(_mm256_cmpeq_epi8(lo, cr), _mm256_cmpeq_epi8(lo, lf)),
+                _mm256_or_si256(_mm256_cmpeq_epi8(hi, cr), _mm256_cmpeq_epi8(hi, lf)));
+  }
+  __attribute__((target("popcnt"))) static inline int Count(std::uint64_t x) {
+    return __builtin_popcountll(x);
+  }
+};
+#define CARTOVEL_TARGET_FAST __attribute__((target("avx2,popcnt,bmi")))
+#else
+// Byte by byte, off x86.
+struct PlainBytes {
+  static CARTOVEL_INLINE void Raw(const char* p, char delim, RawMasks* m) {
+    *m = RawMasks{};
+    for (int i = 0; i < 64; ++i) {
+      const char c = p[i];
+      const std::uint64_t bit = std::uint64_t{1} << i;
+      if (c == kTab) m->uTab |= bit;
+      if (c == delim) m->uDelim |= bit;
+      if (c == '\r' || c == '\n') m->uEol |= bit;
+      if (static_cast<unsigned char>(c) >= 0x80) m->uHigh |= bit;
+    }
+  }
+  static CARTOVEL_INLINE std::uint64_t Eols(const char* p) {
+    std::uint64_t eols = 0;
+    for (int i = 0; i < 64; ++i) {
+      if (p[i] == '\r' || p[i] == '\n') eols |= std::uint64_t{1} << i;
+    }
+    return eols;
+  }
+  static CARTOVEL_INLINE int Count(std::uint64_t x) { return std::popcount(x); }
+};
+#endif
+
+// Classify 64 bytes; `len` < 64 reads only that many (the rest counts as
+// ordinary bytes).
+template <class B>
+CARTOVEL_INLINE void Classify(const char* p, std::size_t len, const TextSyntax& syntax, BlockMasks* out) {
+  RawMasks raw{};
+  if (len >= 64) {
+    B::Raw(p, DelimiterOf(syntax), &raw);
+  } else {
+    char padded[64] = {};
+    std::memcpy(padded, p, len);
+    B::Raw(padded, DelimiterOf(syntax), &raw);
+  }
+  DeriveMasks(raw, syntax, out);
+}
+
+// The line ends of 64 bytes (fewer at the end).
+template <class B>
+CARTOVEL_INLINE std::uint64_t LineEnds(const char* p, std::size_t len) {
+  if (len >= 64) return B::Eols(p);
+  char padded[64] = {};
+  std::memcpy(padded, p, len);
+  return B::Eols(padded);
+}
+
+template <class B>
+CARTOVEL_INLINE void CountBody(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    BlockMasks m{};
+    Classify<B>(bytes + at, len, syntax, &m);
+    if (count.utf8.bValid && (m.uHigh || count.utf8.iNeed)) Utf8CheckBytes(count.utf8, bytes + at, len);
+    const std::uint64_t ends = FieldEnds(m, count.cursor);
+    unsigned lineStart = 0;  // first byte of the current line in this block
+    int lastEnd = -1;        // the last counted line end in this block
+    for (std::uint64_t eols = m.uEol; eols; eols &= eols - 1) {
+      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
+      const bool skipped = i == 0 ? count.cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
+      if (skipped) {
+        lastEnd = -1;
+        lineStart = i + 1;
+        continue;
+      }
+      const std::int64_t fields = count.iLineFields + B::Count(Bits(ends, lineStart, i)) + 1;
+      if (fields > count.iMaxFields) count.iMaxFields = fields;
+      ++count.iLines;
+      count.iLineFields = 0;
+      count.cursor.bLineOpen = false;
+      lastEnd = static_cast<int>(i);
+      lineStart = i + 1;
+    }
+    count.iLineFields += B::Count(Bits(ends, lineStart, static_cast<unsigned>(len)));
+    CursorAfter(count.cursor, m, len, lastEnd, lineStart);
+  }
+}
+
+template <class B>
+CARTOVEL_INLINE std::size_t FindBody(const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    BlockMasks m{};
+    Classify<B>(bytes + at, len, syntax, &m);
+    const std::uint64_t sep = Bits(m.uSep, 0, static_cast<unsigned>(len));
+    if (sep) return at + static_cast<std::size_t>(std::countr_zero(sep));
+  }
+  return n;
+}
+
+template <class B>
+CARTOVEL_INLINE std::size_t SkipBody(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
+                                     const TextSyntax& syntax, std::int64_t* passed) {
+  *passed = 0;
+  if (lines <= 0) return 0;
+  for (std::size_t at = 0; at < n; at += 64) {
+    const std::size_t len = n - at < 64 ? n - at : 64;
+    unsigned lineStart = 0;
+    int lastEnd = -1;
+    for (std::uint64_t eols = LineEnds<B>(bytes + at, len); eols; eols &= eols - 1) {
+      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
+      const bool skipped = i == 0 ? cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
+      lineStart = i + 1;
+      if (skipped) {
+        lastEnd = -1;
+        continue;
+      }
+      lastEnd = static_cast<int>(i);
+      cursor.bLineOpen = false;
+      if (++*passed == lines) {
+        cursor.bAfterSeparator = true;
+        cursor.bAfterLineEnd = true;
+        return at + i + 1;
+      }
+    }
+    // Only the last byte of the block matters to the cursor here.
+    const char last = bytes[at + len - 1];
+    const char delim = DelimiterOf(syntax);
+    cursor.bAfterSeparator = last == '\t' || last == delim || last == '\r' || last == '\n';
+    cursor.bAfterLineEnd = lastEnd == static_cast<int>(len) - 1;
+    if (lineStart < len) cursor.bLineOpen = true;
+  }
+  return n;
+}
+
+#ifdef CARTOVEL_TARGET_FAST
+using BaseBytes = Sse2Bytes;
+
+void CountFast(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) CARTOVEL_TARGET_FAST;
+void CountFast(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  CountBody<Avx2Bytes>(count, bytes, n, syntax);
+}
+std::size_t FindFast(const char* bytes, std::size_t n, const TextSyntax& syntax) CARTOVEL_TARGET_FAST;
+std::size_t FindFast(const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  return FindBody<Avx2Bytes>(bytes, n, syntax);
+}
+std::size_t SkipFast(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
+                     const TextSyntax& syntax, std::int64_t* passed) CARTOVEL_TARGET_FAST;
+std::size_t SkipFast(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
+                     const TextSyntax& syntax, std::int64_t* passed) {
+  return SkipBody<Avx2Bytes>(cursor, bytes, n, lines, syntax, passed);
+}
+
+// Whether this processor runs the AVX2 forms.
+bool Fast() {
+  static const bool fast = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi");
+  }();
+  return fast;
+}
+#else
+using BaseBytes = PlainBytes;
+#endif
 
 }  // namespace
 
@@ -184,33 +339,10 @@ void Utf8CheckBytes(Utf8Check& check, const char* bytes, std::size_t n) {
 bool Utf8CheckDone(const Utf8Check& check) { return check.bValid && check.iNeed == 0; }
 
 void CountTextBytes(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
-  for (std::size_t at = 0; at < n; at += 64) {
-    const std::size_t len = n - at < 64 ? n - at : 64;
-    BlockMasks m{};
-    Classify(bytes + at, len, syntax, &m);
-    if (count.utf8.bValid && (m.uHigh || count.utf8.iNeed)) Utf8CheckBytes(count.utf8, bytes + at, len);
-    const std::uint64_t ends = FieldEnds(m, count.cursor);
-    unsigned lineStart = 0;  // first byte of the current line in this block
-    int lastEnd = -1;        // the last counted line end in this block
-    for (std::uint64_t eols = m.uEol; eols; eols &= eols - 1) {
-      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
-      const bool skipped = i == 0 ? count.cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
-      if (skipped) {
-        lastEnd = -1;
-        lineStart = i + 1;
-        continue;
-      }
-      const std::int64_t fields = count.iLineFields + std::popcount(Bits(ends, lineStart, i)) + 1;
-      if (fields > count.iMaxFields) count.iMaxFields = fields;
-      ++count.iLines;
-      count.iLineFields = 0;
-      count.cursor.bLineOpen = false;
-      lastEnd = static_cast<int>(i);
-      lineStart = i + 1;
-    }
-    count.iLineFields += std::popcount(Bits(ends, lineStart, static_cast<unsigned>(len)));
-    CursorAfter(count.cursor, m, len, lastEnd, lineStart);
-  }
+#ifdef CARTOVEL_TARGET_FAST
+  if (Fast()) return CountFast(count, bytes, n, syntax);
+#endif
+  CountBody<BaseBytes>(count, bytes, n, syntax);
 }
 
 void CountTextEnd(TextCount& count) {
@@ -223,43 +355,16 @@ void CountTextEnd(TextCount& count) {
 }
 
 std::size_t FindFieldEnd(const char* bytes, std::size_t n, const TextSyntax& syntax) {
-  for (std::size_t at = 0; at < n; at += 64) {
-    const std::size_t len = n - at < 64 ? n - at : 64;
-    BlockMasks m{};
-    Classify(bytes + at, len, syntax, &m);
-    const std::uint64_t sep = Bits(m.uSep, 0, static_cast<unsigned>(len));
-    if (sep) return at + static_cast<std::size_t>(std::countr_zero(sep));
-  }
-  return n;
+#ifdef CARTOVEL_TARGET_FAST
+  if (Fast()) return FindFast(bytes, n, syntax);
+#endif
+  return FindBody<BaseBytes>(bytes, n, syntax);
 }
 
 std::size_t SkipTextLines(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
                           const TextSyntax& syntax, std::int64_t* passed) {
-  *passed = 0;
-  if (lines <= 0) return 0;
-  for (std::size_t at = 0; at < n; at += 64) {
-    const std::size_t len = n - at < 64 ? n - at : 64;
-    BlockMasks m{};
-    Classify(bytes + at, len, syntax, &m);
-    unsigned lineStart = 0;
-    int lastEnd = -1;
-    for (std::uint64_t eols = m.uEol; eols; eols &= eols - 1) {
-      const unsigned i = static_cast<unsigned>(std::countr_zero(eols));
-      const bool skipped = i == 0 ? cursor.bAfterLineEnd : lastEnd == static_cast<int>(i) - 1;
-      lineStart = i + 1;
-      if (skipped) {
-        lastEnd = -1;
-        continue;
-      }
-      lastEnd = static_cast<int>(i);
-      cursor.bLineOpen = false;
-      if (++*passed == lines) {
-        cursor.bAfterSeparator = true;
-        cursor.bAfterLineEnd = true;
-        return at + i + 1;
-      }
-    }
-    CursorAfter(cursor, m, len, lastEnd, lineStart);
-  }
-  return n;
+#ifdef CARTOVEL_TARGET_FAST
+  if (Fast()) return SkipFast(cursor, bytes, n, lines, syntax, passed);
+#endif
+  return SkipBody<BaseBytes>(cursor, bytes, n, lines, syntax, passed);
 }
