@@ -11,6 +11,7 @@
 
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
+#include "shell/convert_command.h"
 #include "shell/frame_commands.h"
 #include "shell/program_entry.h"
 #include "shell/program_state.h"
@@ -20,11 +21,25 @@ namespace {
 
 const char kUsage[] =
     "Usage: cartovel [FILE]\n"
+    "       cartovel --convert IN OUT [--delimiter C] [--merge-delimiters]\n"
     "\n"
     "A desktop workbench for tables of numbers: cell formulas, charts,\n"
     "3D plots and colour trend maps.\n"
     "\n"
     "  FILE        open a table file (.orl) or a text file at start-up\n"
+    "  --convert IN OUT\n"
+    "              open IN as \"Open ...\" would (a table file when its name\n"
+    "              holds .orl, else delimited text), re-run its formulas and\n"
+    "              write OUT: a table file with formulas, colours and layout\n"
+    "              when OUT holds .orl, the cells as TAB-separated text\n"
+    "              otherwise. Needs no display; messages go to standard\n"
+    "              error and the exit status is 1 when IN could not be\n"
+    "              opened or OUT not written.\n"
+    "  --delimiter C\n"
+    "              for a text IN without TABs: the field delimiter, one\n"
+    "              character or tab, comma, semicolon, space (default tab)\n"
+    "  --merge-delimiters\n"
+    "              runs of that delimiter count as one\n"
     "  --help      show this text and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -53,6 +68,15 @@ QIcon ProgramIcon() {
 int main(int argc, char** argv) {
   std::string file;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--convert") == 0) {
+      ConvertRequest request;
+      std::string error;
+      if (ParseConvertArguments(argc, argv, i + 1, &request, &error) != 0) {
+        std::fprintf(stderr, "cartovel: %s\n\n%s", error.c_str(), kUsage);
+        return 2;
+      }
+      return RunConversion(request);
+    }
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("cartovel %s\n", CARTOVEL_VERSION);
       return 0;

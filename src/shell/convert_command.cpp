@@ -1,0 +1,112 @@
+#include "shell/convert_command.h"
+
+#include <cstdio>
+
+#include "files/table_file_read.h"
+#include "files/table_file_write.h"
+#include "files/text_import.h"
+#include "formula/formula_recalc.h"
+#include "platform/text_buffer.h"
+#include "platform/timers.h"
+#include "shell/frame_window.h"
+#include "shell/program_state.h"
+#include "shell/services.h"
+#include "shell/system_name.h"
+#include "shell/window_classes.h"
+#include "table/table_record.h"
+#include "table/table_window.h"
+
+namespace {
+
+// A native table file by the name, as "Open ..." decides: ".orl" in any
+// letter case.
+bool IsNativeName(std::string_view path) {
+  std::string upper(path);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper.find(".ORL") != std::string::npos;
+}
+
+int Fail(const char* what, const std::string& path) {
+  std::fprintf(stderr, "cartovel: %s %s\n", what, path.c_str());
+  return 1;
+}
+
+}  // namespace
+
+char DelimiterNamed(const std::string& value) {
+  if (value == "tab" || value == "\\t") return '\t';
+  if (value == "comma") return ',';
+  if (value == "semicolon") return ';';
+  if (value == "space") return ' ';
+  if (value.size() == 1 && value[0] != '\r' && value[0] != '\n' && value[0] != '\0') return value[0];
+  return 0;
+}
+
+int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertRequest* request,
+                          std::string* error) {
+  if (first + 1 >= argc) {
+    *error = "--convert needs an input and an output file";
+    return -1;
+  }
+  request->szIn = argv[first];
+  request->szOut = argv[first + 1];
+  for (int i = first + 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--merge-delimiters") {
+      request->bMerge = true;
+    } else if (arg == "--delimiter" && i + 1 < argc) {
+      request->cDelimiter = DelimiterNamed(argv[++i]);
+      if (request->cDelimiter == 0) {
+        *error = JoinText("unknown delimiter ", argv[i], " (one character, or tab, comma, semicolon, space)");
+        return -1;
+      }
+    } else {
+      *error = JoinText("unexpected argument ", arg);
+      return -1;
+    }
+  }
+  if (request->szIn.empty() || request->szOut.empty()) {
+    *error = "--convert needs an input and an output file";
+    return -1;
+  }
+  return 0;
+}
+
+int RunConversion(const ConvertRequest& request) {
+  ProgramState& program = Program();
+  ReadSystemNameFile(CurrentDirectory(), program);
+  // The classes are registered once per process (a host may have done it).
+  if (!FindWindowClass(CLASS_TABLE) && SetupWindowClasses(PlainWindowClassProcs()) != 0) {
+    return Fail("cannot register the window classes", "");
+  }
+  program.iCreateMode = OPEN_FILE;
+  if (CopyText(program.szLastPath, request.szIn) < request.szIn.size()) return Fail("path too long:", request.szIn);
+  const WindowHandle table = CreateTableWindow();
+  if (IsNone(table)) return Fail("cannot make a table for", request.szIn);
+  // The window's own loading waits for a timer; the conversion reads now.
+  StopTimer(table, TIMER_TABLE_LOAD);
+
+  int status = 0;
+  int opened = 0;
+  if (IsNativeName(request.szIn)) {
+    opened = TableFileRead(table, request.szIn);
+  } else {
+    TextImportChoice choice;
+    choice.bAskWizard = false;
+    choice.cDelimiter = request.cDelimiter;
+    choice.bMerge = request.bMerge;
+    opened = TextImportOpenWith(table, request.szIn, choice);
+  }
+  if (opened != 0) {
+    status = Fail("could not open", request.szIn);
+  } else {
+    RecalcAll(table);
+    if (TableFileWrite(table, request.szOut, SAVE_PLAIN) != 0) status = Fail("could not write", request.szOut);
+  }
+  program.bClosingAll = 1;
+  DestroyWindowOf(table);
+  PumpPostedMessages();
+  return status;
+}

@@ -1,0 +1,30 @@
+// Command-line conversion: open a file as "Open ..." would, re-run its
+// formulas and write it as a table file, without a display.
+//
+//   cartovel --convert IN OUT [--delimiter C] [--merge-delimiters]
+//
+// Messages that would be message boxes go to standard error.
+#pragma once
+
+#include <string>
+
+struct ConvertRequest {
+  std::string szIn;
+  std::string szOut;
+  char cDelimiter = '\t';  // for a text without TABs
+  bool bMerge = false;     // runs of that delimiter count as one
+};
+
+// Read the arguments after "--convert" (argv[first] is IN). 0, or -1 with
+// the reason in *error.
+int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertRequest* request,
+                          std::string* error);
+
+// The delimiter named by an option value: one character, or "tab",
+// "comma", "semicolon", "space". 0 for none.
+char DelimiterNamed(const std::string& value);
+
+// Carry out the conversion in the current folder (its CVLib/ system name
+// file chooses the language, and with it the legacy code page). Returns
+// the process exit status: 0 when IN was opened and OUT written, else 1.
+int RunConversion(const ConvertRequest& request);
