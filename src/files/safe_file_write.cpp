@@ -49,6 +49,9 @@ bool SafeFileWriter::Open(std::string_view path) {
   Discard();
   if (path.empty() || path.back() == '/') return false;
   szTarget_ = ResolvedTarget(std::string(path));
+  // A file that may not be written stays as it is, as if it were written
+  // in place.
+  if (access(szTarget_.c_str(), F_OK) == 0 && access(szTarget_.c_str(), W_OK) != 0) return false;
   const std::size_t slash = szTarget_.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : szTarget_.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? szTarget_ : szTarget_.substr(slash + 1);

@@ -14,8 +14,9 @@ class SafeFileWriter {
   SafeFileWriter(const SafeFileWriter&) = delete;
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-  // Start replacing `path`: false when no temporary file can be created
-  // next to it (a missing folder, no permission, a path too long).
+  // Start replacing `path`: false when the file exists but may not be
+  // written, or no temporary file can be created next to it (a missing
+  // folder, no permission, a path too long).
   bool Open(std::string_view path);
   // Append bytes (buffered); a failed write is remembered for Commit.
   void Append(std::string_view bytes);
