@@ -1,6 +1,5 @@
 #include "files/sampling_blocks.h"
 
-#include <algorithm>
 
 #include "platform/memory.h"
 #include "platform/number_text.h"
@@ -10,10 +9,12 @@
 
 namespace {
 
+// The table holds a sample of its file.
 bool IsSampled(const TableRecord& t) {
   return t.iSampleMode == SAMPLE_ROWS || t.iSampleMode == SAMPLE_COLS || t.iSampleMode == SAMPLE_BOTH;
 }
 
+// Width and height of the area a block may fill.
 int AreaCols(const SamplingBlock& block) { return block.iLimitCol - block.iStartCol + 1; }
 int AreaRows(const SamplingBlock& block) { return block.iLimitRow - block.iStartRow + 1; }
 

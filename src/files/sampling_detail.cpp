@@ -19,8 +19,10 @@
 
 namespace {
 
+// a / b rounded up.
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return b > 0 ? (a + b - 1) / b : a; }
 
+// A step or position in 1 .. the int range.
 int Clamp32(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, 1, 0x7FFFFFFF)); }
 
 // The first line and field of the file that cell (row, col) of a block
@@ -35,6 +37,7 @@ int FileColOf(const SamplingBlock& block, int col) {
                  (block.iFileStartCol ? block.iFileStartCol : 1));
 }
 
+// The first block not in use, or -1.
 int FirstFreeBlock(const TableRecord& t) {
   for (int i = 0; i < SAMPLING_BLOCKS; ++i) {
     if (!t.blocks[i].bInUse) return i;
@@ -98,6 +101,7 @@ int PrepareDetail(TableRecord& t, DetailRead* read, SamplingBlock* child, TableR
   return 1;
 }
 
+// The table commands.
 int CmdGetDetailedData(WindowHandle hwnd, unsigned, std::intptr_t) { return GetDetailedData(hwnd); }
 int CmdRemoveDetailedData(WindowHandle hwnd, unsigned, std::intptr_t) { return RemoveDetailedData(hwnd); }
 

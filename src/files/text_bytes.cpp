@@ -33,8 +33,10 @@ struct BlockMasks {
 // into them.
 #define CARTOVEL_INLINE inline __attribute__((always_inline))
 
+// The extra delimiter of a syntax, TAB when there is none.
 char DelimiterOf(const TextSyntax& syntax) { return syntax.cDelimiter ? syntax.cDelimiter : kTab; }
 
+// The masks of a syntax from the raw byte classes.
 CARTOVEL_INLINE void DeriveMasks(RawMasks raw, const TextSyntax& syntax, BlockMasks* out) {
   raw.uDelim &= ~raw.uEol;  // a line end is a line end, whatever the delimiter
   out->uEol = raw.uEol;
@@ -196,6 +198,7 @@ CARTOVEL_INLINE std::uint64_t LineEnds(const char* p, std::size_t len) {
   return B::Eols(padded);
 }
 
+// CountTextBytes, for one instruction set.
 template <class B>
 CARTOVEL_INLINE void CountBody(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
   for (std::size_t at = 0; at < n; at += 64) {
@@ -227,6 +230,7 @@ CARTOVEL_INLINE void CountBody(TextCount& count, const char* bytes, std::size_t 
   }
 }
 
+// FindFieldEnd, for one instruction set.
 template <class B>
 CARTOVEL_INLINE std::size_t FindBody(const char* bytes, std::size_t n, const TextSyntax& syntax) {
   for (std::size_t at = 0; at < n; at += 64) {
@@ -239,6 +243,7 @@ CARTOVEL_INLINE std::size_t FindBody(const char* bytes, std::size_t n, const Tex
   return n;
 }
 
+// SkipTextLines, for one instruction set.
 template <class B>
 CARTOVEL_INLINE std::size_t SkipBody(TextCursor& cursor, const char* bytes, std::size_t n, std::int64_t lines,
                                      const TextSyntax& syntax, std::int64_t* passed) {
@@ -276,6 +281,8 @@ CARTOVEL_INLINE std::size_t SkipBody(TextCursor& cursor, const char* bytes, std:
 
 #ifdef CARTOVEL_TARGET_FAST
 using BaseBytes = Sse2Bytes;
+
+// The three scans compiled for AVX2, POPCNT and BMI.
 
 void CountFast(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) CARTOVEL_TARGET_FAST;
 void CountFast(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {

@@ -46,6 +46,7 @@ constexpr ReaderEntry kReaders[] = {
     {OPEN_NETCDF, nullptr},
 };
 
+// The reader of an open mode, null when there is none.
 FileReader ReaderFor(int mode) {
   for (const ReaderEntry& entry : kReaders) {
     if (entry.iMode == mode) return entry.pfnRead;
@@ -79,6 +80,8 @@ void SetImportTitle(WindowHandle hwnd) {
   SetWindowTitle(hwnd, title);
 }
 
+// The text import of an opened file: the delimiter (from the head, the
+// wizard or the caller), the size scan, then the read into the table.
 int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
                       const TextImportChoice& choice) {
   std::size_t previewLength = 0;

@@ -18,6 +18,7 @@
 
 namespace {
 
+// CR or LF.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // A byte that the merging rule may ignore.
@@ -25,6 +26,7 @@ bool IsMergeByte(const TextSyntax& syntax, char c) {
   return syntax.bMerge && c == (syntax.cDelimiter ? syntax.cDelimiter : '\t');
 }
 
+// Bytes outside ASCII, which a legacy code page reads differently.
 bool HasHighBytes(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }

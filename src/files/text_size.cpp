@@ -22,6 +22,7 @@ std::int32_t Clamp32(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
+// a / b rounded up.
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return b > 0 ? (a + b - 1) / b : a; }
 
 // Block 0 of a sample: where it starts, its steps and info texts, and the

@@ -9,6 +9,7 @@
 
 #include "files/sampling_blocks.h"
 #include "files/text_import_fixture.h"
+#include "formula/formula_registry.h"
 #include "shell/command_ids.h"
 #include "table/colour.h"
 #include "table/table_input_hooks.h"
@@ -92,6 +93,18 @@ TEST_F(SamplingDetailTest, DetailOfOneSampledRowGoesToTheRightAtStepOne) {
   EXPECT_EQ(Cell(table, 11, 1).iBorderStyle, 0);
   TableLockGuard t(table);
   EXPECT_EQ(t->iBlockHue, 1);
+}
+
+TEST_F(SamplingDetailTest, DetailReplacesAFormulaWhereItsValuesGo) {
+  const WindowHandle table = ImportSampled("rows.txt", 100000, 5);
+  ASSERT_EQ(FormulaRun(table, "R3C6", FORMULA_MODE_RUN, "R2C1+1", -1), 0);
+  ASSERT_GE(Cell(table, 3, 6).iFormulaSlot, 0);
+  Select(table, 10, 1, 10, 5);
+  SendCommand(table, CMD_GET_DETAILED_DATA);
+  EXPECT_EQ(Cell(table, 3, 6).iFormulaSlot, -1);
+  EXPECT_EQ(Shown(table, 3, 6), FieldValue(58, 1));
+  TableLockGuard t(table);
+  EXPECT_EQ(t->iFormulaCount, 0);
 }
 
 TEST_F(SamplingDetailTest, DetailOfSeveralRowsTakesAStepThatSpansThem) {
