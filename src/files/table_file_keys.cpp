@@ -21,12 +21,31 @@ std::string_view TableFileKeyText(int key) {
 
 namespace {
 
+bool IsBase64Char(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' ||
+         c == '=';
+}
+
+// The rest of a password line from `at`, just after the key: a TAB, the
+// encoded password (whose lines each end with LF), then CR LF. A cell line
+// whose first text is "PASSWORD" does not look like this, so such a cell
+// never makes a file private. A password has at most 19 bytes, so its
+// value is short: the look stops after 200 bytes.
+bool IsPasswordValue(std::string_view buffer, std::size_t at) {
+  if (at >= buffer.size() || buffer[at] != '\t') return false;
+  const std::size_t limit = std::min(buffer.size(), at + 200);
+  std::size_t i = at + 1;
+  while (i < limit && (IsBase64Char(buffer[i]) || buffer[i] == '\n')) ++i;
+  return i > at + 1 && buffer[i - 1] == '\n' && buffer.compare(i, 2, "\r\n") == 0;
+}
+
 // The key that opens the line at `start`, or -1.
 int KeyOpeningLine(std::string_view buffer, std::size_t start) {
   for (int key = 0; key < TABLE_FILE_KEYS; ++key) {
     const std::string_view text = TableFileKeyText(key);
     if (buffer.compare(start, text.size(), text) != 0) continue;
     const std::size_t after = start + text.size();
+    if (key == KEY_PASSWORD) return IsPasswordValue(buffer, after) ? key : -1;
     if (after == buffer.size() || buffer[after] == '\t' || buffer[after] == '\r' || buffer[after] == '\n') {
       return key;
     }

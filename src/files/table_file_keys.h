@@ -30,8 +30,9 @@ inline constexpr std::size_t TABLE_FILE_FIELD_BYTES = 999;
 
 // Where each key first opens a line of the buffer (npos when it never
 // does). A key counts only at the start of a line and followed by a TAB,
-// a line end or the end of the buffer, so a cell text that merely contains
-// a key's letters does not cut the cell lines.
+// a line end or the end of the buffer (the password key followed by its
+// encoded value and CR LF), so a cell text that merely contains a key's
+// letters does not cut the cell lines.
 struct TableFileKeys {
   std::array<std::size_t, TABLE_FILE_KEYS> pos;
   bool Has(int key) const { return pos[static_cast<std::size_t>(key)] != std::string_view::npos; }

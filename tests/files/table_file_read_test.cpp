@@ -165,10 +165,15 @@ TEST_F(TableFileReadTest, CellTextHoldingAKeyReadsBackWhole) {
   Put(table_, 1, 1, "see OSTREL_CELL_H here");
   Put(table_, 1, 2, "PASSWORD");
   Put(table_, 2, 1, "after");
-  const WindowHandle copy = RoundTrip("keys.orl");
+  // A first-column "PASSWORD" does not make the file private.
+  Put(table_, 3, 1, "PASSWORD");
+  Put(table_, 3, 2, "s3cret");
+  const WindowHandle copy = RoundTrip("keys.orl");  // no password dialog
   EXPECT_EQ(Shown(copy, 1, 1), "see OSTREL_CELL_H here");
   EXPECT_EQ(Shown(copy, 1, 2), "PASSWORD");
   EXPECT_EQ(Shown(copy, 2, 1), "after");
+  EXPECT_EQ(Shown(copy, 3, 1), "PASSWORD");
+  EXPECT_EQ(Shown(copy, 3, 2), "s3cret");
   TableLockGuard t(copy);
   EXPECT_EQ(t->rowHeight[1], 18);
   EXPECT_EQ(t->rowHeight[2], 18);
