@@ -1,7 +1,8 @@
 // Table file benchmarks: saving a full 2000 x 370 table of numbers as a
 // native file and reading it back into a table window. Baselines: writing
 // the same bytes with fwrite (with and without flushing them to disk, as
-// a save does) and reading them with fread.
+// a save does), reading them with fread, and storing the same cell texts
+// into a table without any file (what a read must do at the least).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "files/table_file_read.h"
 #include "files/table_file_write.h"
 #include "platform/dialogs.h"
+#include "platform/text_buffer.h"
 #include "ratio_reporter.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
@@ -114,6 +116,24 @@ void BaselineReadBytes(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Full().bytes.size()));
 }
 
+void BaselineStoreCells(benchmark::State& state) {
+  if (!Ready(state)) return;
+  Program().iCreateMode = OPEN_NEW;
+  const WindowHandle table = CreateTableWindow();
+  for (auto _ : state) {
+    TableLockGuard t(table);
+    const TableRecord& full = *TableLock(Full().hwnd);
+    for (int row = 1; row < full.iRows; ++row) {
+      for (int col = 1; col < full.iCols; ++col) {
+        TableStoreCellText(*t.get(), row, col, TextOf(TableCellAt(full, row, col)->szText));
+      }
+    }
+    TableUnlock(Full().hwnd);
+  }
+  DestroyWindowOf(table);
+  PumpPostedMessages();
+}
+
 void SaveFullTable(benchmark::State& state) {
   if (!Ready(state)) return;
   const std::string path = Full().szDir + "/saved.orl";
@@ -156,10 +176,12 @@ void RegisterTableFileBenchmarks() {
   benchmark::RegisterBenchmark("baseline/fwrite_fsync_table_bytes", BaselineWriteBytesFlushed)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("baseline/fread_table_bytes", BaselineReadBytes)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("baseline/store_table_cells", BaselineStoreCells)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("table_file/save_2000x370", SaveFullTable)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("table_file/open_2000x370", OpenFullTable)->Unit(benchmark::kMillisecond);
 
   AddRatio("table_file/save_2000x370", "baseline/fwrite_fsync_table_bytes");
   AddRatio("table_file/save_2000x370", "baseline/fwrite_table_bytes");
   AddRatio("table_file/open_2000x370", "baseline/fread_table_bytes");
+  AddRatio("table_file/open_2000x370", "baseline/store_table_cells");
 }
