@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <string>
 #include <vector>
 
@@ -173,22 +175,21 @@ TEST_F(TableWindowTest, ClosingAModifiedTableAsksToSave) {
 
 TEST_F(TableWindowTest, YesRefusesTheCloseUntilTheSaveTakes) {
   DialogScriptGuard dialogs;
+  TempDir dir;
   const WindowHandle table = Table();
   SetModified(table);
-  TableRegisterCommand(CMD_SAVE_AS, [](WindowHandle, unsigned, std::intptr_t) { return 0; });  // fails to save
+  // Yes, then the save dialog is cancelled: nothing saved, the table stays.
   DialogScriptPush(AnswerYes());
+  DialogScriptPush(AnswerCancel(DIALOG_SAVE_FILE));
   SendMessageTo(table, MSG_CLOSE);
   EXPECT_TRUE(IsWindowAlive(table)) << "the changes must not be dropped";
 
-  TableRegisterCommand(CMD_SAVE_AS, [](WindowHandle hwnd, unsigned, std::intptr_t) {
-    TableLockGuard t(hwnd);
-    t->bModified = 0;
-    return 0;
-  });
+  // Yes and a name: the table is saved, then it closes.
   DialogScriptPush(AnswerYes());
+  DialogScriptPush(AnswerSaveFile(dir.path() + "/kept.orl"));
   SendMessageTo(table, MSG_CLOSE);
   EXPECT_FALSE(IsWindowAlive(table));
-  TableRegisterCommand(CMD_SAVE_AS, nullptr);
+  EXPECT_TRUE(std::ifstream(dir.path() + "/kept.orl").good());
 }
 
 TEST_F(TableWindowTest, SampledTableClosesWithoutAsking) {
