@@ -46,12 +46,7 @@ class TableFileTest : public HeadlessTableTest {
   }
   static std::string Shown(WindowHandle table, int row, int col) { return TableCellDisplayText(table, row, col); }
 
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  static std::string ReadBytes(const std::string& path) { return ReadFileBytes(path); }
   void WriteBytes(std::string_view name, std::string_view bytes) const { dir_.WriteFile(name, bytes); }
 
   TempDir dir_;

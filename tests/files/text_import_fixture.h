@@ -82,12 +82,7 @@ class TextImportTest : public ::testing::Test {
 
   static std::string Shown(WindowHandle table, int row, int col) { return TableCellDisplayText(table, row, col); }
 
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  static std::string ReadBytes(const std::string& path) { return ReadFileBytes(path); }
 
   TempDir dir_;
   DialogScriptGuard script_;

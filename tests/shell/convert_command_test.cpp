@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -50,11 +49,6 @@ TEST(ConvertArguments, ReadsFilesAndOptions) {
   }
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class ConvertTest : public ::testing::Test {
  protected:
   void SetUp() override { StartHeadlessProgram(); }
@@ -76,15 +70,15 @@ class ConvertTest : public ::testing::Test {
 TEST_F(ConvertTest, TextToTableFileAndBack) {
   dir_.WriteFile("in.csv", "a,b\r\n1,,2\r\n");
   EXPECT_EQ(Convert("in.csv", "plain.txt", ','), 0);
-  EXPECT_EQ(ReadAll(dir_.path() + "/plain.txt"), "a\tb\t \r\n1\t \t2\r\n");
+  EXPECT_EQ(ReadFileBytes(dir_.path() + "/plain.txt"), "a\tb\t \r\n1\t \t2\r\n");
   EXPECT_EQ(Convert("in.csv", "merged.txt", ',', true), 0);
-  EXPECT_EQ(ReadAll(dir_.path() + "/merged.txt"), "a\tb\r\n1\t2\r\n");
+  EXPECT_EQ(ReadFileBytes(dir_.path() + "/merged.txt"), "a\tb\r\n1\t2\r\n");
 
   dir_.WriteFile("sum.orl", "2\t3\t \r\nUser(+,-,x,/)\tR1C3\tRUN=\t-1\tR1C1+R1C2\r\n");
   EXPECT_EQ(Convert("sum.orl", "sum.txt"), 0);
-  EXPECT_EQ(ReadAll(dir_.path() + "/sum.txt"), "2\t3\t5\r\n");
+  EXPECT_EQ(ReadFileBytes(dir_.path() + "/sum.txt"), "2\t3\t5\r\n");
   EXPECT_EQ(Convert("sum.orl", "copy.orl"), 0);
-  const std::string copy = ReadAll(dir_.path() + "/copy.orl");
+  const std::string copy = ReadFileBytes(dir_.path() + "/copy.orl");
   EXPECT_EQ(copy.rfind("2\t3\t5\r\nUser(+,-,x,/)\tR1C3\tRUN=\t-1\tR1C1+R1C2\r\n", 0), 0u) << copy;
 }
 

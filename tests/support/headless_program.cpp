@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <fstream>
 
 #include "shell/frame_window.h"
@@ -34,6 +35,13 @@ void EndHeadlessProgram() {
 WindowHandle CreateHeadlessTable(int mode) {
   Program().iCreateMode = mode;
   return CreateTableWindow();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 TempDir::TempDir() {

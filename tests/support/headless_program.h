@@ -48,6 +48,9 @@ class TempDir {
   std::string path_;
 };
 
+// The bytes of a file (empty when it cannot be read).
+std::string ReadFileBytes(const std::string& path);
+
 // Change the current directory for the lifetime of a scope.
 class ScopedCurrentDir {
  public:

@@ -1,6 +1,9 @@
 #include "support/qt_program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QWidget>
 
 #include <fstream>
@@ -94,3 +97,24 @@ QImage QtProgramTest::Render(WindowHandle hwnd) {
 }
 
 WindowHandle QtProgramTest::frame() const { return Program().hFrameWnd; }
+
+void OnNextDialog(std::function<void(QDialog*)> act) {
+  QTimer::singleShot(0, [act = std::move(act)] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr) << "no dialog showed";
+    act(dialog);
+  });
+}
+
+int RunDialogView(DialogViewFn view, const std::string& name, DialogModel* model,
+                  std::function<void(QDialog*)> act) {
+  DialogRequest request;
+  request.kind = DIALOG_CUSTOM;
+  request.szName = name;
+  request.pModel = model;
+  OnNextDialog(std::move(act));
+  DialogScriptEnd();  // let the real view run
+  const int button = view(nullptr, request);
+  DialogScriptBegin();
+  return button;
+}

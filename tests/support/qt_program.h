@@ -5,10 +5,12 @@
 #include <QImage>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/dialog_views.h"
 #include "platform/window.h"
 #include "support/dialog_script_guard.h"
 
@@ -34,3 +36,11 @@ class QtProgramTest : public ::testing::Test {
 
 // A 24-bit bitmap file of the given size filled with one colour.
 std::string MakeBitmap(int width, int height, unsigned char r, unsigned char g, unsigned char b);
+
+class QDialog;
+// Work the next modal dialog with `act` once it shows.
+void OnNextDialog(std::function<void(QDialog*)> act);
+// Run a dialog view on a model with the dialog script off, `act` working
+// the shown dialog; the button it ended with.
+int RunDialogView(DialogViewFn view, const std::string& name, DialogModel* model,
+                  std::function<void(QDialog*)> act);

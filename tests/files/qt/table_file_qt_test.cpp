@@ -1,4 +1,6 @@
 #include <QApplication>
+
+#include <functional>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include "platform/timers.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
+#include "support/headless_program.h"
 #include "support/qt_program.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
@@ -29,12 +32,7 @@ namespace {
 class TableFileWindowTest : public QtProgramTest {
  protected:
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  static std::string ReadBytes(const std::string& path) { return ReadFileBytes(path); }
 };
 
 class ChineseTableFileWindowTest : public TableFileWindowTest {
@@ -42,21 +40,8 @@ class ChineseTableFileWindowTest : public TableFileWindowTest {
 };
 
 // Run the real view on a model, with `act` driving the shown dialog.
-template <typename Act>
-int RunView(PrivateFileModel& model, Act act) {
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.szName = PRIVATE_FILE_DIALOG;
-  request.pModel = &model;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(dialog);
-  });
-  DialogScriptEnd();  // let the real view run
-  const int button = PrivateFileView(nullptr, request);
-  DialogScriptBegin();
-  return button;
+int RunView(PrivateFileModel& model, const std::function<void(QDialog*)>& act) {
+  return RunDialogView(PrivateFileView, PRIVATE_FILE_DIALOG, &model, act);
 }
 
 // The password box starts with the table's password, takes 20 characters

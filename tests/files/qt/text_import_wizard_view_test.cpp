@@ -37,20 +37,9 @@ class TextImportWizardViewTest : public QtProgramTest {
  protected:
   // Run the real view on `model`; `act` works the open dialog.
   int RunView(TextImportWizardModel& model, const std::function<void(QDialog*)>& act) {
-    DialogRequest request;
-    request.kind = DIALOG_CUSTOM;
-    request.szName = TEXT_IMPORT_WIZARD;
-    request.pModel = &model;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      act(dialog);
-    });
-    DialogScriptEnd();  // let the real view run
-    const int button = TextImportWizardView(nullptr, request);
-    DialogScriptBegin();
-    return button;
+    return RunDialogView(TextImportWizardView, TEXT_IMPORT_WIZARD, &model, act);
   }
+
 
   static QRadioButton* Choice(QDialog* dialog, const QString& text) {
     for (QRadioButton* choice : dialog->findChildren<QRadioButton*>()) {
@@ -140,9 +129,7 @@ TEST_F(TextImportWizardViewTest, ImportThroughTheDialog) {
   const WindowHandle table = CreateTableWindow();
   ASSERT_FALSE(IsNone(table));
   StopTimer(table, TIMER_TABLE_LOAD);  // the test opens the file itself
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+  OnNextDialog([](QDialog* dialog) {
     Choice(dialog, "Semicolon")->setChecked(true);
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });

@@ -24,14 +24,8 @@ class TableSizeTest : public QtProgramTest {};
 TEST_F(TableSizeTest, ViewChoosesRowsAndShowsTheResultingSize) {
   TableSizeModel model;
   model.iScrollPos = 100;
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.szName = "Table size";
-  request.pModel = &model;
   std::string summary;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+  const int button = RunDialogView(TableSizeView, "Table size", &model, [&](QDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Table size");
     for (QRadioButton* choice : dialog->findChildren<QRadioButton*>()) {
       if (choice->text() == "User set number of rows") choice->setChecked(true);
@@ -42,9 +36,6 @@ TEST_F(TableSizeTest, ViewChoosesRowsAndShowsTheResultingSize) {
     }
     dialog->accept();
   });
-  DialogScriptEnd();  // let the real view run
-  const int button = TableSizeView(nullptr, request);
-  DialogScriptBegin();
   EXPECT_EQ(button, BUTTON_OK);
   EXPECT_EQ(model.iChoice, TABLE_SIZE_ROWS);
   EXPECT_EQ(model.iScrollPos, 1951);
