@@ -73,9 +73,14 @@ int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input)
   }
   // A number too large for a double (1e999) stays the text it was typed
   // as, rather than turning into "inf".
-  if (CellIsText(text) == 0 && std::isfinite(TextToDouble(text))) {
-    if (text.size() >= 20 || CellNumberForm(text) == 1) text = FormatExponent(TextToDouble(text));
-    UpdateExtremes(t, row, col, TextToDouble(text));
+  const bool numeric = CellIsText(text) == 0;
+  double value = numeric ? TextToDouble(text) : 0.0;
+  if (numeric && std::isfinite(value)) {
+    if (text.size() >= 20 || CellNumberForm(text) == 1) {
+      text = FormatExponent(value);
+      value = TextToDouble(text);  // the value the cell now shows
+    }
+    UpdateExtremes(t, row, col, value);
     CopyText(cell->szText, text);
   } else {
     if (text == "+" || text == "=") text.push_back(' ');
