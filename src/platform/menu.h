@@ -12,6 +12,13 @@ struct MenuItemSpec {
   std::string szText;
   bool bGrayed = false;
   bool bChecked = false;
+  // A key that chooses the item from anywhere in the window ("Ctrl+S");
+  // a focused text box keeps its own editing keys (Ctrl+C in a box copies
+  // its text). A grayed item's key reaches the focused window as a key.
+  std::string szShortcut;
+  // A key shown beside the item that the window handles itself (the
+  // table's Ctrl+C): shown, not bound.
+  std::string szKeyHint;
 };
 
 struct MenuPopupSpec {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -356,7 +357,10 @@ void QtBackend::MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) {
         qmenu->addSeparator();
         continue;
       }
-      QAction* action = qmenu->addAction(FromUtf8(item.szText));
+      // Text after a tab shows as the item's key without binding it.
+      const std::string text = item.szKeyHint.empty() ? item.szText : item.szText + "\t" + item.szKeyHint;
+      QAction* action = qmenu->addAction(FromUtf8(text));
+      if (!item.szShortcut.empty()) action->setShortcut(QKeySequence(FromUtf8(item.szShortcut)));
       action->setEnabled(!item.bGrayed);
       action->setCheckable(item.bChecked);
       action->setChecked(item.bChecked);
