@@ -47,6 +47,30 @@ enum CommandId : unsigned {
   CMD_GET_DETAILED_DATA = 40218,
   CMD_REMOVE_DETAILED_DATA = 40219,
 
+  // Items of the table's pop-up menus. The header bar menu:
+  CMD_POSITION_LOCK = 40206,       // "Row Positon Lock" / "Column Positon Lock"
+  CMD_HIDE = 40243,
+  CMD_BAR_DELETE = 40201,
+  CMD_BAR_INSERT = 40202,
+  CMD_BAR_COPY = 40203,
+  CMD_BAR_CUT = 40204,
+  CMD_BAR_PASTE = 40205,
+  // The cell menu:
+  CMD_CALL_PLUGIN = 40241,
+  CMD_POPUP_FIND = 40163,
+  CMD_SORT_DATA = 40162,
+  CMD_POPUP_COPY = 40158,
+  CMD_POPUP_CUT = 40159,
+  CMD_POPUP_PASTE = 40160,
+  CMD_POPUP_DATA_PROPERTY = 40238,
+  CMD_VIEW_2D_PLOT = 40170,
+  CMD_VIEW_3D_PLOT = 40161,
+  CMD_POPUP_TREND = 40239,
+  CMD_DECLARE_X = 40212,
+  CMD_DECLARE_Y = 40213,
+  CMD_DECLARE_Z = 40214,
+  CMD_REMOVE_COORDINATE = 40215,
+
   // The formula bar's upper buttons (posted to the frame).
   CMD_BUTTON_COPY = 2001,
   CMD_BUTTON_FIND = 2002,
