@@ -46,6 +46,20 @@ enum CommandId : unsigned {
   CMD_ZOOM_OUT_BUTTON = 2009,      // formula-bar button: zoom out
   CMD_GET_DETAILED_DATA = 40218,
   CMD_REMOVE_DETAILED_DATA = 40219,
+  CMD_PRINT = 40048,               // File "Print": a chart prints; a table through button 2007
+  CMD_UNDO = 57643,
+  CMD_FIND = 40164,
+  CMD_DATA_PROPERTY = 40237,
+  CMD_RESET_VIEW = 40177,
+  CMD_RESET_COLOUR = 40240,
+  CMD_DISPLAY_STYLE = 40194,
+  CMD_BORDER_LINE = 40195,
+  CMD_CLEAR_BORDER = 40191,
+  CMD_CLEAR_BACKGROUND = 40192,
+  CMD_TREND = 40152,
+  CMD_DATA_COUNT = 40175,
+  CMD_DATA_PROCESS = 40179,
+  CMD_TRANSPOSE = 40222,
 
   // Items of the table's pop-up menus. The header bar menu:
   CMD_POSITION_LOCK = 40206,       // "Row Positon Lock" / "Column Positon Lock"

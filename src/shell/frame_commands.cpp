@@ -1,7 +1,6 @@
 #include "shell/frame_commands.h"
 
 #include "platform/backend.h"
-#include "platform/menu.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
@@ -147,27 +146,4 @@ int FrameOpenFilePath(std::string_view path) {
   const WindowHandle table = CreateTableWindow();
   SetWaitCursor(1);
   return IsNone(table) ? -1 : 0;
-}
-
-void FrameBuildMenu(WindowHandle hFrame) {
-  MenuBarSpec menu;
-  menu.popups.push_back({Text(TXT_MENU_FILE),
-                         {{CMD_OPEN_FILE, Text(TXT_MENU_OPEN_FILE)},
-                          {0, ""},
-                          {CMD_NEW, Text(TXT_MENU_NEW)},
-                          {CMD_NEW_CUSTOM, Text(TXT_MENU_NEW_CUSTOM)},
-                          {0, ""},
-                          {CMD_SAVE, Text(TXT_MENU_SAVE)},
-                          {CMD_SAVE_AS, Text(TXT_MENU_SAVE_AS)},
-                          {CMD_SAVE_PRIVATE, Text(TXT_MENU_SAVE_PRIVATE)},
-                          {0, ""},
-                          {CMD_EXIT, Text(TXT_MENU_EXIT)}}});
-  menu.popups.push_back({Text(TXT_MENU_VIEW), {{CMD_PLOT_WINDOW_CONTROL, Text(TXT_MENU_PLOT_CONTROL)}}});
-  menu.popups.push_back({Text(TXT_MENU_HELP),
-                         {{CMD_ABOUT, Text(TXT_MENU_ABOUT)},
-                          {0, ""},
-                          {CMD_HELP, Text(TXT_MENU_HELP_PAGE)},
-                          {0, ""},
-                          {CMD_FORMULA_EXAMPLE, Text(TXT_MENU_EXAMPLE)}}});
-  SetWindowMenu(hFrame, std::move(menu));
 }

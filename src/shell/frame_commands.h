@@ -11,6 +11,3 @@ int FrameRunCommand(WindowHandle hFrame, unsigned id);
 
 // Open a file named on the command line as "Open File ..." would.
 int FrameOpenFilePath(std::string_view path);
-
-// The menu bar the frame shows (in the current language).
-void FrameBuildMenu(WindowHandle hFrame);

@@ -6,6 +6,7 @@
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
 #include "shell/frame_commands.h"
+#include "shell/menu_bar.h"
 #include "shell/program_state.h"
 #include "shell/services.h"
 #include "shell/system_name.h"
@@ -46,7 +47,7 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
     return 0;
   }
   program.hWelcomeWnd = CreateWelcomeWindow();
-  FrameBuildMenu(hwnd);
+  BuildMenuBar(hwnd, program.bChinese);
   SetWindowTitle(hwnd, JoinText(Text(TXT_WELCOME_TO), SysFieldText(program, SYS_FIELD_PRODUCT_TITLE), " -> ",
                                 SysFieldText(program, SYS_FIELD_SYSTEM_NAME)));
   StartTimer(hwnd, TIMER_STARTUP, STARTUP_DELAY_MS);

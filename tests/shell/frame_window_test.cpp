@@ -90,7 +90,7 @@ TEST_F(FrameTest, CreationBuildsTheChildrenAndTitles) {
   ASSERT_NE(menu, nullptr);
   ASSERT_FALSE(menu->popups.empty());
   EXPECT_EQ(menu->popups[0].szText, "File");
-  EXPECT_EQ(menu->popups[0].items[0].szText, "Open File ...");
+  EXPECT_EQ(menu->popups[0].items[0].szText, "Open ...");
 }
 
 TEST_F(FrameTest, MissingSystemNameFileGivesEmptyEnglishTitles) {

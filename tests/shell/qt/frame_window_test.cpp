@@ -50,7 +50,7 @@ TEST_F(FrameTest, TitleAndWelcomeComeFromTheSystemNameFile) {
   auto* main = qobject_cast<QMainWindow*>(OuterWidgetOf(frame()));
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(main->windowTitle().toStdString(), "Welcome to Cartovel Data Workbench -> Cartovel");
-  EXPECT_EQ(main->menuBar()->actions().size(), 3);
+  EXPECT_EQ(main->menuBar()->actions().size(), 6);
 }
 
 TEST_F(FrameWithoutNameFile, StartsInEnglishWithEmptyFields) {
