@@ -78,15 +78,22 @@ int SamplingBlockHolding(const TableRecord& t, const TableRange& range) {
   return -1;
 }
 
-int CellInSampledBlock(const TableRecord& t, int row, int col) {
+int RangeInSampledBlock(const TableRecord& t, const TableRange& range) {
   if (!IsSampled(t)) return 0;
+  const auto overlaps = [&range](int rowFrom, int rowTo, int colFrom, int colTo) {
+    return range.iRowFrom <= rowTo && range.iRowTo >= rowFrom && range.iColFrom <= colTo && range.iColTo >= colFrom;
+  };
   for (const SamplingBlock& block : t.blocks) {
     if (!block.bInUse) continue;
-    const bool inData = row >= block.iStartRow && row <= block.iEndRow && col >= block.iStartCol && col <= block.iEndCol;
-    const bool inInfo = row == block.iStartRow - 1 && (col == block.iStartCol || col == block.iStartCol + 1);
+    const bool inData = overlaps(block.iStartRow, block.iEndRow, block.iStartCol, block.iEndCol);
+    const bool inInfo = overlaps(block.iStartRow - 1, block.iStartRow - 1, block.iStartCol, block.iStartCol + 1);
     if (inData || inInfo) return 1;
   }
   return 0;
+}
+
+int CellInSampledBlock(const TableRecord& t, int row, int col) {
+  return RangeInSampledBlock(t, TableRange{row, row, col, col});
 }
 
 int InSampledBlock(WindowHandle hwnd, int row, int col) {

@@ -27,6 +27,10 @@ std::int64_t* SamplingCellOffset(SamplingBlock& block, int row, int col);
 // The first block in use whose data area holds the whole range, or -1.
 int SamplingBlockHolding(const TableRecord& t, const TableRange& range);
 
+// 1 when some cell of `range` (ordered) lies in a block of a sampled
+// table, its info cells included; 0 otherwise.
+int RangeInSampledBlock(const TableRecord& t, const TableRange& range);
+
 // 1 when (row, col) lies in a block of a sampled table, its info cells
 // included; 0 otherwise.
 int CellInSampledBlock(const TableRecord& t, int row, int col);

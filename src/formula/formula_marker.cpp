@@ -8,6 +8,7 @@
 #include "platform/popup_menu.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
+#include "table/popup_skip.h"
 #include "table/table_access.h"
 #include "table/table_input.h"
 #include "table/table_input_hooks.h"
@@ -62,6 +63,7 @@ void FormulaMarkerRelease(WindowHandle hwnd) {
 }
 
 void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
+  if (TakePopupSkip(hwnd)) return;
   {
     TableLockGuard t(hwnd);
     if (!t || !HasFormula(*t.get(), row, col)) return;

@@ -21,7 +21,8 @@ void FormulaMarkerPress(WindowHandle hwnd, int row, int col);
 // The left release: a picked marker's formula fills the selection.
 void FormulaMarkerRelease(WindowHandle hwnd);
 // The right release on the marker of target (row, col): the formula menu
-// at client point (x, y) and the chosen action.
+// at client point (x, y) and the chosen action. A request while the
+// table's skip-next-pop-up flag is set only clears the flag.
 void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col);
 // Remove the formula of a cell before a value overwrites it.
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col);

@@ -8,6 +8,7 @@
 #include "table/table_input_hooks.h"
 #include "shell/formula_bar.h"
 #include "shell/frame_window.h"
+#include "shell/table_popup_menus.h"
 #include "shell/tool_states.h"
 #include "shell/welcome_window.h"
 #include "table/table_window.h"
@@ -55,9 +56,10 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   for (const WindowClassInfo& info : classes) {
     if (RegisterWindowClass(info) != 0) return -1;
   }
-  // Table input reaches the formula registry and the tool states through
-  // its hooks.
+  // Table input reaches the formula registry, the pop-up menus and the
+  // tool states through its hooks.
   InstallFormulaHooks();
+  InstallTablePopupMenus();
   InstallFormulaBarHooks();
   TableHooks().pfnRefreshStates = RefreshToolStates;
   // Get and remove detailed data of sampled tables.

@@ -199,6 +199,8 @@ struct TableRecord {
   std::int32_t iPickedRow;
   std::int32_t iPickedCol;
   char cPickedBar;
+  // -- pop-up menus ---------------------------------------------------------
+  std::int32_t bSkipNextPopup;  // set by linked plots: the next pop-up request only clears it
   // -- position locks ------------------------------------------------------
   std::int32_t bRowsLocked;
   std::int32_t bColsLocked;
