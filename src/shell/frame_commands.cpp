@@ -5,6 +5,7 @@
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
 #include "shell/frame_window.h"
+#include "shell/menu_rules.h"
 #include "shell/plot_window_control.h"
 #include "shell/program_state.h"
 #include "shell/services.h"
@@ -56,7 +57,11 @@ int CmdNewCustom(WindowHandle) {
   return 0;
 }
 
-int CmdRefreshMenus(WindowHandle) { return 0; }
+// A table closed: the menu states without it.
+int CmdRefreshMenus(WindowHandle hFrame) {
+  RefreshMenus(hFrame, MENU_REFRESH_FRAME);
+  return 0;
+}
 
 int CmdOpen3DPlot(WindowHandle) {
   ProgramState& program = Program();
@@ -92,8 +97,7 @@ int CmdAbout(WindowHandle) {
 }
 
 int CmdHelp(WindowHandle) {
-  // A missing browser is not reported.
-  Backend().OpenInBrowser(TextOf(Program().szHelpPath));
+  OpenHelpPage();
   return 0;
 }
 

@@ -1,12 +1,14 @@
 #include "shell/frame_window.h"
 
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
 #include "shell/frame_commands.h"
 #include "shell/menu_bar.h"
+#include "shell/menu_rules.h"
 #include "shell/program_state.h"
 #include "shell/services.h"
 #include "shell/system_name.h"
@@ -54,6 +56,9 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
   program.bStartupPending = 1;
   program.bClosingAll = 0;
   program.iPlotWindowMode = PLOT_IN_CURRENT_WINDOW;
+  // The menu states without documents; some items wait for a table.
+  RefreshMenus(hwnd, MENU_REFRESH_FRAME);
+  GrayStartupItems(hwnd);
   return 0;
 }
 
@@ -119,6 +124,11 @@ std::intptr_t FrameWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       return 0;
     case MSG_SETFOCUS:
       FocusWindow(Program().hMdiClient);
+      return 0;
+    case MSG_KEYDOWN:
+      // F1 opens the help page wherever it has no other meaning (a table
+      // zooms out with it and keeps the key).
+      if (wParam == KEY_F1) SendCommand(hwnd, CMD_HELP);
       return 0;
     case MSG_TIMER:
       if (wParam == TIMER_STARTUP) {

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "platform/backend.h"
 #include "platform/cursor.h"
 #include "platform/dialogs.h"
 #include "platform/number_text.h"
@@ -82,6 +83,21 @@ void ShowValues(std::string_view caption, double value, std::int32_t a, std::int
   ShowMessage(caption, JoinText("[", FormatNumber(value), "]   [", FormatInt(a), "]   [", FormatInt(b),
                                 "]   [", FormatInt(c), "]"));
 }
+
+namespace {
+HelpOpener pfnHelpOpener = nullptr;
+}  // namespace
+
+void OpenHelpPage() {
+  const std::string_view path = TextOf(Program().szHelpPath);
+  if (pfnHelpOpener) {
+    pfnHelpOpener(path);
+  } else {
+    Backend().OpenInBrowser(path);
+  }
+}
+
+void SetHelpOpener(HelpOpener opener) { pfnHelpOpener = opener; }
 
 void SetWaitCursor(int restore) {
   if (restore == 0) {

@@ -1,6 +1,8 @@
 #include "shell/welcome_window.h"
 
+#include "platform/keys.h"
 #include "platform/timers.h"
+#include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "shell/services.h"
 #include "shell/window_classes.h"
@@ -61,6 +63,9 @@ std::intptr_t WelcomeWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t 
       return 0;
     case MSG_DESTROY:
       OnDestroy(hwnd);
+      return 0;
+    case MSG_KEYDOWN:
+      if (wParam == KEY_F1 && IsWindowAlive(Program().hFrameWnd)) SendCommand(Program().hFrameWnd, CMD_HELP);
       return 0;
     default:
       return DefaultWindowProc(hwnd, msg, wParam, lParam);

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_language.h"
 #include "platform/window.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
@@ -63,6 +64,7 @@ void QtProgramTest::SetUp() {
   ResetProgramState();
   script_ = new DialogScriptGuard;
   ASSERT_FALSE(IsNone(CreateFrameWindow()));
+  InstallQtLanguage(Program().bChinese != 0);
   ProcessEvents();
 }
 
@@ -76,6 +78,7 @@ void QtProgramTest::TearDown() {
   ClearQuitRequest();
   delete script_;
   script_ = nullptr;
+  InstallQtLanguage(false);
   std::filesystem::current_path(oldDir_);
   std::error_code ignored;
   std::filesystem::remove_all(dir_, ignored);

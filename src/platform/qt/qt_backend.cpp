@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -22,6 +23,7 @@
 #include "platform/cursor.h"
 #include "platform/dialogs.h"
 #include "platform/edit_control.h"
+#include "platform/keys.h"
 #include "platform/list_control.h"
 #include "platform/menu.h"
 #include "platform/qt/dialog_views.h"
@@ -48,6 +50,15 @@ class AskingFrame final : public Base {
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_CLOSE);
+  }
+  // F1 that no window inside took (none has the focus, or it has no use
+  // for the key) goes to the window itself.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_F1 && !IsNone(hwnd_)) {
+      SendMessageTo(hwnd_, MSG_KEYDOWN, KEY_F1, 0);
+      return;
+    }
+    Base::keyPressEvent(event);
   }
 
  private:
@@ -183,6 +194,50 @@ int RunFileDialog(DialogRequest& request) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return BUTTON_CANCEL;
   request.szPath = dialog.selectedFiles().first().toStdString();
   return BUTTON_OK;
+}
+
+// Show a menu item's text (with the key it only shows after a tab),
+// bound key and state on its action.
+void ApplyMenuItem(QAction* action, const MenuItemSpec& item) {
+  const std::string text = item.szKeyHint.empty() ? item.szText : item.szText + "\t" + item.szKeyHint;
+  action->setText(FromUtf8(text));
+  action->setShortcut(item.szShortcut.empty() ? QKeySequence() : QKeySequence(FromUtf8(item.szShortcut)));
+  action->setEnabled(!item.bGrayed);
+  action->setCheckable(item.bChecked);
+  action->setChecked(item.bChecked);
+}
+
+// Whether the bar holds the same menus with the same commands and
+// separators in the same places.
+bool MenuHasShape(QMenuBar* bar, const MenuBarSpec& menu) {
+  const QList<QAction*> tops = bar->actions();
+  if (tops.size() != static_cast<qsizetype>(menu.popups.size())) return false;
+  for (qsizetype m = 0; m < tops.size(); ++m) {
+    const QMenu* qmenu = tops[m]->menu();
+    const std::vector<MenuItemSpec>& items = menu.popups[static_cast<std::size_t>(m)].items;
+    if (!qmenu || qmenu->actions().size() != static_cast<qsizetype>(items.size())) return false;
+    for (qsizetype i = 0; i < qmenu->actions().size(); ++i) {
+      const QAction* action = qmenu->actions()[i];
+      const MenuItemSpec& item = items[static_cast<std::size_t>(i)];
+      if (action->isSeparator() != (item.iCommand == 0)) return false;
+      if (item.iCommand != 0 && action->data().toUInt() != item.iCommand) return false;
+    }
+  }
+  return true;
+}
+
+// Bring the texts, keys and states of a bar of the same shape up to date.
+void UpdateMenuBar(QMenuBar* bar, const MenuBarSpec& menu) {
+  const QList<QAction*> tops = bar->actions();
+  for (qsizetype m = 0; m < tops.size(); ++m) {
+    const MenuPopupSpec& popup = menu.popups[static_cast<std::size_t>(m)];
+    tops[m]->setText(FromUtf8(popup.szText));
+    const QList<QAction*> actions = tops[m]->menu()->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+      const MenuItemSpec& item = popup.items[static_cast<std::size_t>(i)];
+      if (item.iCommand != 0) ApplyMenuItem(actions[i], item);
+    }
+  }
 }
 
 Qt::CursorShape ShapeOfSlot(int slot) {
@@ -349,7 +404,19 @@ void QtBackend::MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) {
   auto* main = qobject_cast<QMainWindow*>(OuterWidgetOf(hwnd));
   if (!main) return;
   QMenuBar* bar = main->menuBar();
-  bar->clear();
+  // The menus keep their actions when only texts, keys and states changed
+  // (the states change on every click into a table).
+  if (MenuHasShape(bar, menu)) {
+    UpdateMenuBar(bar, menu);
+    return;
+  }
+  // The old menus go once the event that changed them is over: it may come
+  // from one of their own actions.
+  for (QAction* top : bar->actions()) {
+    QMenu* old = top->menu();
+    bar->removeAction(top);
+    if (old) old->deleteLater();
+  }
   for (const MenuPopupSpec& popup : menu.popups) {
     QMenu* qmenu = bar->addMenu(FromUtf8(popup.szText));
     for (const MenuItemSpec& item : popup.items) {
@@ -357,13 +424,9 @@ void QtBackend::MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) {
         qmenu->addSeparator();
         continue;
       }
-      // Text after a tab shows as the item's key without binding it.
-      const std::string text = item.szKeyHint.empty() ? item.szText : item.szText + "\t" + item.szKeyHint;
-      QAction* action = qmenu->addAction(FromUtf8(text));
-      if (!item.szShortcut.empty()) action->setShortcut(QKeySequence(FromUtf8(item.szShortcut)));
-      action->setEnabled(!item.bGrayed);
-      action->setCheckable(item.bChecked);
-      action->setChecked(item.bChecked);
+      QAction* action = qmenu->addAction(QString());
+      action->setData(item.iCommand);
+      ApplyMenuItem(action, item);
       const unsigned id = item.iCommand;
       QObject::connect(action, &QAction::triggered, [hwnd, id] { SendCommand(hwnd, id); });
     }

@@ -11,6 +11,7 @@
 
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_language.h"
 #include "shell/convert_command.h"
 #include "shell/frame_commands.h"
 #include "shell/program_entry.h"
@@ -99,6 +100,8 @@ int main(int argc, char** argv) {
   SetBackend(&backend);
   InstallDialogViews();
   if (ProgramStart(ViewWindowClassProcs()) != 0) return 0;
+  // The system name file chose the language: Qt's own texts follow it.
+  InstallQtLanguage(Program().bChinese != 0);
   if (!file.empty()) FrameOpenFilePath(file);
   int code = 0;
   if (!QuitRequested(&code)) code = QApplication::exec();
