@@ -2,14 +2,22 @@
 // documentation: run from the folder holding CVLib/ with the output folder
 // as argument (scripts/screenshots does both).
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_language.h"
+#include "shell/frame_window.h"
 #include "platform/timers.h"
 #include "shell/program_entry.h"
 #include "shell/program_state.h"
@@ -105,6 +113,47 @@ void FillFormulaTable(WindowHandle table) {
   }
 }
 
+// The frame with its File menu open: the frame and the menu drawn into
+// one picture, the menu where it drops down.
+bool SaveWithFileMenu(WindowHandle frame, const std::string& path) {
+  auto* main = qobject_cast<QMainWindow*>(OuterWidgetOf(frame));
+  if (!main || main->menuBar()->actions().isEmpty()) return false;
+  QAction* fileAction = main->menuBar()->actions().first();
+  QMenu* file = fileAction->menu();
+  if (!file) return false;
+  const QPoint at = main->menuBar()->mapTo(main, main->menuBar()->actionGeometry(fileAction).bottomLeft());
+  main->menuBar()->setActiveAction(fileAction);
+  file->popup(main->mapToGlobal(at));
+  Settle();
+  QImage image(main->size(), QImage::Format_RGB32);
+  main->render(&image);
+  QPainter painter(&image);
+  file->render(&painter, at);
+  painter.end();
+  file->hide();
+  main->menuBar()->setActiveAction(nullptr);
+  const bool ok = image.save(QString::fromStdString(path));
+  std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", path.c_str(), image.width(), image.height());
+  return ok;
+}
+
+// A second frame started from a folder whose system name file is the
+// Chinese one, with Qt's texts in Chinese too.
+WindowHandle StartChineseFrame(const std::string& root, std::string* dir) {
+  char pattern[] = "/tmp/cartovel-shots-XXXXXX";
+  if (!mkdtemp(pattern)) return WindowHandle::None;
+  *dir = pattern;
+  std::filesystem::create_directories(*dir + "/CVLib");
+  std::error_code ec;
+  std::filesystem::copy_file(root + "/CVLib/SysNameCN.TXT", *dir + "/CVLib/SysName.TXT", ec);
+  std::filesystem::copy_file(root + "/CVLib/Root.bmp", *dir + "/CVLib/Root.bmp", ec);
+  std::filesystem::current_path(*dir);
+  ResetProgramState();
+  const WindowHandle frame = CreateFrameWindow();
+  InstallQtLanguage(Program().bChinese != 0);
+  return frame;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +195,34 @@ int main(int argc, char** argv) {
   SendCommand(Program().hFormulaBar, CMD_FORMULA_BAR_TARGET, reinterpret_cast<std::intptr_t>("R8C2"));
   Settle();
   ok = SaveWindow(frame, out + "/formula-bar.png") && ok;
+  ok = SaveWithFileMenu(frame, out + "/menu-file-en.png") && ok;
+
+  // The same frame in Chinese.
+  Program().bClosingAll = 1;
+  DestroyWindowOf(frame);
+  Settle();
+  const std::string root = std::filesystem::current_path().string();
+  const std::string outDir = std::filesystem::absolute(out).string();
+  std::string chineseDir;
+  const WindowHandle chinese = StartChineseFrame(root, &chineseDir);
+  if (IsNone(chinese)) return 1;
+  OuterWidgetOf(chinese)->showNormal();
+  OuterWidgetOf(chinese)->resize(1024, 640);
+  SendCommand(chinese, CMD_NEW);
+  const WindowHandle chineseTable = MdiActiveChild(Program().hMdiClient);
+  FillFormulaTable(chineseTable);
+  OuterWidgetOf(chineseTable)->showMaximized();
+  FireTimer(chineseTable, TIMER_TABLE_ACTIVE);
+  Settle();
+  ok = SaveWithFileMenu(chinese, outDir + "/menu-file-zh.png") && ok;
+  Program().bClosingAll = 1;
+  DestroyWindowOf(chinese);
+  Settle();
+  std::filesystem::current_path(root);
+  {
+    std::error_code ignored;
+    std::filesystem::remove_all(chineseDir, ignored);
+  }
   SetBackend(nullptr);
   return ok ? 0 : 1;
 }
