@@ -398,6 +398,7 @@ MenuItemSpec* FindMenuItem(WindowHandle hwnd, unsigned command) {
 int SetMenuItemGrayed(WindowHandle hwnd, unsigned command, bool grayed) {
   MenuItemSpec* item = FindMenuItem(hwnd, command);
   if (!item) return -1;
+  if (item->bGrayed == grayed) return 0;
   item->bGrayed = grayed;
   Backend().MenuChanged(hwnd, *Find(hwnd)->menu);
   return 0;
@@ -406,6 +407,7 @@ int SetMenuItemGrayed(WindowHandle hwnd, unsigned command, bool grayed) {
 int SetMenuItemText(WindowHandle hwnd, unsigned command, std::string_view text) {
   MenuItemSpec* item = FindMenuItem(hwnd, command);
   if (!item) return -1;
+  if (item->szText == text) return 0;
   item->szText = std::string(text);
   Backend().MenuChanged(hwnd, *Find(hwnd)->menu);
   return 0;

@@ -8,9 +8,10 @@
 #include "table/table_input_hooks.h"
 #include "shell/formula_bar.h"
 #include "shell/frame_window.h"
+#include "shell/menu_rules.h"
 #include "shell/table_popup_menus.h"
-#include "shell/tool_states.h"
 #include "shell/welcome_window.h"
+#include "table/table_goto.h"
 #include "table/table_window.h"
 
 namespace {
@@ -61,7 +62,10 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallFormulaHooks();
   InstallTablePopupMenus();
   InstallFormulaBarHooks();
-  TableHooks().pfnRefreshStates = RefreshToolStates;
+  // Menu and tool states follow the table; "Go to ..." and the image-view
+  // menu states are table commands.
+  InstallMenuRules();
+  InstallGoToCommand();
   // Get and remove detailed data of sampled tables.
   InstallSamplingCommands();
   // The save commands of the table windows.

@@ -11,6 +11,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_geometry.h"
+#include "table/table_input_hooks.h"
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 #include "table/table_select.h"
@@ -217,23 +218,28 @@ WindowHandle CreateCellEditor(WindowHandle hwnd) {
 }
 
 void EditorCommand(WindowHandle hwnd, int mode) {
+  const bool wasShown = TableIsEditing(hwnd) == 1;
   switch (mode) {
     case EDITOR_OPEN:
     case EDITOR_CONTINUE:
       OpenEditor(hwnd);
-      return;
+      break;
     case EDITOR_COMMIT_CLOSE:
       CommitAndClose(hwnd);
-      return;
+      break;
     case EDITOR_CANCEL:
       Cancel(hwnd);
-      return;
+      break;
     case EDITOR_RESET_CLOSE:
       ResetAndClose(hwnd);
-      return;
+      break;
     default:
       return;
   }
+  // A command that found no editor and opened none changed nothing the
+  // menus show.
+  const bool acted = wasShown || TableIsEditing(hwnd) == 1;
+  if (acted && TableHooks().pfnEditorStates) TableHooks().pfnEditorStates(hwnd);
 }
 
 void StoreEditorText(WindowHandle hwnd, int row, int col) {

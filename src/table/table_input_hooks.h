@@ -46,6 +46,8 @@ struct TableInputHooks {
   void (*pfnFindNext)(WindowHandle hwnd) = nullptr;
   // Refresh the menu and tool states for the table.
   void (*pfnRefreshStates)(WindowHandle hwnd) = nullptr;
+  // A command of the cell editor acted (opened, stored, closed it).
+  void (*pfnEditorStates)(WindowHandle hwnd) = nullptr;
 };
 
 // The program's hooks (one set for all tables).

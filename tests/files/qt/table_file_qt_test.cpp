@@ -107,6 +107,8 @@ TEST_F(TableFileWindowTest, OpenAndSaveThroughTheMenus) {
   const WindowHandle table = MdiActiveChild(Program().hMdiClient);
   ASSERT_FALSE(IsNone(table));
   ASSERT_EQ(FireTimer(table, TIMER_TABLE_LOAD), 0);
+  // The table's activation sets the menu states for it.
+  ASSERT_EQ(FireTimer(table, TIMER_TABLE_ACTIVE), 0);
   ProcessEvents();
   EXPECT_EQ(TableCellDisplayText(table, 1, 2), "2");
   EXPECT_EQ(TableCellDisplayText(table, 2, 1), "x");

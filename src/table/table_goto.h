@@ -1,0 +1,17 @@
+// "Go to ...": a cell whose text holds a cell reference (R120C15) works as a
+// link to that cell.
+#pragma once
+
+#include "platform/window.h"
+#include "table/table_record.h"
+
+// The cell named in the single selected cell: 1 with *row and *col set,
+// else -1 with both 1. Only the first upper-case R of the text is read,
+// together with the digits and upper-case Cs that follow it (at most 19
+// characters); the cell must lie in the table, header cells excluded.
+int GoToTarget(TableRecord& t, int* row, int* col);
+int GoToTarget(WindowHandle hwnd, int* row, int* col);
+
+// Register the "Go to ..." command of the table windows: the named cell
+// becomes the top-left visible cell; the selection stays.
+void InstallGoToCommand();
