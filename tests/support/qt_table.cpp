@@ -17,11 +17,15 @@
 WindowHandle NewTableWindow() {
   EXPECT_EQ(ChooseMenuItem(Program().hFrameWnd, CMD_NEW), 0);
   const WindowHandle table = MdiActiveChild(Program().hMdiClient);
+  SizeTableWindow(table);
+  SettleActivation(table);
+  return table;
+}
+
+void SizeTableWindow(WindowHandle table) {
   OuterWidgetOf(table)->parentWidget()->resize(700, 500);
   OuterWidgetOf(table)->resize(600, 400);
   QCoreApplication::processEvents();
-  SettleActivation(table);
-  return table;
 }
 
 void SettleActivation(WindowHandle table) {

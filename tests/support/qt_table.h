@@ -15,6 +15,8 @@ class QWidget;
 // A new table through the frame's "New" command, its document sized
 // 600 x 400 in a 700 x 500 MDI area, past its activation timer.
 WindowHandle NewTableWindow();
+// Size a table's document 600 x 400 in a 700 x 500 MDI area.
+void SizeTableWindow(WindowHandle table);
 // Wait until a table that just became active takes clicks.
 void SettleActivation(WindowHandle table);
 
