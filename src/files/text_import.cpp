@@ -115,6 +115,8 @@ int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_v
 
 }  // namespace
 
+int TextImportHasReader(int mode) { return ReaderFor(mode) ? 1 : 0; }
+
 int SniffTabs(const char* buffer, std::size_t length, std::size_t* previewLength) {
   int tabs = 0;
   int lineEnds = 0;

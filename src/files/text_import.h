@@ -23,6 +23,9 @@ int TextImportOpen(WindowHandle hwnd, std::string_view path);
 // The same with the delimiter chosen by the caller (the command line).
 int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImportChoice& choice);
 
+// 1 when files of an open mode (OPEN_FILE, OPEN_STOCK, ...) can be read.
+int TextImportHasReader(int mode);
+
 // The number of TAB bytes before the sixth CR or LF byte of a file's head;
 // *previewLength becomes the position just after that byte (or the length).
 int SniffTabs(const char* buffer, std::size_t length, std::size_t* previewLength);

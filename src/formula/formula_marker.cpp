@@ -12,6 +12,7 @@
 #include "table/table_access.h"
 #include "table/table_input.h"
 #include "table/table_input_hooks.h"
+#include "table/table_window.h"
 
 namespace {
 
@@ -32,6 +33,53 @@ int SlotOf(const TableRecord& t, int row, int col) {
 
 // The table holds a formula for target (row, col).
 bool HasFormula(const TableRecord& t, int row, int col) { return t.iFormulaCount > 0 && SlotOf(t, row, col) >= 0; }
+
+// A command of the formula menu, on the target the menu was opened for
+// (nothing when no menu recorded one).
+int CmdFormulaMenu(WindowHandle hwnd, unsigned command, std::intptr_t) {
+  int row = 0;
+  int col = 0;
+  {
+    TableLockGuard t(hwnd);
+    if (!t || t->iFormulaCellMode != 1) return 0;
+    row = t->iFormulaCellRow;
+    col = t->iFormulaCellCol;
+  }
+  const std::string target = TargetText(row, col);
+  switch (command) {
+    case CMD_FORMULA_VIEW: {
+      // The formula bar shows the target and its formula, then the marks
+      // of the cells it names go on.
+      if (TableHooks().pfnShowFormulaTarget) TableHooks().pfnShowFormulaTarget(hwnd, row, col);
+      TableLockGuard t(hwnd);
+      const int s = t ? SlotOf(*t.get(), row, col) : -1;
+      if (s >= 0) MarkFormulaRefs(*t.get(), std::string(TextOf(t->formulaSlots[s].szFormula)), true);
+      break;
+    }
+    case CMD_FORMULA_DELETE:
+      if (TableHooks().pfnUndoBackup) TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
+      FormulaDelete(hwnd, target);
+      if (TableHooks().pfnFormulaTargetDeleted) TableHooks().pfnFormulaTargetDeleted(hwnd, row, col);
+      break;
+    case CMD_FORMULA_INACTIVE:
+    case CMD_FORMULA_RUN: {
+      TableLockGuard t(hwnd);
+      const int s = t ? SlotOf(*t.get(), row, col) : -1;
+      if (s >= 0) t->formulaSlots[s].iState = command == CMD_FORMULA_RUN ? FORMULA_RUN : FORMULA_INACTIVE;
+      break;
+    }
+    default:
+      ClearPick(hwnd);
+      return 0;
+  }
+  if (command != CMD_FORMULA_DELETE && TableHooks().pfnFormulaTargetChanged) {
+    TableHooks().pfnFormulaTargetChanged(hwnd, row, col);
+  }
+  ClearPick(hwnd);
+  RecalcAll(hwnd);
+  InvalidateWindow(hwnd);
+  return 0;
+}
 
 }  // namespace
 
@@ -77,39 +125,11 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
                 {CMD_FORMULA_INACTIVE, Text(TXT_REGISTRY_MENU_INACTIVE)},
                 {CMD_FORMULA_RUN, Text(TXT_REGISTRY_MENU_RUN)}};
   const int command = ShowPopupMenu(hwnd, x, y, menu);
-  const std::string target = TargetText(row, col);
-  switch (command) {
-    case CMD_FORMULA_VIEW: {
-      // The formula bar shows the target and its formula, then the marks
-      // of the cells it names go on.
-      if (TableHooks().pfnShowFormulaTarget) TableHooks().pfnShowFormulaTarget(hwnd, row, col);
-      TableLockGuard t(hwnd);
-      const int s = t ? SlotOf(*t.get(), row, col) : -1;
-      if (s >= 0) MarkFormulaRefs(*t.get(), std::string(TextOf(t->formulaSlots[s].szFormula)), true);
-      break;
-    }
-    case CMD_FORMULA_DELETE:
-      if (TableHooks().pfnUndoBackup) TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
-      FormulaDelete(hwnd, target);
-      if (TableHooks().pfnFormulaTargetDeleted) TableHooks().pfnFormulaTargetDeleted(hwnd, row, col);
-      break;
-    case CMD_FORMULA_INACTIVE:
-    case CMD_FORMULA_RUN: {
-      TableLockGuard t(hwnd);
-      const int s = t ? SlotOf(*t.get(), row, col) : -1;
-      if (s >= 0) t->formulaSlots[s].iState = command == CMD_FORMULA_RUN ? FORMULA_RUN : FORMULA_INACTIVE;
-      break;
-    }
-    default:
-      ClearPick(hwnd);
-      return;
+  if (command == 0) {
+    ClearPick(hwnd);
+    return;
   }
-  if (command != CMD_FORMULA_DELETE && TableHooks().pfnFormulaTargetChanged) {
-    TableHooks().pfnFormulaTargetChanged(hwnd, row, col);
-  }
-  ClearPick(hwnd);
-  RecalcAll(hwnd);
-  InvalidateWindow(hwnd);
+  SendCommand(hwnd, static_cast<unsigned>(command));
 }
 
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, TargetText(row, col)); }
@@ -120,4 +140,7 @@ void InstallFormulaHooks() {
   hooks.pfnFormulaRelease = FormulaMarkerRelease;
   hooks.pfnFormulaMenu = FormulaMarkerMenu;
   hooks.pfnRemoveFormula = FormulaRemoveAt;
+  for (unsigned id : {CMD_FORMULA_VIEW, CMD_FORMULA_DELETE, CMD_FORMULA_INACTIVE, CMD_FORMULA_RUN}) {
+    TableRegisterCommand(id, CmdFormulaMenu);
+  }
 }

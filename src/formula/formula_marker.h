@@ -21,11 +21,13 @@ void FormulaMarkerPress(WindowHandle hwnd, int row, int col);
 // The left release: a picked marker's formula fills the selection.
 void FormulaMarkerRelease(WindowHandle hwnd);
 // The right release on the marker of target (row, col): the formula menu
-// at client point (x, y) and the chosen action. A request while the
+// at client point (x, y); the chosen item goes to the table as a command
+// that acts on that target. A request while the
 // table's skip-next-pop-up flag is set only clears the flag.
 void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col);
 // Remove the formula of a cell before a value overwrites it.
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col);
 
-// Put the entries above into the table's input hooks.
+// Put the entries above into the table's input hooks and register the
+// formula menu's commands with the table windows.
 void InstallFormulaHooks();

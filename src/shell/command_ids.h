@@ -60,6 +60,13 @@ enum CommandId : unsigned {
   CMD_DATA_COUNT = 40175,
   CMD_DATA_PROCESS = 40179,
   CMD_TRANSPOSE = 40222,
+  CMD_COPY_INTERNAL_A = 40044,     // copy and paste asked for by other windows
+  CMD_COPY_INTERNAL_B = 40059,
+  CMD_PASTE_INTERNAL_A = 40057,
+  CMD_PASTE_INTERNAL_B = 40062,
+  CMD_TABLE_PRINT = 40045,         // print the table (also button 2007)
+  CMD_COORDINATE_DATA = 40216,     // coordinate declaration: the data for it, or cancel
+  CMD_COORDINATE_CANCEL = 40217,
 
   // Items of the table's pop-up menus. The header bar menu:
   CMD_POSITION_LOCK = 40206,       // "Row Positon Lock" / "Column Positon Lock"
@@ -104,6 +111,15 @@ enum CommandId : unsigned {
   CMD_TABLE_ACTIVE_AGAIN = 1599,   // a table: restart the timer of becoming active
   CMD_FORMULA_BAR_TARGET = 13066,  // sent to the formula bar: lParam is the target text "R<row>C<col>"
   CMD_CHART_TRACK_CELL = 8778,     // posted to a linked chart: track the browse cell
+  CMD_PLOT3D_CLOSED = 1303,        // a table's 3D plot closed
+  CMD_PLOT3D_WANTS_DATA = 1304,    // a new 3D plot asks its table for the data
+  CMD_PLOT3D_TRACKED = 8777,       // the 3D plot moved the table's current cell: repaint
+  CMD_REPAINT_TABLE = 8779,        // repaint
+  CMD_REPAINT_LINKED = 13083,      // repaint for a linked window
+  CMD_TREND_LINK_A = 13080,        // links between a table and its trend colour window
+  CMD_TREND_LINK_B = 13082,
+  CMD_TREND_LINK_C = 13084,
+  CMD_CHART_CLOSED = 23081,        // a table's 2D chart closed
 };
 
 // Control ids of the frame's children.

@@ -1,9 +1,11 @@
 #include "shell/frame_commands.h"
 
+#include "files/text_import.h"
 #include "platform/backend.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
+#include "shell/command_routes.h"
 #include "shell/frame_window.h"
 #include "shell/menu_rules.h"
 #include "shell/plot_window_control.h"
@@ -36,12 +38,15 @@ int CmdOpenFile(WindowHandle) {
   return 0;
 }
 
+// MODAS and stock history files open once their readers exist.
 int CmdOpenModas(WindowHandle) {
+  if (!TextImportHasReader(OPEN_MODAS)) return ShowCommandNotAvailable(CMD_OPEN_MODAS);
   OpenFromFile(OPEN_MODAS, FILES_MODAS);
   return 0;
 }
 
 int CmdOpenStock(WindowHandle) {
+  if (!TextImportHasReader(OPEN_STOCK)) return ShowCommandNotAvailable(CMD_OPEN_STOCK);
   OpenFromFile(OPEN_STOCK, FILES_TABLES);
   return 0;
 }
@@ -112,6 +117,8 @@ int CmdExit(WindowHandle) {
   return 0;
 }
 
+// A command of the frame; without a function its feature is not built
+// yet and the user is told so.
 struct FrameCommand {
   unsigned iId;
   int (*pfnRun)(WindowHandle hFrame);
@@ -126,6 +133,16 @@ constexpr FrameCommand kFrameCommands[] = {
     {CMD_OPEN_STOCK, CmdOpenStock},
     {CMD_NEW, CmdNew},
     {CMD_NEW_CUSTOM, CmdNewCustom},
+    {CMD_OPEN_NETCDF, nullptr},
+    {CMD_OPEN_ACCESS, nullptr},
+    {CMD_OPEN_DBASE, nullptr},
+    {CMD_OPEN_FOXPRO, nullptr},
+    {CMD_OPEN_PARADOX, nullptr},
+    {CMD_CONNECT_DATABASE, nullptr},
+    {CMD_OPEN_DATABASE_TABLE, nullptr},
+    {CMD_OPEN_PLUGIN, nullptr},
+    {CMD_OPEN_NETCDF_LIBRARY, nullptr},
+    {CMD_ABOUT_PLUGIN, nullptr},
     {CMD_PLOT_WINDOW_CONTROL, CmdPlotWindowControl},
     {CMD_ABOUT, CmdAbout},
     {CMD_HELP, CmdHelp},
@@ -137,7 +154,8 @@ constexpr FrameCommand kFrameCommands[] = {
 
 int FrameRunCommand(WindowHandle hFrame, unsigned id) {
   for (const FrameCommand& command : kFrameCommands) {
-    if (command.iId == id) return command.pfnRun(hFrame);
+    if (command.iId != id) continue;
+    return command.pfnRun ? command.pfnRun(hFrame) : ShowCommandNotAvailable(id);
   }
   return -1;
 }

@@ -6,6 +6,7 @@
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "table/table_input_hooks.h"
+#include "shell/command_routes.h"
 #include "shell/formula_bar.h"
 #include "shell/frame_window.h"
 #include "shell/menu_rules.h"
@@ -66,6 +67,9 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   // menu states are table commands.
   InstallMenuRules();
   InstallGoToCommand();
+  // A table command that no part registered tells the user it is not
+  // available yet.
+  InstallCommandRoutes();
   // Get and remove detailed data of sampled tables.
   InstallSamplingCommands();
   // The save commands of the table windows.

@@ -382,6 +382,13 @@ int CmdZoomButton(WindowHandle hwnd, unsigned id, std::intptr_t) {
   return 0;
 }
 
+// A linked window changed what the table shows (the 3D plot moved the
+// current cell, a linked window asks for a repaint).
+int CmdRepaint(WindowHandle hwnd, unsigned, std::intptr_t) {
+  TableRepaint(hwnd);
+  return 0;
+}
+
 int CmdActiveAgain(WindowHandle hwnd, unsigned, std::intptr_t) {
   StartTimer(hwnd, TIMER_TABLE_ACTIVE, ACTIVE_TIMER_MS);
   return 0;
@@ -395,6 +402,9 @@ void RegisterInputCommands() {
   TableRegisterCommand(CMD_TABLE_ACTIVE_AGAIN, CmdActiveAgain);
   TableRegisterCommand(CMD_ZOOM_IN_BUTTON, CmdZoomButton);
   TableRegisterCommand(CMD_ZOOM_OUT_BUTTON, CmdZoomButton);
+  TableRegisterCommand(CMD_PLOT3D_TRACKED, CmdRepaint);
+  TableRegisterCommand(CMD_REPAINT_TABLE, CmdRepaint);
+  TableRegisterCommand(CMD_REPAINT_LINKED, CmdRepaint);
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ std::map<unsigned, TableCommandHandler>& Commands() {
   return commands;
 }
 
+TableCommandHandler pfnUnhandledCommand = nullptr;
+
 bool IsFileMode(int mode) {
   return mode == OPEN_FILE || mode == OPEN_MODAS || mode == OPEN_NETCDF || mode == OPEN_STOCK;
 }
@@ -109,6 +111,8 @@ int TableQueryClose(WindowHandle hwnd) {
 
 void TableRepaint(WindowHandle hwnd) { InvalidateWindow(hwnd); }
 
+void TableSetUnhandledCommand(TableCommandHandler handler) { pfnUnhandledCommand = handler; }
+
 void TableRegisterCommand(unsigned id, TableCommandHandler handler) {
   if (handler) {
     Commands()[id] = handler;
@@ -157,7 +161,11 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
         return 0;
       }
       auto it = Commands().find(CommandId(wParam));
-      if (it != Commands().end()) it->second(hwnd, CommandId(wParam), lParam);
+      if (it != Commands().end()) {
+        it->second(hwnd, CommandId(wParam), lParam);
+      } else if (pfnUnhandledCommand) {
+        pfnUnhandledCommand(hwnd, CommandId(wParam), lParam);
+      }
       return 0;
     }
     default:

@@ -20,6 +20,10 @@ using TableCommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_
 // same id replaces the handler, and a null handler removes it).
 void TableRegisterCommand(unsigned id, TableCommandHandler handler);
 
+// The handler of every command no registered handler takes (null: such
+// commands are dropped).
+void TableSetUnhandledCommand(TableCommandHandler handler);
+
 // Repaint the whole table: the one entry point for drawing after a change
 // (the view paints from the record when the window system asks).
 void TableRepaint(WindowHandle hwnd);

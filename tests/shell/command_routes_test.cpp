@@ -1,0 +1,283 @@
+// Every command identifier of the frame and of the table windows, sent to
+// the frame with a table active, reaches the part that owns it, or, where
+// that part is not built yet, shows the one "not available yet" message.
+#include "shell/command_routes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "formula/formula_marker.h"
+#include "formula/formula_registry.h"
+#include "platform/menu.h"
+#include "platform/timers.h"
+#include "shell/command_ids.h"
+#include "shell/frame_commands.h"
+#include "shell/frame_window.h"
+#include "shell/menu_bar.h"
+#include "shell/menu_rules.h"
+#include "shell/program_state.h"
+#include "shell/services.h"
+#include "support/dialog_script_guard.h"
+#include "support/headless_program.h"
+#include "table/cell_store.h"
+#include "table/table_access.h"
+#include "table/table_range.h"
+#include "table/table_scroll.h"
+#include "table/table_window.h"
+
+namespace {
+
+const char kNotAvailable[] = "This command is not available yet.";
+
+int helpPages = 0;
+bool CountHelp(std::string_view) {
+  ++helpPages;
+  return true;
+}
+
+// The fixture's members are public: the walk's table of cases reaches them.
+class CommandRoutesTest : public ::testing::Test {
+ public:
+  void SetUp() override {
+    StartHeadlessProgram();
+    SetHelpOpener(CountHelp);
+    helpPages = 0;
+    frame_ = CreateFrameWindow();
+    ASSERT_FALSE(IsNone(frame_));
+    SendCommand(frame_, CMD_NEW);
+    table_ = MdiActiveChild(Program().hMdiClient);
+    ASSERT_EQ(FireTimer(table_, 1598), 0);
+    TableSetCellText(table_, 1, 1, "2");
+    TableSetCellText(table_, 3, 2, "x");
+  }
+  void TearDown() override {
+    if (IsWindowAlive(frame_)) DestroyWindowOf(frame_);
+    SetHelpOpener(nullptr);
+    EXPECT_EQ(TableLocksHeld(), 0);
+    EndHeadlessProgram();
+  }
+
+  TableRecord& T() const { return *static_cast<TableRecord*>(WindowUserData(table_)); }
+  static void Select(TableRecord& t, int row, int col) {
+    ResetSelection(t);
+    t.selRowFrom[0] = t.selRowTo[0] = row;
+    t.selColFrom[0] = t.selColTo[0] = col;
+    t.selKind[0] = SELECT_BLOCK;
+  }
+  // A formula on R2C1 picked by its menu, as a right click on its marker
+  // leaves the table.
+  void PickFormula() {
+    if (T().iFormulaCount == 0) ASSERT_EQ(FormulaRun(table_, "R2C1", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
+    T().iFormulaCellMode = 1;
+    T().iFormulaCellRow = 2;
+    T().iFormulaCellCol = 1;
+  }
+  int FormulaState() const { return T().formulaSlots[0].iState; }
+  // The windows a command opened go again; the table is active again.
+  void CloseOthers() {
+    for (WindowHandle w : MdiChildren(Program().hMdiClient)) {
+      if (w != table_) DestroyWindowOf(w);
+    }
+    MdiActivate(table_);
+    PumpPostedMessages();
+  }
+  bool SaveEnabled() const {
+    for (const MenuPopupSpec& popup : WindowMenu(frame_)->popups) {
+      for (const MenuItemSpec& item : popup.items) {
+        if (item.iCommand == CMD_SAVE) return !item.bGrayed;
+      }
+    }
+    return false;
+  }
+
+  DialogScriptGuard dialogs_;
+  TempDir dir_;
+  ScopedCurrentDir cwd_{dir_.path()};
+  WindowHandle frame_{};
+  WindowHandle table_{};
+};
+
+// What each command whose owner exists does; every other command of the
+// routes must answer with the message.
+struct Owned {
+  std::function<void(CommandRoutesTest&)> prepare;
+  std::function<void(CommandRoutesTest&)> check;
+};
+
+TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
+  using Fx = CommandRoutesTest;
+  const auto nothing = [](Fx&) {};
+  const auto answer = [](ScriptedAnswer a) { return [a](Fx&) { DialogScriptPush(a); }; };
+  const auto shown = [](DialogKind kind) {
+    return [kind](Fx&) { EXPECT_EQ(DialogScriptShown().back().kind, kind); };
+  };
+  int tables = 0;
+  int plots = 0;
+  const std::map<unsigned, Owned> owned = {
+      {CMD_REFRESH_MENUS,
+       {[](Fx& t) { SetMenuItemGrayed(t.frame_, CMD_SAVE, true); }, [](Fx& t) { EXPECT_TRUE(t.SaveEnabled()); }}},
+      {CMD_OPEN_3D_PLOT,
+       {[&](Fx&) { plots = Program().n3DWindows; },
+        [&](Fx& t) {
+          EXPECT_EQ(Program().n3DWindows, plots + 1);
+          t.CloseOthers();
+        }}},
+      {CMD_OPEN_FILE, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
+      {CMD_OPEN_FILE_STARTUP, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
+      {CMD_NEW,
+       {[&](Fx&) { tables = Program().nOpenTables; },
+        [&](Fx& t) {
+          EXPECT_EQ(Program().nOpenTables, tables + 1);
+          t.CloseOthers();
+        }}},
+      {CMD_NEW_CUSTOM,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Table size")),
+        [](Fx& t) {
+          EXPECT_EQ(DialogScriptShown().back().szName, "Table size");
+          t.CloseOthers();
+        }}},
+      {CMD_PLOT_WINDOW_CONTROL,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Plot window control")), shown(DIALOG_CUSTOM)}},
+      {CMD_ABOUT, {answer(AnswerOk("About")), shown(DIALOG_MESSAGE)}},
+      {CMD_HELP, {nothing, [](Fx&) { EXPECT_EQ(helpPages, 1); }}},
+      {CMD_FORMULA_EXAMPLE, {answer(AnswerOk("Example for Entering Math Formula")), shown(DIALOG_MESSAGE)}},
+      {CMD_EXIT, {}},  // walked last, on its own
+      {CMD_SAVE, {answer(AnswerCancel(DIALOG_SAVE_FILE)), shown(DIALOG_SAVE_FILE)}},
+      {CMD_SAVE_AS, {answer(AnswerCancel(DIALOG_SAVE_FILE)), shown(DIALOG_SAVE_FILE)}},
+      {CMD_SAVE_PRIVATE, {answer(AnswerCancel(DIALOG_CUSTOM, "Private File control")), shown(DIALOG_CUSTOM)}},
+      {CMD_SELECT_ALL,
+       {[](Fx& t) { Select(t.T(), 5, 5); },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().selRowTo[0], 3);
+          EXPECT_EQ(t.T().selColTo[0], 2);
+        }}},
+      {CMD_BUTTON_SELECT_ALL,
+       {[](Fx& t) { Select(t.T(), 5, 5); }, [](Fx& t) { EXPECT_EQ(t.T().selRowTo[0], 3); }}},
+      {CMD_BACK_TO_HOME,
+       {[](Fx& t) { t.T().iTopRow = 50; }, [](Fx& t) { EXPECT_EQ(t.T().iTopRow, 1); }}},
+      {CMD_BUTTON_HOME, {[](Fx& t) { t.T().iTopRow = 50; }, [](Fx& t) { EXPECT_EQ(t.T().iTopRow, 1); }}},
+      {CMD_GO_TO,
+       {[](Fx& t) {
+          TableSetCellText(t.table_, 4, 2, "R30C4");
+          Select(t.T(), 4, 2);
+        },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().iTopRow, 30);
+          EXPECT_EQ(t.T().iLeftCol, 4);
+        }}},
+      {CMD_ZOOM_IN_BUTTON, {[](Fx& t) { t.T().colWidth.fill(60); }, [](Fx& t) { EXPECT_EQ(t.T().colWidth[1], 61); }}},
+      {CMD_ZOOM_OUT_BUTTON, {[](Fx& t) { t.T().colWidth.fill(60); }, [](Fx& t) { EXPECT_EQ(t.T().colWidth[1], 59); }}},
+      // Detail of a sampled table: a plain table has none (the sampling
+      // tests show the rest).
+      {CMD_GET_DETAILED_DATA, {nothing, nothing}},
+      {CMD_REMOVE_DETAILED_DATA, {nothing, nothing}},
+      {CMD_FORMULA_VIEW,
+       {[](Fx& t) {
+          t.PickFormula();
+          t.T().bShowRefs = 0;
+        },
+        [](Fx& t) { EXPECT_EQ(t.T().bShowRefs, 1); }}},
+      {CMD_FORMULA_DELETE, {[](Fx& t) { t.PickFormula(); }, [](Fx& t) { EXPECT_EQ(t.T().iFormulaCount, 0); }}},
+      {CMD_FORMULA_INACTIVE,
+       {[](Fx& t) { t.PickFormula(); }, [](Fx& t) { EXPECT_EQ(t.FormulaState(), FORMULA_INACTIVE); }}},
+      {CMD_FORMULA_RUN,
+       {[](Fx& t) {
+          t.PickFormula();
+          t.T().formulaSlots[0].iState = FORMULA_INACTIVE;
+        },
+        [](Fx& t) { EXPECT_EQ(t.FormulaState(), FORMULA_RUN); }}},
+      // Notifications the table takes itself.
+      {CMD_PARTNER_SCROLLED, {nothing, nothing}},
+      {CMD_LINKED_SCROLLED, {nothing, nothing}},
+      {ID_CELL_EDITOR, {nothing, nothing}},
+      {CMD_PLOT3D_TRACKED, {nothing, nothing}},
+      {CMD_REPAINT_TABLE, {nothing, nothing}},
+      {CMD_REPAINT_LINKED, {nothing, nothing}},
+      {MENU_REFRESH_IMAGE, {nothing, [](Fx& t) { EXPECT_FALSE(t.SaveEnabled()); }}},
+      {CMD_TABLE_ACTIVE_AGAIN,
+       {nothing, [](Fx& t) { EXPECT_TRUE(TimerIsActive(t.table_, 1598)); }}},
+  };
+
+  int walked = 0;
+  int messages = 0;
+  for (const CommandRoute& route : CommandRoutes()) {
+    SCOPED_TRACE(route.iId);
+    if (route.iId == CMD_EXIT) continue;
+    ASSERT_EQ(MdiActiveChild(Program().hMdiClient), table_);
+    const auto it = owned.find(route.iId);
+    const std::size_t before = DialogScriptShown().size();
+    if (it != owned.end()) {
+      it->second.prepare(*this);
+      SendCommand(frame_, route.iId);
+      for (std::size_t i = before; i < DialogScriptShown().size(); ++i) {
+        EXPECT_NE(DialogScriptShown()[i].szText, kNotAvailable) << "an owned command said it is not available";
+      }
+      it->second.check(*this);
+    } else {
+      DialogScriptPush(AnswerOk());
+      SendCommand(frame_, route.iId);
+      ASSERT_EQ(DialogScriptShown().size(), before + 1) << "one message, not nothing";
+      EXPECT_EQ(DialogScriptShown().back().kind, DIALOG_MESSAGE);
+      EXPECT_EQ(DialogScriptShown().back().szText, kNotAvailable);
+      EXPECT_FALSE(DialogScriptShown().back().szCaption.empty());
+      ++messages;
+    }
+    dialogs_.Check();
+    ++walked;
+  }
+  EXPECT_EQ(walked + 1, static_cast<int>(CommandRoutes().size()));
+  EXPECT_EQ(walked - messages, static_cast<int>(owned.size()) - 1) << "every owned command is a route";
+
+  // Exit closes the documents and ends the program.
+  SendCommand(frame_, CMD_EXIT);
+  EXPECT_FALSE(IsWindowAlive(table_));
+  EXPECT_TRUE(QuitRequested(nullptr));
+  ClearQuitRequest();
+}
+
+// The message names the command by its menu text (without trailing dots),
+// in the program's language; internal commands have the usual caption.
+TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
+  const struct {
+    unsigned iId;
+    bool bChinese;
+    const char* szCaption;
+    const char* szText;
+  } cases[] = {
+      {CMD_OPEN_ACCESS, false, "Open MS-Access", kNotAvailable},
+      {CMD_DATA_COUNT, false, "Data count", kNotAvailable},
+      {CMD_UNDO, false, "Undo", kNotAvailable},
+      {CMD_PLOT3D_CLOSED, false, "Message", kNotAvailable},
+      {CMD_OPEN_ACCESS, true, "打开 MS-Access", "此功能暂时还不能使用."},
+      {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
+  };
+  for (const auto& c : cases) {
+    Program().bChinese = c.bChinese ? 1 : 0;
+    DialogScriptPush(AnswerOk());
+    SendCommand(frame_, c.iId);
+    ASSERT_FALSE(DialogScriptShown().empty());
+    EXPECT_EQ(DialogScriptShown().back().szCaption, c.szCaption) << c.iId;
+    EXPECT_EQ(DialogScriptShown().back().szText, c.szText) << c.iId;
+  }
+  Program().bChinese = 0;
+}
+
+// An identifier no window knows still does nothing, with or without a
+// table; every item of the menu bar has a route.
+TEST_F(CommandRoutesTest, UnknownIdentifiersAndTheMenuBar) {
+  SendCommand(frame_, 41999);
+  SendCommand(table_, 41999);
+  EXPECT_TRUE(DialogScriptShown().empty());
+  EXPECT_EQ(TableCommandNotAvailable(table_, CMD_OPEN_ACCESS, 0), -1) << "a frame command is not the table's";
+  for (const MenuBarMenu& menu : MenuBarMenus()) {
+    for (const MenuBarItem& item : menu.items) {
+      if (item.iCommand != 0) EXPECT_NE(FindCommandRoute(item.iCommand), nullptr) << item.iCommand;
+    }
+  }
+}
+
+}  // namespace
