@@ -165,6 +165,8 @@ TEST_F(MenuRulesTest, GoToFollowsTheReferenceInTheSelectedCell) {
       {"R12C3", true},          {"see R120C15 there", true}, {"Result R12C3", false},
       {"R2001C1", false},       {"R0C4", false},             {"12", false},
       {"R1234567890123456789C1", false},
+      {"R0000000000000012C3", true},  // the longest piece read: 19 characters
+      {"R00000000000000012C3", false},
   };
   for (const auto& c : cases) {
     TableSetCellText(table, 4, 2, c.szText);
