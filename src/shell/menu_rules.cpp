@@ -80,6 +80,7 @@ bool SelectionInSampledBlock(TableRecord& t) {
   return false;
 }
 
+// Read the facts under one lock of the table; -1 without a record.
 int ReadTableFacts(WindowHandle hTable, TableFacts* facts) {
   TableLockGuard t(hTable);
   if (!t) return -1;
@@ -147,6 +148,7 @@ void RefreshForPicture(int code) {
   Enable(kLibraryItems, false);
 }
 
+// The table command of a table that shows only its image.
 int CmdImageStates(WindowHandle hwnd, unsigned, std::intptr_t) { return RefreshMenus(hwnd, MENU_REFRESH_IMAGE); }
 
 // The editor's commands refresh the menu bar when they acted.
