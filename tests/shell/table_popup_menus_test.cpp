@@ -15,6 +15,7 @@
 #include "resources/string_table.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
+#include "support/sampled_table.h"
 #include "support/dialog_script_guard.h"
 #include "support/table_input.h"
 #include "table/cell_store.h"
@@ -108,21 +109,21 @@ class TablePopupMenusTest : public TableInputTest {
     Drag(CellX(c1), CellY(r1));
     Release(CellX(c1), CellY(r1));
   }
-  // A sampled file's first block over rows 2..50 and columns 1..5, with its
-  // info cells in row 1, and the data extent it leaves.
-  void MakeSampled() const {
-    T().iSampleMode = SAMPLE_ROWS;
-    T().iUsedRows = 51;
-    T().iUsedCols = 6;
-    SamplingBlock& block = T().blocks[0];
-    block.bInUse = 1;
-    block.iStartRow = 2;
-    block.iEndRow = 50;
-    block.iStartCol = 1;
-    block.iEndCol = 5;
-    block.iLimitRow = 50;
-    block.iLimitCol = 5;
+  void MakeSampled() const { MakeRowSampled(T()); }
+  // Each case on a fresh table: its action shows one menu with exactly the
+  // enabled items given.
+  template <typename Cases>
+  void ExpectEnabledStates(const Cases& cases) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.name);
+      TearDown();
+      SetUp();
+      c.act();
+      ASSERT_EQ(MenusShown(), 1u);
+      EXPECT_EQ(Describe(EnabledIds(LastMenu())), Describe(c.enabled));
+    }
   }
+
   size_t MenusShown() const { return PopupScriptShown().size(); }
   const PopupMenuList& LastMenu() const { return PopupScriptShown().back(); }
 
@@ -205,14 +206,7 @@ TEST_F(TablePopupMenusTest, HeaderMenuStatesFollowTheSelection) {
        },
        all},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    c.act();
-    ASSERT_EQ(MenusShown(), 1u);
-    EXPECT_EQ(Describe(EnabledIds(LastMenu())), Describe(c.enabled));
-  }
+  ExpectEnabledStates(cases);
 }
 
 TEST_F(TablePopupMenusTest, CellMenuStatesFollowTheSelection) {
@@ -321,14 +315,7 @@ TEST_F(TablePopupMenusTest, CellMenuStatesFollowTheSelection) {
        },
        plus(clipboard, {CMD_SORT_DATA})},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    c.act();
-    ASSERT_EQ(MenusShown(), 1u);
-    EXPECT_EQ(Describe(EnabledIds(LastMenu())), Describe(c.enabled));
-  }
+  ExpectEnabledStates(cases);
 }
 
 TEST_F(TablePopupMenusTest, TheSkipFlagSwallowsOneRequestOfEachMenu) {

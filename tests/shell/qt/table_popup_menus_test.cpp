@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/qt/qt_backend.h"
 #include "resources/string_table.h"
+#include "support/sampled_table.h"
 #include "support/qt_program.h"
 #include "support/qt_table.h"
 #include "table/table_record.h"
@@ -77,17 +78,7 @@ TEST_F(TablePopupMenusQtTest, RightClickOnAColumnHeaderShowsTheBarMenu) {
 TEST_F(TablePopupMenusQtTest, RightClickOnACellOfASampledBlockChoosesRemoveDetailedData) {
   // A sampled file's block over rows 2..50 and columns 1..5.
   TableRecord& t = T();
-  t.iSampleMode = SAMPLE_ROWS;
-  t.iUsedRows = 51;
-  t.iUsedCols = 6;
-  SamplingBlock& block = t.blocks[0];
-  block.bInUse = 1;
-  block.iStartRow = 2;
-  block.iEndRow = 50;
-  block.iStartCol = 1;
-  block.iEndCol = 5;
-  block.iLimitRow = 50;
-  block.iLimitCol = 5;
+  MakeRowSampled(t);
   DragSelect(WidgetOf(table_), CellMiddle(table_, 3, 1), CellMiddle(table_, 3, 3));
 
   QStringList items;
