@@ -12,7 +12,7 @@
 
 namespace {
 
-inline constexpr PopupMenuItem SEPARATOR_ITEM{};
+const PopupMenuItem SEPARATOR_ITEM{};
 
 // An item of the current language, grayed unless `enabled`.
 PopupMenuItem Item(unsigned command, TextId text, bool enabled) {
