@@ -99,13 +99,13 @@ constexpr MenuBarMenu kMenus[] = {
 
 // The item as the window's menu holds it, in the given language.
 MenuItemSpec ItemSpec(const MenuBarItem& item, bool chinese) {
-  MenuItemSpec spec;
-  spec.iCommand = item.iCommand;
-  if (item.iCommand == 0) return spec;
-  spec.szText = TextIn(item.iText, chinese);
-  if (item.szShortcut) spec.szShortcut = item.szShortcut;
-  if (item.szKeyHint) spec.szKeyHint = item.szKeyHint;
-  return spec;
+  MenuItemSpec entry;
+  entry.iCommand = item.iCommand;
+  if (item.iCommand == 0) return entry;
+  entry.szText = TextIn(item.iText, chinese);
+  if (item.szShortcut) entry.szShortcut = item.szShortcut;
+  if (item.szKeyHint) entry.szKeyHint = item.szKeyHint;
+  return entry;
 }
 
 }  // namespace
