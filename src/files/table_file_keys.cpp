@@ -57,7 +57,9 @@ int KeyOpeningLine(std::string_view buffer, std::size_t start) {
 // picks up where its last one ended, so a whole walk stays linear.
 class LineEnds {
  public:
-  explicit LineEnds(std::string_view buffer) : buffer_(buffer) {}
+  // The first CR and LF are looked up at once: byte 0 is a line end only
+  // when it is one.
+  explicit LineEnds(std::string_view buffer) : buffer_(buffer), cr_(Find('\r', 0)), lf_(Find('\n', 0)) {}
   std::size_t Next(std::size_t from) {
     if (cr_ != std::string_view::npos && cr_ < from) cr_ = Find('\r', from);
     if (lf_ != std::string_view::npos && lf_ < from) lf_ = Find('\n', from);
@@ -72,11 +74,18 @@ class LineEnds {
   }
 
   std::string_view buffer_;
-  std::size_t cr_ = 0;
-  std::size_t lf_ = 0;
+  std::size_t cr_;
+  std::size_t lf_;
 };
 
 }  // namespace
+
+bool IsTableFileKey(std::string_view text) {
+  for (int key = 0; key < TABLE_FILE_KEYS; ++key) {
+    if (text == TableFileKeyText(key)) return true;
+  }
+  return false;
+}
 
 TableFileKeys FindTableFileKeys(std::string_view buffer) {
   TableFileKeys keys;

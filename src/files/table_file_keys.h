@@ -25,6 +25,9 @@ enum TableFileKey : int {
 // The bytes of a key ("PASSWORD", "User(+,-,x,/)", "OSTREL_CELL_COLOR", ...).
 std::string_view TableFileKeyText(int key);
 
+// Whether a text is exactly one of the keys.
+bool IsTableFileKey(std::string_view text);
+
 // A field of a table file keeps at most this many bytes.
 inline constexpr std::size_t TABLE_FILE_FIELD_BYTES = 999;
 

@@ -11,6 +11,7 @@
 #include <new>
 #include <string>
 
+#include "files/table_file_fit.h"
 #include "files/table_file_keys.h"
 #include "files/table_file_sections.h"
 #include "files/text_import.h"
@@ -152,8 +153,10 @@ int TableFileReadBuffer(WindowHandle hwnd, std::string_view bytes, std::string_v
     return -1;
   }
 
-  const CellSectionResult cells =
-      ReadCellSection(hwnd, text, 0, SectionEnd(keys, KEY_PASSWORD, KEY_LEFT_TOP, size), isPrivate);
+  const std::size_t cellEnd = SectionEnd(keys, KEY_PASSWORD, KEY_LEFT_TOP, size);
+  // A file saved from a reshaped table opens whole: the table takes its shape.
+  if (!isPrivate) FitTableToCellLines(hwnd, text.substr(0, std::min(cellEnd, size)));
+  const CellSectionResult cells = ReadCellSection(hwnd, text, 0, cellEnd, isPrivate);
   if (cells.iUndecodable > 0) {
     ShowMessage(Text(TXT_CAPTION_MESSAGE),
                 JoinText(Text(TXT_FIELDS_UNDECODABLE_1), FormatInt(cells.iUndecodable), Text(TXT_FIELDS_UNDECODABLE_2)));

@@ -68,6 +68,10 @@ void AppendCellLines(const TableRecord& t, const CellArea& area, bool encode, Sa
         line.append(Base64Encode(text));
       } else {
         line.append(text);
+        // A first cell that reads like a section key would end the cell
+        // lines when read back: a trailing blank (dropped on reading)
+        // keeps it a cell.
+        if (col == area.iColFrom && IsTableFileKey(text)) line.push_back(' ');
       }
     }
     line.append("\r\n");

@@ -285,6 +285,9 @@ constexpr TextEntry kTexts[] = {
     {TXT_WIZARD_OTHER, "Other", "其他"},
     {TXT_WIZARD_PREVIEW, "Data preview", "数据预览"},
     {TXT_WIZARD_MERGE, "Treat consecutive delimiters as one", "连续分隔符视为一个"},
+    {TXT_FILE_CELLS_CUT,
+     "The file has more rows or columns than a table can hold; the cells beyond the table were not read.",
+     "该文件的行或列超出表格所能容纳的范围, 表格以外的单元未读入."},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -179,6 +179,25 @@ TEST_F(TableFileReadTest, CellTextHoldingAKeyReadsBackWhole) {
   EXPECT_EQ(t->rowHeight[2], 18);
 }
 
+// A first cell that is exactly a key, or that holds one from its second
+// byte on, stays a cell.
+TEST_F(TableFileReadTest, FirstCellsThatReadLikeKeysStayCells) {
+  Put(table_, 1, 1, "aOSTREL_CELL_W");
+  Put(table_, 1, 2, "5");
+  Put(table_, 2, 1, "OSTREL_CELL_W");
+  Put(table_, 2, 2, "7");
+  Put(table_, 3, 1, "User(+,-,x,/)");
+  Put(table_, 4, 1, "last");
+  const WindowHandle copy = RoundTrip("firstkeys.orl");
+  EXPECT_EQ(Shown(copy, 1, 1), "aOSTREL_CELL_W");
+  EXPECT_EQ(Shown(copy, 2, 1), "OSTREL_CELL_W");
+  EXPECT_EQ(Shown(copy, 2, 2), "7");
+  EXPECT_EQ(Shown(copy, 3, 1), "User(+,-,x,/)");
+  EXPECT_EQ(Shown(copy, 4, 1), "last");
+  TableLockGuard t(copy);
+  EXPECT_EQ(t->colWidth[1], 80);
+}
+
 // Line ends: CR LF, LF, LF CR and CR each end one row; a doubled one ends
 // one row (an empty line makes no row); the last line needs no line end.
 TEST_F(TableFileReadTest, LineEndsAndALastLineWithoutOne) {
@@ -205,9 +224,9 @@ TEST_F(TableFileReadTest, LineEndsAndALastLineWithoutOne) {
   }
 }
 
-// Fields beyond the last column are dropped, rows end at their line end,
-// and reading stops after the last row.
-TEST_F(TableFileReadTest, FileLargerThanTheTableIsCutToIt) {
+// A file saved from a larger (reshaped) table opens whole: the table takes
+// its shape and stays writable; rows end at their line ends.
+TEST_F(TableFileReadTest, FileLargerThanTheTableReshapesIt) {
   std::string bytes;
   for (int row = 1; row <= 60; ++row) {
     for (int col = 1; col <= 60; ++col) {
@@ -217,14 +236,33 @@ TEST_F(TableFileReadTest, FileLargerThanTheTableIsCutToIt) {
   WriteBytes("big.orl", bytes);
   const WindowHandle table = NewTable();
   ASSERT_EQ(SetImportTableSize(table, 51, 51), 0);
+  if (TableLockGuard t(table); t) t->bReadOnly = 0;
   ASSERT_EQ(TableFileRead(table, Path("big.orl")), 0);
-  EXPECT_EQ(Shown(table, 1, 50), "r1c50");
+  EXPECT_EQ(Shown(table, 1, 60), "r1c60");
   EXPECT_EQ(Shown(table, 2, 1), "r2c1") << "the row after a long line starts at column 1";
-  EXPECT_EQ(Shown(table, 50, 50), "r50c50");
+  EXPECT_EQ(Shown(table, 60, 60), "r60c60");
   TableLockGuard t(table);
-  EXPECT_EQ(t->iUsedRows, 51);
-  EXPECT_EQ(t->iUsedCols, 51);
-  EXPECT_EQ(t->iRows, 51) << "the reader never resizes";
+  EXPECT_EQ(t->iRows, 61);
+  EXPECT_EQ(t->iCols, 61);
+  EXPECT_EQ(t->iUsedRows, 61);
+  EXPECT_EQ(t->bReadOnly, 0);
+}
+
+// A file no table can hold is cut to the largest table, and the user is
+// told; a default table grows to 16,385 rows for a long one-column file.
+TEST_F(TableFileReadTest, FileBeyondEveryTableIsCutWithANote) {
+  std::string bytes;
+  for (int row = 1; row <= 20000; ++row) bytes += std::to_string(row) + "\r\n";
+  WriteBytes("long.orl", bytes);
+  const WindowHandle table = NewTable();
+  DialogScriptPush(AnswerOk("Message"));
+  ASSERT_EQ(TableFileRead(table, Path("long.orl")), 0);
+  ASSERT_EQ(DialogScriptShown().size(), 1u);
+  EXPECT_EQ(DialogScriptShown()[0].szText,
+            "The file has more rows or columns than a table can hold; the cells beyond the table were not read.");
+  EXPECT_EQ(Shown(table, 16384, 1), "16384");
+  TableLockGuard t(table);
+  EXPECT_EQ(t->iRows, 16385);
 }
 
 // The cells go to the top-left cell of the current selection.
@@ -376,8 +414,11 @@ TEST_F(TableFileReadTest, RealTabSeparatedFileFillsTheTable) {
     EXPECT_EQ(Shown(table, row, 1), line.substr(0, tab)) << row;
     EXPECT_EQ(Shown(table, row, 2), "0" + line.substr(tab + 1)) << row;
   }
+  // The file is longer than a new table: the table took its length.
+  const int last = static_cast<int>(lines.size());
+  EXPECT_EQ(Shown(table, last, 1), lines.back().substr(0, lines.back().find('\t')));
   TableLockGuard t(table);
-  EXPECT_EQ(t->iUsedRows, 2001);
+  EXPECT_EQ(t->iUsedRows, last + 1);
   EXPECT_EQ(t->iUsedCols, 3);
 }
 
