@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "formula/formula_refs.h"
 #include "files/sampling_blocks.h"
 #include "files/text_read.h"
 #include "files/text_source.h"
@@ -59,7 +60,7 @@ void MarkCell(TableRecord& t, int row, int col, const RgbColour& colour) {
 void EmptyCell(TableRecord& t, WindowHandle hwnd, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return;
-  if (cell->iFormulaSlot >= 0) FormulaDelete(hwnd, JoinText("R", FormatInt(row), "C", FormatInt(col)));
+  if (cell->iFormulaSlot >= 0) FormulaDelete(hwnd, CellReference(row, col));
   TableStoreCellText(t, row, col, "");
 }
 

@@ -117,10 +117,3 @@ std::size_t FirstKeyPosition(const TableFileKeys& keys, int first, int last) {
   return pos;
 }
 
-std::string CellReference(int row, int col) {
-  std::string text = "R";
-  text += FormatInt(row);
-  text += 'C';
-  text += FormatInt(col);
-  return text;
-}

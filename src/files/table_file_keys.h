@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "formula/formula_refs.h"  // CellReference
+
 enum TableFileKey : int {
   KEY_PASSWORD,
   KEY_FORMULA,
@@ -46,5 +48,3 @@ TableFileKeys FindTableFileKeys(std::string_view buffer);
 // The first position among keys first..last that are present, or npos.
 std::size_t FirstKeyPosition(const TableFileKeys& keys, int first, int last);
 
-// "R" row "C" column, the reference of a cell in files (R12C3).
-std::string CellReference(int row, int col);

@@ -97,13 +97,16 @@ void AfterRead(WindowHandle hwnd) {
 
 }  // namespace
 
-int TableFileOpen(WindowHandle hwnd, std::string_view path) {
+bool IsNativeTableName(std::string_view path) {
   std::string upper(path);
   for (char& c : upper) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  if (upper.find(".ORL") != std::string::npos) return TableFileRead(hwnd, path);
-  return TextImportOpen(hwnd, path);
+  return upper.find(".ORL") != std::string::npos;
+}
+
+int TableFileOpen(WindowHandle hwnd, std::string_view path) {
+  return IsNativeTableName(path) ? TableFileRead(hwnd, path) : TextImportOpen(hwnd, path);
 }
 
 int TableFileRead(WindowHandle hwnd, std::string_view path) {

@@ -6,6 +6,9 @@
 
 #include "platform/window.h"
 
+// Whether a path names a native table file: ".orl" in any letter case.
+bool IsNativeTableName(std::string_view path);
+
 // Open `path` into a freshly created table window: the native reader for a
 // name holding ".ORL" in any letter case, the text import otherwise.
 int TableFileOpen(WindowHandle hwnd, std::string_view path);

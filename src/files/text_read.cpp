@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "formula/formula_refs.h"
 #include "files/sampling_blocks.h"
 #include "files/text_size.h"
 #include "formula/formula_registry.h"
@@ -42,7 +43,7 @@ void StoreField(TableRecord& t, TextReadState& state, std::string_view text, std
     text = state.scratch;
   }
   if (cell->iFormulaSlot >= 0 && !IsNone(state.hwnd)) {
-    FormulaDelete(state.hwnd, JoinText("R", FormatInt(state.iRow), "C", FormatInt(state.iCol)));
+    FormulaDelete(state.hwnd, CellReference(state.iRow, state.iCol));
   }
   cell->iStyle = STYLE_AUTOMATIC;
   TableStoreCellText(t, state.iRow, state.iCol, text);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formula/formula_recalc.h"
+#include "formula/formula_refs.h"
 #include "formula/formula_registry.h"
 #include "platform/number_text.h"
 #include "platform/popup_menu.h"
@@ -15,8 +16,6 @@
 #include "table/table_window.h"
 
 namespace {
-
-std::string TargetText(int row, int col) { return JoinText("R", FormatInt(row), "C", FormatInt(col)); }
 
 void ClearPick(WindowHandle hwnd) {
   TableLockGuard t(hwnd);
@@ -45,7 +44,7 @@ int CmdFormulaMenu(WindowHandle hwnd, unsigned command, std::intptr_t) {
     row = t->iFormulaCellRow;
     col = t->iFormulaCellCol;
   }
-  const std::string target = TargetText(row, col);
+  const std::string target = CellReference(row, col);
   switch (command) {
     case CMD_FORMULA_VIEW: {
       // The formula bar shows the target and its formula, then the marks
@@ -132,7 +131,7 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
   SendCommand(hwnd, static_cast<unsigned>(command));
 }
 
-void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, TargetText(row, col)); }
+void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, CellReference(row, col)); }
 
 void InstallFormulaHooks() {
   TableInputHooks& hooks = TableHooks();

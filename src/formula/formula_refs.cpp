@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/number_text.h"
+#include "platform/text_buffer.h"
+
 namespace {
 
 // Positions of the R and the C of a reference, or false when the text does
@@ -55,6 +58,8 @@ int RefCol(std::string_view text, int cols) {
   const int col = LeadingNumber(text.substr(c + 1));
   return col > cols - 1 ? -1 : col;
 }
+
+std::string CellReference(int row, int col) { return JoinText("R", FormatInt(row), "C", FormatInt(col)); }
 
 int ReadRange(std::string_view text, int rows, int cols, FormulaRange* range) {
   const std::size_t colon = text.find(':');

@@ -1,7 +1,11 @@
 // Cell references (R12C3) and ranges (R1C1:R5C3) in formula texts.
 #pragma once
 
+#include <string>
 #include <string_view>
+
+// The reference of cell (row, col): "R" row "C" column (R12C3).
+std::string CellReference(int row, int col);
 
 // Row of a reference, or -1 when the text is no reference or the row lies
 // beyond the table (rows counts the header row). A reference holds exactly

@@ -101,10 +101,6 @@ void LinkNew(TableRecord& t, int slot, bool isNew) {
   ++t.iFormulaCount;
 }
 
-std::string TargetText(int row, int col) {
-  return JoinText("R", FormatInt(row), "C", FormatInt(col));
-}
-
 bool ParseDecimals(std::string_view text, int* places) {
   bool ok = false;
   const double value = TextToDoubleChecked(text, &ok);
@@ -123,7 +119,7 @@ int CopyFormula(TableRecord& t, const FormulaSlot& source, int row, int col) {
       ShiftReferences(source.bRowAligned != 0, source.bColAligned != 0, source.iTargetRow, source.iTargetCol, row, col,
                       TextOf(source.szFormula), t.iRows, t.iCols);
   FormulaSlot& slot = t.formulaSlots[s];
-  CopyText(slot.szTarget, TargetText(row, col));
+  CopyText(slot.szTarget, CellReference(row, col));
   slot.iTargetRow = row;
   slot.iTargetCol = col;
   CopyText(slot.szCondition, QuotedPart(shifted));

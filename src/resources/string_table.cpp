@@ -307,4 +307,13 @@ const char* TextIn(TextId id, bool chinese) {
   return chinese ? kTexts[id].szChinese : kTexts[id].szEnglish;
 }
 
+std::string_view TextLine(std::string_view lines, int index) {
+  for (int i = 0; i < index; ++i) {
+    const std::size_t end = lines.find('\n');
+    if (end == std::string_view::npos) return {};
+    lines.remove_prefix(end + 1);
+  }
+  return lines.substr(0, lines.find('\n'));
+}
+
 const char* Text(TextId id) { return TextIn(id, Program().bChinese != 0); }

@@ -2,6 +2,8 @@
 // one entry per text, chosen by the program-wide language flag.
 #pragma once
 
+#include <string_view>
+
 enum TextId : int {
   TXT_PROGRAM_TITLE,
   TXT_CAPTION_ERROR,
@@ -217,6 +219,10 @@ enum TextId : int {
   TXT_FILE_CELLS_CUT,
   TXT_COUNT
 };
+
+// Entry `index` of a text holding one entry per line (empty beyond its
+// last line).
+std::string_view TextLine(std::string_view lines, int index);
 
 // The text of `id` in the current language (UTF-8).
 const char* Text(TextId id);

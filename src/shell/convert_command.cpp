@@ -18,16 +18,6 @@
 
 namespace {
 
-// A native table file by the name, as "Open ..." decides: ".orl" in any
-// letter case.
-bool IsNativeName(std::string_view path) {
-  std::string upper(path);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper.find(".ORL") != std::string::npos;
-}
-
 int Fail(const char* what, const std::string& path) {
   std::fprintf(stderr, "cartovel: %s %s\n", what, path.c_str());
   return 1;
@@ -90,7 +80,7 @@ int RunConversion(const ConvertRequest& request) {
 
   int status = 0;
   int opened = 0;
-  if (IsNativeName(request.szIn)) {
+  if (IsNativeTableName(request.szIn)) {
     opened = TableFileRead(table, request.szIn);
   } else {
     TextImportChoice choice;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "formula/formula_refs.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "platform/number_text.h"
@@ -45,15 +46,6 @@ int TextColumns(std::string_view text) {
   return columns;
 }
 
-std::string LineOf(std::string_view lines, int index) {
-  for (int i = 0; i < index; ++i) {
-    const std::size_t end = lines.find('\n');
-    if (end == std::string_view::npos) return {};
-    lines.remove_prefix(end + 1);
-  }
-  return std::string(lines.substr(0, lines.find('\n')));
-}
-
 void HideTip(FormulaBarState& bar, WindowHandle hwnd) {
   StopTimer(hwnd, TIMER_BAR_TIP);
   bar.iTipButton = -1;
@@ -69,7 +61,7 @@ void HideTip(FormulaBarState& bar, WindowHandle hwnd) {
 void ShowTip(FormulaBarState& bar, WindowHandle hwnd, int button) {
   const WindowHandle hint = Program().hHintEdit;
   if (!IsWindowAlive(hint) || bar.iTipButton == button) return;
-  const std::string tip = LineOf(Text(TXT_BAR_TIPS), button - BAR_FIRST_LOWER);
+  const std::string tip(TextLine(Text(TXT_BAR_TIPS), button - BAR_FIRST_LOWER));
   const WindowRect& r = bar.layout.buttons[static_cast<std::size_t>(button)];
   const WindowRect at = WindowRectOf(hwnd);
   const int width = TIP_CHAR_WIDTH * TextColumns(tip) + (Program().bChinese ? 40 : 20);
@@ -275,7 +267,7 @@ void InstallFormulaBarHooks() {
   TableInputHooks& hooks = TableHooks();
   hooks.pfnShowFormulaTarget = [](WindowHandle, int row, int col) {
     const WindowHandle hwnd = Program().hFormulaBar;
-    const std::string target = JoinText("R", FormatInt(row), "C", FormatInt(col));
+    const std::string target = CellReference(row, col);
     if (IsWindowAlive(hwnd)) SendCommand(hwnd, CMD_FORMULA_BAR_TARGET, reinterpret_cast<std::intptr_t>(target.c_str()));
   };
   hooks.pfnFormulaTargetDeleted = [](WindowHandle table, int row, int col) {

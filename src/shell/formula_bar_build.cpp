@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "formula/formula_refs.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/table_range.h"
 
 namespace {
-
-std::string CellText(int row, int col) { return JoinText("R", FormatInt(row), "C", FormatInt(col)); }
 
 // The selected cells in order, range by range and row by row, without the
 // target. False when their text with separators would reach the limit.
@@ -22,7 +21,7 @@ bool SelectedCells(TableRecord& t, int targetRow, int targetCol, std::vector<std
     for (int row = r.iRowFrom; row <= r.iRowTo; ++row) {
       for (int col = r.iColFrom; col <= r.iColTo; ++col) {
         if (row == targetRow && col == targetCol) continue;
-        std::string cell = CellText(row, col);
+        std::string cell = CellReference(row, col);
         length += cell.size() + 1;  // and its separator
         if (length >= BUILD_TEXT_LIMIT) return false;
         cells->push_back(std::move(cell));
@@ -89,8 +88,8 @@ bool BuildRangeList(TableRecord& t, int targetRow, int targetCol, bool pairs, st
     if (targetRow >= r.iRowFrom && targetRow <= r.iRowTo && targetCol >= r.iColFrom && targetCol <= r.iColTo) {
       holdsTarget = true;
     }
-    std::string piece = CellText(r.iRowFrom, r.iColFrom);
-    if (r.iRowFrom != r.iRowTo || r.iColFrom != r.iColTo) piece += JoinText(":", CellText(r.iRowTo, r.iColTo));
+    std::string piece = CellReference(r.iRowFrom, r.iColFrom);
+    if (r.iRowFrom != r.iRowTo || r.iColFrom != r.iColTo) piece += JoinText(":", CellReference(r.iRowTo, r.iColTo));
     length += piece.size() + 1;
     if (length >= BUILD_TEXT_LIMIT) return false;
     ranges.push_back(std::move(piece));

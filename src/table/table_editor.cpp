@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "formula/formula_refs.h"
 #include "platform/edit_control.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
@@ -50,7 +51,7 @@ bool ShowsFormula(const TableRecord& t, int row, int col) {
 void SendTargetCaption(int row, int col) {
   const WindowHandle bar = Program().hFormulaBar;
   if (!IsWindowAlive(bar)) return;
-  const std::string target = JoinText("R", FormatInt(row), "C", FormatInt(col));
+  const std::string target = CellReference(row, col);
   SendMessageTo(bar, MSG_COMMAND, MakeCommandParam(CMD_FORMULA_BAR_TARGET), reinterpret_cast<std::intptr_t>(target.c_str()));
 }
 

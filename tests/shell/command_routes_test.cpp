@@ -71,7 +71,9 @@ class CommandRoutesTest : public ::testing::Test {
   // A formula on R2C1 picked by its menu, as a right click on its marker
   // leaves the table.
   void PickFormula() {
-    if (T().iFormulaCount == 0) ASSERT_EQ(FormulaRun(table_, "R2C1", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
+    if (T().iFormulaCount == 0) {
+      ASSERT_EQ(FormulaRun(table_, "R2C1", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
+    }
     T().iFormulaCellMode = 1;
     T().iFormulaCellRow = 2;
     T().iFormulaCellCol = 1;
@@ -275,7 +277,9 @@ TEST_F(CommandRoutesTest, UnknownIdentifiersAndTheMenuBar) {
   EXPECT_EQ(TableCommandNotAvailable(table_, CMD_OPEN_ACCESS, 0), -1) << "a frame command is not the table's";
   for (const MenuBarMenu& menu : MenuBarMenus()) {
     for (const MenuBarItem& item : menu.items) {
-      if (item.iCommand != 0) EXPECT_NE(FindCommandRoute(item.iCommand), nullptr) << item.iCommand;
+      if (item.iCommand != 0) {
+        EXPECT_NE(FindCommandRoute(item.iCommand), nullptr) << item.iCommand;
+      }
     }
   }
 }

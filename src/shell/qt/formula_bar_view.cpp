@@ -31,15 +31,6 @@ QFont LabelFont() {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-std::string_view LineOf(std::string_view lines, int index) {
-  for (int i = 0; i < index; ++i) {
-    const std::size_t end = lines.find('\n');
-    if (end == std::string_view::npos) return {};
-    lines.remove_prefix(end + 1);
-  }
-  return lines.substr(0, lines.find('\n'));
-}
-
 QRect RectOf(const WindowRect& r) { return {r.x, r.y, r.cx, r.cy}; }
 
 // A raised frame (light top-left) or a sunk one (dark top-left).
@@ -85,7 +76,7 @@ void PaintUpperButton(QPainter& p, const FormulaBarState& bar, int b) {
     DrawFrame(p, r, false);
   }
   DrawToolIcon(p, b, r.left() + ICON_INSET + shift, r.top() + ICON_INSET + shift, enabled);
-  const std::string_view label = LineOf(Text(TXT_BAR_UPPER_LABELS), b);
+  const std::string_view label = TextLine(Text(TXT_BAR_UPPER_LABELS), b);
   const std::size_t bar_ = label.find('|');
   const QString first = Q(label.substr(0, bar_));
   const QString second = bar_ == std::string_view::npos ? QString() : Q(label.substr(bar_ + 1));
