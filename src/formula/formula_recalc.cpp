@@ -15,6 +15,7 @@
 #include "platform/cursor.h"
 #include "platform/text_buffer.h"
 #include "table/table_access.h"
+#include "table/table_extension.h"
 
 namespace {
 
@@ -36,11 +37,6 @@ struct ReadSets {
   std::vector<RangeRead> ranges;
   std::vector<char> matrix;  // per slot: the text is a matrix function call
 };
-
-std::unordered_map<const TableRecord*, ReadSets>& AllReadSets() {
-  static std::unordered_map<const TableRecord*, ReadSets> sets;
-  return sets;
-}
 
 std::int64_t CellKey(int row, int col) { return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(col); }
 
@@ -76,7 +72,8 @@ void Build(const TableRecord& t, ReadSets& sets) {
 }
 
 ReadSets& SetsOf(const TableRecord& t) {
-  ReadSets& sets = AllReadSets()[&t];
+  // The read sets are a cache kept in the table's formula slot.
+  ReadSets& sets = TableExtensionOf<ReadSets>(const_cast<TableRecord&>(t), TableExtensionId::Formula);
   if (!sets.valid || sets.rows != t.iRows || sets.cols != t.iCols) Build(t, sets);
   return sets;
 }
@@ -222,12 +219,8 @@ void SetRecalcObserver(RecalcObserver observer, void* context) {
 }
 
 void FormulaReadSetsChanged(const TableRecord& t) {
-  auto& sets = AllReadSets();
-  const auto it = sets.find(&t);
-  if (it != sets.end()) it->second.valid = false;
+  if (void* sets = TableExtensionGet(t, TableExtensionId::Formula)) static_cast<ReadSets*>(sets)->valid = false;
 }
-
-void FormulaReadSetsForget(const TableRecord* t) { AllReadSets().erase(t); }
 
 void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
   ReadersOf(t, row, col, skipMatrix, out);

@@ -38,8 +38,6 @@ int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormul
 // text or the table's size changes. Every change of a slot's text or
 // target must be followed by this call (the registry's own functions do).
 void FormulaReadSetsChanged(const TableRecord& t);
-// Drop what is kept for a record that is being freed.
-void FormulaReadSetsForget(const TableRecord* t);
 
 // Watch the walk: `observer` is told every slot about to be evaluated by a
 // recalculation (null stops watching).

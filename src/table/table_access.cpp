@@ -1,7 +1,7 @@
 #include "table/table_access.h"
 
-#include "formula/formula_recalc.h"
 #include "platform/memory.h"
+#include "table/table_extension.h"
 
 namespace {
 int iLocksHeld = 0;
@@ -25,8 +25,8 @@ TableRecord* TableAllocRecord() {
 }
 
 void TableFreeRecord(TableRecord* record) {
-  FormulaReadSetsForget(record);
   if (record) {
+    TableExtensionsRelease(*record);
     for (SamplingBlock& block : record->blocks) SamplingBlockClear(block);
   }
   MemoryFree(record);

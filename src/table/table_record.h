@@ -10,6 +10,7 @@
 #include "formula/formula_slot.h"
 #include "formula/matrix_entry.h"
 #include "platform/window.h"
+#include "table/table_extension.h"
 
 inline constexpr int TABLE_CELL_CAPACITY = 835635;  // 51 x 16,385
 inline constexpr int TABLE_NORMAL_ROWS = 2001;
@@ -284,4 +285,6 @@ struct TableRecord {
   // -- reports and privacy -------------------------------------------------
   WindowHandle hReportTable;
   std::array<char, 20> szPassword;
+  // -- per-table state of higher subsystems ----------------------------------
+  std::array<TableExtensionSlot, static_cast<int>(TableExtensionId::Count)> extensions;
 };
