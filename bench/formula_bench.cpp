@@ -35,7 +35,6 @@ class FormulaTable {
   FormulaTable() {
     if (!EnsureBenchWindowClasses()) return;
     ResetProgramState();
-    Program().iCreateMode = OPEN_NEW;
     hwnd_ = CreateTableWindow();
     if (IsNone(hwnd_)) return;
     record_ = TableLock(hwnd_);

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_registry.h"
 #include "formula/formula_tokens.h"
 #include "platform/text_buffer.h"
@@ -31,7 +31,6 @@ class RegistryTable {
   RegistryTable() {
     if (!EnsureBenchWindowClasses()) return;
     ResetProgramState();
-    Program().iCreateMode = OPEN_NEW;
     hwnd_ = CreateTableWindow();
   }
   ~RegistryTable() {

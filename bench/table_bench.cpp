@@ -83,7 +83,6 @@ void TableWindowCreateDestroy(benchmark::State& state) {
   }
   ResetProgramState();
   for (auto _ : state) {
-    Program().iCreateMode = OPEN_NEW;
     const WindowHandle table = CreateTableWindow();
     if (IsNone(table)) {
       state.SkipWithError("table window refused");

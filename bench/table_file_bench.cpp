@@ -46,7 +46,6 @@ const FullTable& Full() {
     f.szPath = f.szDir + "/full.orl";
     std::atexit(RemoveBenchFiles);
     ResetProgramState();
-    Program().iCreateMode = OPEN_NEW;
     f.hwnd = CreateTableWindow();
     if (IsNone(f.hwnd)) return f;
     {
@@ -118,7 +117,6 @@ void BaselineReadBytes(benchmark::State& state) {
 
 void BaselineStoreCells(benchmark::State& state) {
   if (!Ready(state)) return;
-  Program().iCreateMode = OPEN_NEW;
   const WindowHandle table = CreateTableWindow();
   for (auto _ : state) {
     TableLockGuard t(table);
@@ -151,7 +149,6 @@ void SaveFullTable(benchmark::State& state) {
 // Each read replaces every cell of a second table window.
 void OpenFullTable(benchmark::State& state) {
   if (!Ready(state)) return;
-  Program().iCreateMode = OPEN_NEW;
   const WindowHandle table = CreateTableWindow();
   DialogScriptBegin();
   for (auto _ : state) {

@@ -151,9 +151,7 @@ void ImportFile(benchmark::State& state, const std::string& path) {
   int mode = -1;
   for (auto _ : state) {
     state.PauseTiming();
-    CopyText(Program().szLastPath, path);
-    Program().iCreateMode = OPEN_FILE;
-    const WindowHandle table = CreateTableWindow();
+    const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_FILE, path});
     StopTimer(table, TIMER_TABLE_LOAD);
     DialogScriptBegin();  // the sampling note is answered at once
     DialogScriptPush(AnswerOk());

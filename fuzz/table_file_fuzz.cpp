@@ -19,6 +19,7 @@
 #include "files/table_file_read.h"
 #include "formula/formula_recalc.h"
 #include "platform/dialogs.h"
+#include "resources/language.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "shell/window_classes.h"
@@ -42,7 +43,6 @@ struct Snapshot {
 
 WindowHandle NewTable(Snapshot* snap) {
   if (SetupWindowClasses(PlainWindowClassProcs()) != 0) return WindowHandle::None;
-  Program().iCreateMode = OPEN_NEW;
   const WindowHandle table = CreateTableWindow();
   if (IsNone(table) || SetImportTableSize(table, kSide, kSide) != 0) return WindowHandle::None;
   RelabelHeaders(table);
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (auto* model = dynamic_cast<PrivateFileModel*>(request.pModel)) model->szPassword = "A";
     return static_cast<int>(BUTTON_OK);
   }));
-  Program().bChinese = static_cast<int>(size & 1);
+  LanguageSetChinese((size & 1) != 0);
   TableFileReadBuffer(table, std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
   {
     TableLockGuard t(table);

@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <string>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "files/sampling_blocks.h"
 #include "files/text_read.h"
 #include "files/text_source.h"
 #include "formula/formula_registry.h"
+#include "platform/cursor.h"
+#include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
-#include "shell/services.h"
+#include "resources/command_ids.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_input_hooks.h"

@@ -8,7 +8,7 @@
 #include "formula/formula_registry.h"
 #include "platform/codepage.h"
 #include "platform/text_buffer.h"
-#include "shell/program_state.h"
+#include "resources/language.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_range.h"
@@ -53,7 +53,7 @@ class CellReader {
         decoded_.clear();
       }
       // Texts of older files are in the legacy code page of the language.
-      if (!IsValidUtf8(decoded_)) decoded_ = FileTextToUtf8(decoded_, Program().bChinese != 0);
+      if (!IsValidUtf8(decoded_)) decoded_ = FileTextToUtf8(decoded_, LanguageIsChinese());
       text = std::string_view(decoded_).substr(0, TextCutLength(decoded_, TABLE_FILE_FIELD_BYTES));
     }
     TableCell* cell = TableCellAt(t_, iRow_, iCol_);

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "files/text_bytes.h"
+#include "platform/message_box.h"
 #include "resources/string_table.h"
-#include "shell/services.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "formula/formula_refs.h"  // CellReference
+#include "table/cell_reference.h"  // CellReference
 
 enum TableFileKey : int {
   KEY_PASSWORD,

@@ -7,7 +7,7 @@
 
 #include "files/table_file_keys.h"
 #include "files/table_file_sections.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_registry.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"

@@ -7,7 +7,7 @@
 #include "files/table_file_sections.h"
 #include "platform/codepage.h"
 #include "platform/text_buffer.h"
-#include "shell/program_state.h"
+#include "resources/language.h"
 #include "table/table_access.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool StoredPassword(std::string_view buffer, std::size_t from, std::size_t to, s
     if (buffer[i] != '\r' && buffer[i] != '\n') encoded.push_back(buffer[i]);
   }
   if (Base64Decode(encoded, password) != 0) return false;
-  if (!IsValidUtf8(*password)) *password = FileTextToUtf8(*password, Program().bChinese != 0);
+  if (!IsValidUtf8(*password)) *password = FileTextToUtf8(*password, LanguageIsChinese());
   return true;
 }
 

@@ -17,11 +17,12 @@
 #include "files/text_import.h"
 #include "formula/formula_recalc.h"
 #include "platform/codepage.h"
+#include "platform/cursor.h"
+#include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/program_state.h"
-#include "shell/services.h"
 #include "table/table_access.h"
 #include "table/table_window.h"
 
@@ -49,7 +50,7 @@ bool IsAscii(std::string_view bytes) {
 std::string_view FileText(std::string_view bytes, std::string* converted) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   if (IsAscii(bytes) || IsValidUtf8(bytes)) return bytes;
-  *converted = FileTextToUtf8(bytes, Program().bChinese != 0);
+  *converted = FileTextToUtf8(bytes, LanguageIsChinese());
   return *converted;
 }
 

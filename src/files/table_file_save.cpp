@@ -4,12 +4,15 @@
 
 #include "files/private_file_dialog.h"
 #include "files/table_file_write.h"
+#include "files/table_load.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
-#include "shell/services.h"
+#include "resources/command_ids.h"
 #include "table/table_access.h"
 #include "table/table_editor.h"
+#include "table/table_events.h"
 #include "table/table_window.h"
 
 namespace {
@@ -99,6 +102,8 @@ int TableFileSavePrivate(WindowHandle hwnd) {
 }
 
 void InstallTableFileCommands() {
+  // A table opened for a file reads it when its load timer fires.
+  TableEvents().pfnLoadFile = TableLoadChosenFile;
   TableRegisterCommand(CMD_SAVE, CmdSave);
   TableRegisterCommand(CMD_SAVE_AS, CmdSaveAs);
   TableRegisterCommand(CMD_SAVE_PRIVATE, CmdSavePrivate);

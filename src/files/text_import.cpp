@@ -12,10 +12,11 @@
 #include "files/text_size.h"
 #include "files/text_source.h"
 #include "platform/codepage.h"
+#include "platform/cursor.h"
+#include "platform/message_box.h"
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/program_state.h"
-#include "shell/services.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 #include "table/table_window.h"
@@ -62,7 +63,7 @@ std::string PreviewText(std::string_view head) {
     while (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0x80) head.remove_suffix(1);
     if (!head.empty()) head.remove_suffix(1);  // the lead byte of the cut character
   }
-  return FileTextToUtf8(head, Program().bChinese != 0);
+  return FileTextToUtf8(head, LanguageIsChinese());
 }
 
 // The title of a table after an import: the path, marked when the table is
@@ -88,9 +89,9 @@ int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_v
   TextSyntax syntax;  // a head with a TAB: TAB-separated, nothing else
   if (SniffTabs(head.data(), head.size(), &previewLength) == 0) {
     if (choice.bAskWizard) {
-      if (TextImportWizardRun(hwnd, PreviewText(head.substr(0, previewLength))) != 1) return -1;
-      syntax.cDelimiter = Program().cImportDelimiter;
-      syntax.bMerge = Program().bMergeDelimiters != 0;
+      if (TextImportWizardRun(hwnd, PreviewText(head.substr(0, previewLength)), &syntax.cDelimiter, &syntax.bMerge) != 1) {
+        return -1;
+      }
     } else {
       syntax.cDelimiter = choice.cDelimiter;
       syntax.bMerge = choice.bMerge;

@@ -1,8 +1,7 @@
 #include "files/text_import_wizard.h"
 
+#include "platform/message_box.h"
 #include "resources/string_table.h"
-#include "shell/program_state.h"
-#include "shell/services.h"
 
 int WizardDelimiterByte(const TextImportWizardModel& model) {
   switch (model.iDelimiter) {
@@ -17,7 +16,7 @@ int WizardDelimiterByte(const TextImportWizardModel& model) {
   return first < 0x80 && first != '\r' && first != '\n' && first != '\0' ? first : -1;
 }
 
-int TextImportWizardRun(WindowHandle owner, std::string_view preview) {
+int TextImportWizardRun(WindowHandle owner, std::string_view preview, char* delimiter, bool* merge) {
   TextImportWizardModel model;
   model.szPreview = std::string(preview);
   DialogRequest request;
@@ -26,13 +25,12 @@ int TextImportWizardRun(WindowHandle owner, std::string_view preview) {
   request.szName = TEXT_IMPORT_WIZARD;
   request.pModel = &model;
   if (RunDialog(request) != BUTTON_OK) return 0;
-  const int delimiter = WizardDelimiterByte(model);
-  if (delimiter < 0) {
+  const int chosen = WizardDelimiterByte(model);
+  if (chosen < 0) {
     ShowMessage(Text(TXT_WIZARD_TITLE), Text(TXT_IMPORT_DELIMITER_ASCII));
     return 0;
   }
-  ProgramState& program = Program();
-  program.cImportDelimiter = static_cast<char>(delimiter);
-  program.bMergeDelimiters = model.bMerge ? 1 : 0;
+  *delimiter = static_cast<char>(chosen);
+  *merge = model.bMerge != 0;
   return 1;
 }

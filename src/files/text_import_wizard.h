@@ -31,7 +31,7 @@ class TextImportWizardModel final : public DialogModel {
 // character is not a single byte.
 int WizardDelimiterByte(const TextImportWizardModel& model);
 
-// Show the wizard over the head of a file. On OK the program-wide
-// cImportDelimiter and bMergeDelimiters take the choice and 1 is returned;
-// 0 when cancelled (or refused, after a message).
-int TextImportWizardRun(WindowHandle owner, std::string_view preview);
+// Show the wizard over the head of a file. On OK the chosen delimiter byte
+// and whether runs of it count as one are returned through `delimiter` and
+// `merge`, and 1 is returned; 0 when cancelled (or refused, after a message).
+int TextImportWizardRun(WindowHandle owner, std::string_view preview, char* delimiter, bool* merge);

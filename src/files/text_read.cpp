@@ -4,16 +4,16 @@
 #include <memory>
 #include <new>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "files/sampling_blocks.h"
 #include "files/text_size.h"
 #include "formula/formula_registry.h"
 #include "platform/codepage.h"
+#include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/program_state.h"
-#include "shell/services.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
 
@@ -282,7 +282,7 @@ int ReadTextIntoTable(WindowHandle hwnd, const TextSource& source, std::int64_t 
     state.syntax.cDelimiter = t->cFileDelimiter;
     state.syntax.bMerge = t->bFileMerge != 0;
     state.bLegacy = t->bFileLegacy != 0;
-    state.bChinese = Program().bChinese != 0;
+    state.bChinese = LanguageIsChinese();
     state.hwnd = hwnd;
     status = ReadTextSource(*t.get(), state, source, offset, block);
     t->bModified = 1;

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "files/sampling_blocks.h"
+#include "platform/message_box.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/services.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_registry.h"
 #include "platform/number_text.h"
 #include "platform/popup_menu.h"
@@ -11,6 +11,7 @@
 #include "resources/string_table.h"
 #include "table/popup_skip.h"
 #include "table/table_access.h"
+#include "table/table_events.h"
 #include "table/table_input.h"
 #include "table/table_input_hooks.h"
 #include "table/table_window.h"
@@ -134,6 +135,8 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, CellReference(row, col)); }
 
 void InstallFormulaHooks() {
+  // Every stored cell runs the formulas that read it.
+  TableEvents().pfnCellStored = RecalcDependants;
   TableInputHooks& hooks = TableHooks();
   hooks.pfnFormulaHandlePress = FormulaMarkerPress;
   hooks.pfnFormulaRelease = FormulaMarkerRelease;

@@ -7,7 +7,7 @@
 #include "formula/formula_matrix_math.h"
 #include "formula/formula_names.h"
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
 #include "table/cell_store.h"

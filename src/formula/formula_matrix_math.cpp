@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "formula/matrix_entry.h"
+#include "table/matrix_entry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "formula/formula_messages.h"
+#include "platform/message_box.h"
 
-#include "shell/services.h"
 
 std::string FormulaMessageText(TextId id, std::string_view p1, std::string_view p2, std::string_view p3) {
   const std::string_view pattern = Text(id);

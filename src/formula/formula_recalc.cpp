@@ -9,7 +9,7 @@
 #include "formula/formula_matrix.h"
 #include "formula/formula_names.h"
 #include "formula/formula_parse.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_result.h"
 #include "formula/formula_tokens.h"
 #include "platform/cursor.h"

@@ -6,7 +6,7 @@
 #include "formula/formula_messages.h"
 #include "formula/formula_parse.h"
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_tokens.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
+#include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/services.h"
 #include "table/cell_store.h"
 #include "table/cell_text.h"
 #include "table/long_text.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "formula/formula_slot.h"
+#include "table/formula_slot.h"
 #include "formula/formula_text.h"
 #include "platform/window.h"
 #include "table/table_record.h"

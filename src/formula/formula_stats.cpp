@@ -4,7 +4,7 @@
 
 #include "formula/formula_errors.h"
 #include "formula/formula_eval_call.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
 #include "table/cell_text.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 
 struct RefToken {
   std::size_t pos;

@@ -9,3 +9,16 @@ int SetCursorSlot(int slot) {
 }
 
 int CurrentCursorSlot() { return Backend().CurrentCursorShape(); }
+
+namespace {
+int iSavedCursor = CURSOR_ARROW;
+}  // namespace
+
+void SetWaitCursor(int restore) {
+  if (restore == 0) {
+    iSavedCursor = CurrentCursorSlot();
+    SetCursorSlot(CURSOR_WAIT);
+  } else {
+    SetCursorSlot(iSavedCursor);
+  }
+}

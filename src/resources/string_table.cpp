@@ -1,6 +1,6 @@
 #include "resources/string_table.h"
 
-#include "shell/program_state.h"
+#include "resources/language.h"
 
 namespace {
 
@@ -316,4 +316,4 @@ std::string_view TextLine(std::string_view lines, int index) {
   return lines.substr(0, lines.find('\n'));
 }
 
-const char* Text(TextId id) { return TextIn(id, Program().bChinese != 0); }
+const char* Text(TextId id) { return TextIn(id, LanguageIsChinese()); }

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "formula/formula_marker.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/menu_rules.h"
 #include "shell/services.h"
 #include "table/table_scroll.h"

@@ -71,9 +71,7 @@ int RunConversion(const ConvertRequest& request) {
   if (!FindWindowClass(CLASS_TABLE) && SetupWindowClasses(PlainWindowClassProcs()) != 0) {
     return Fail("cannot register the window classes", "");
   }
-  program.iCreateMode = OPEN_FILE;
-  if (CopyText(program.szLastPath, request.szIn) < request.szIn.size()) return Fail("path too long:", request.szIn);
-  const WindowHandle table = CreateTableWindow();
+  const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_FILE, request.szIn});
   if (IsNone(table)) return Fail("cannot make a table for", request.szIn);
   // The window's own loading waits for a timer; the conversion reads now.
   StopTimer(table, TIMER_TABLE_LOAD);

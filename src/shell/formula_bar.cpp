@@ -2,18 +2,20 @@
 
 #include <string>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/formula_bar_edit.h"
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
 #include "shell/window_classes.h"
+#include "table/table_active.h"
 #include "table/table_input_hooks.h"
 
 namespace {
@@ -64,7 +66,7 @@ void ShowTip(FormulaBarState& bar, WindowHandle hwnd, int button) {
   const std::string tip(TextLine(Text(TXT_BAR_TIPS), button - BAR_FIRST_LOWER));
   const WindowRect& r = bar.layout.buttons[static_cast<std::size_t>(button)];
   const WindowRect at = WindowRectOf(hwnd);
-  const int width = TIP_CHAR_WIDTH * TextColumns(tip) + (Program().bChinese ? 40 : 20);
+  const int width = TIP_CHAR_WIDTH * TextColumns(tip) + (LanguageIsChinese() ? 40 : 20);
   EditSetReadOnly(hint, false);
   EditSetLimit(hint, 400);
   EditSetText(hint, tip);
@@ -112,7 +114,7 @@ void OnSize(FormulaBarState& bar, int width) {
 // A table became active. A target of another table is left (its edit kept
 // there) rather than shown over this one.
 void Enable(FormulaBarState& bar, WindowHandle hwnd) {
-  const WindowHandle active = Program().hActiveTable;
+  const WindowHandle active = TableActive();
   if (!IsNone(bar.hTargetTable) && bar.hTargetTable != active) {
     BarSettleTarget(bar);
     BarClearFields(bar);
@@ -137,7 +139,7 @@ void Disable(FormulaBarState& bar, WindowHandle hwnd) {
 
 // A table closed (or a window without a table became active).
 void OnTableClosed(FormulaBarState& bar, WindowHandle hwnd, WindowHandle closed) {
-  const WindowHandle active = Program().hActiveTable;
+  const WindowHandle active = TableActive();
   if (!IsNone(closed) && closed != active && IsWindowAlive(active)) {
     // Another table is still active: only a target of the closed one goes.
     if (bar.hTargetTable == closed) BarClearFields(bar);
@@ -237,7 +239,7 @@ void OnCommand(FormulaBarState& bar, WindowHandle hwnd, unsigned id, unsigned co
       if (lParam != 0) BarShowTarget(bar, reinterpret_cast<const char*>(lParam));
       return;
     case CMD_FORMULA_BAR_ENABLE:
-      if (IsWindowAlive(Program().hActiveTable)) Enable(bar, hwnd);
+      if (IsWindowAlive(TableActive())) Enable(bar, hwnd);
       return;
     case CMD_FORMULA_BAR_DISABLE:
       OnTableClosed(bar, hwnd, static_cast<WindowHandle>(static_cast<std::uint32_t>(lParam)));

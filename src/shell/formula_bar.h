@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "formula/formula_slot.h"
+#include "table/formula_slot.h"
 #include "platform/window.h"
 #include "shell/formula_bar_layout.h"
 

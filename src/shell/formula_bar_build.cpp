@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/table_range.h"

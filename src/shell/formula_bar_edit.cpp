@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <string>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_registry.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/command_ids.h"
 #include "shell/services.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 #include "table/table_editor.h"
 
 namespace {
@@ -71,7 +71,7 @@ void ShowFormula(FormulaBarState& bar, std::string_view text) {
 // The table the bar works on: the active table, when the shown target is
 // one of its cells or no target is shown.
 WindowHandle WorkTable(const FormulaBarState& bar) {
-  const WindowHandle table = Program().hActiveTable;
+  const WindowHandle table = TableActive();
   if (!IsWindowAlive(table) || WindowUserData(table) == nullptr) return WindowHandle::None;
   if (!IsNone(bar.hTargetTable) && bar.hTargetTable != table) return WindowHandle::None;
   return table;
@@ -212,7 +212,7 @@ void BarSettleTarget(FormulaBarState& bar) {
 }
 
 void BarShowTarget(FormulaBarState& bar, std::string_view target) {
-  const WindowHandle table = Program().hActiveTable;
+  const WindowHandle table = TableActive();
   if (!IsWindowAlive(table)) return;
   BarSettleTarget(bar);
   MarksOff(table);

@@ -4,7 +4,7 @@
 #include "platform/backend.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/command_routes.h"
 #include "shell/frame_window.h"
 #include "shell/menu_rules.h"
@@ -20,16 +20,14 @@ namespace {
 // Open a document of `mode` from a file of dialog kind `kind`.
 void OpenFromFile(int mode, int kind) {
   FrameCancelStartup();
-  Program().iCreateMode = mode;
   if (OpenFileDialog(Program().hFrameWnd, kind) != 0) return;
   SetWaitCursor(0);
-  CreateTableWindow();
+  CreateTableWindow(TableOpenRequest{mode, std::string(TextOf(Program().szLastPath))});
   SetWaitCursor(1);
 }
 
 WindowHandle NewTable() {
   FrameCancelStartup();
-  Program().iCreateMode = OPEN_NEW;
   return CreateTableWindow();
 }
 
@@ -162,10 +160,9 @@ int FrameRunCommand(WindowHandle hFrame, unsigned id) {
 
 int FrameOpenFilePath(std::string_view path) {
   FrameCancelStartup();
-  Program().iCreateMode = OPEN_FILE;
   if (RememberChosenFile(path) != 0) return -1;
   SetWaitCursor(0);
-  const WindowHandle table = CreateTableWindow();
+  const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_FILE, std::string(TextOf(Program().szLastPath))});
   SetWaitCursor(1);
   return IsNone(table) ? -1 : 0;
 }

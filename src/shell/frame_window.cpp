@@ -4,8 +4,9 @@
 #include "platform/keys.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/frame_commands.h"
 #include "shell/menu_bar.h"
 #include "shell/menu_rules.h"
@@ -34,10 +35,11 @@ WindowHandle CreateWelcomeWindow() {
 std::intptr_t OnCreate(WindowHandle hwnd) {
   ProgramState& program = Program();
   program.hFrameWnd = hwnd;
+  MessageBoxSetOwner(hwnd);
   const std::string dir = CurrentDirectory();
   ReadSystemNameFile(dir, program);
   CopyText(program.szHelpPath, JoinText(dir, dir.ends_with('/') ? "" : "/",
-                                        program.bChinese ? "HelpCN.html" : "Help.html"));
+                                        LanguageIsChinese() ? "HelpCN.html" : "Help.html"));
   program.n3DWindows = 0;
   program.nOpenTables = 0;
 
@@ -49,7 +51,7 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
     return 0;
   }
   program.hWelcomeWnd = CreateWelcomeWindow();
-  BuildMenuBar(hwnd, program.bChinese);
+  BuildMenuBar(hwnd, LanguageIsChinese());
   SetWindowTitle(hwnd, JoinText(Text(TXT_WELCOME_TO), SysFieldText(program, SYS_FIELD_PRODUCT_TITLE), " -> ",
                                 SysFieldText(program, SYS_FIELD_SYSTEM_NAME)));
   StartTimer(hwnd, TIMER_STARTUP, STARTUP_DELAY_MS);
@@ -71,6 +73,7 @@ void OnSize(int width, int height) {
 void OnDestroy() {
   ProgramState& program = Program();
   program.hFrameWnd = WindowHandle::None;
+  MessageBoxSetOwner(WindowHandle::None);
   program.hMdiClient = WindowHandle::None;
   program.hFormulaBar = WindowHandle::None;
   program.hHintEdit = WindowHandle::None;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/window.h"
+#include "table/table_open_request.h"
 
 inline constexpr int FORMULA_BAR_HEIGHT = 97;
 inline constexpr unsigned TIMER_STARTUP = 90009;
@@ -24,8 +25,13 @@ void FrameCancelStartup();
 // closing (documents then skip telling their linked windows).
 void FrameCloseAllDocuments(bool closingAll);
 
-// Create a table window in the current creation mode; None on failure.
-WindowHandle CreateTableWindow();
+// Create a table window for an open request (a new table, or a file to read
+// in one of the open modes); None on failure.
+WindowHandle CreateTableWindow(const TableOpenRequest& request = TableOpenRequest{});
+
+// Set the table events the shell follows: a closed table, the closing of
+// every window, the editor's target cell.
+void InstallTableEvents();
 
 // Open an empty report table for the results of `source` and record it as
 // the source's report table; None (after telling the user) on failure.

@@ -1,7 +1,7 @@
 #include "shell/menu_bar.h"
 
 #include "platform/menu.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 
 namespace {
 

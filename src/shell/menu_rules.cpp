@@ -7,7 +7,7 @@
 #include "files/sampling_blocks.h"
 #include "platform/menu.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
 #include "table/selection_states.h"

@@ -21,9 +21,6 @@ struct ProgramState {
   WindowHandle hFormulaBar = WindowHandle::None;
   WindowHandle hHintEdit = WindowHandle::None;
   WindowHandle hWelcomeWnd = WindowHandle::None;
-  WindowHandle hActiveTable = WindowHandle::None;
-  int bChinese = 0;
-  int iCreateMode = 200;
   int iPlotWindowMode = PLOT_IN_CURRENT_WINDOW;
   int nOpenTables = 0;
   int n3DWindows = 0;
@@ -34,7 +31,6 @@ struct ProgramState {
   std::array<char, 520> szLastPath{};
   std::array<char, 256> szLastDir{};
   std::array<char, 256> szLastFileName{};
-  int iSavedCursor = 0;
   // Which upper formula-bar buttons work: with no document only "Open".
   std::array<int, TOOL_BUTTONS> toolStates{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   // The colours the cell colour commands apply, shown on the formula bar's
@@ -42,10 +38,6 @@ struct ProgramState {
   std::array<int, 3> fillRgb{174, 174, 255};
   std::array<int, 3> borderRgb{255, 164, 72};
   int iBorderCode = 15;
-  // The Text Import Wizard's last choice: the delimiter (0 until the wizard
-  // was used) and 1 when runs of delimiters count as one.
-  char cImportDelimiter = 0;
-  int bMergeDelimiters = 0;
 };
 
 ProgramState& Program();

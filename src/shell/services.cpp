@@ -15,15 +15,6 @@
 
 namespace {
 
-int RunMessageBox(DialogKind kind, WindowHandle owner, std::string_view caption, std::string_view text) {
-  DialogRequest request;
-  request.kind = kind;
-  request.hOwner = owner;
-  request.szCaption = std::string(caption);
-  request.szText = std::string(text);
-  return RunDialog(request);
-}
-
 struct FileDialogKindInfo {
   int iKind;
   const char* szDefaultExt;
@@ -51,31 +42,7 @@ const FileDialogKindInfo* FindKind(int kind) {
   return nullptr;
 }
 
-void SplitPath(const std::string& path, std::string* dir, std::string* name) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) {
-    *dir = CurrentDirectory();
-    *name = path;
-  } else {
-    *dir = path.substr(0, slash);
-    *name = path.substr(slash + 1);
-  }
-  if (dir->empty()) *dir = "/";
-}
-
 }  // namespace
-
-void ShowMessage(std::string_view caption, std::string_view text) {
-  RunMessageBox(DIALOG_MESSAGE, Program().hFrameWnd, caption, text);
-}
-
-int AskYesNo(std::string_view caption, std::string_view text) {
-  return AskYesNoFor(Program().hFrameWnd, caption, text);
-}
-
-int AskYesNoFor(WindowHandle owner, std::string_view caption, std::string_view text) {
-  return RunMessageBox(DIALOG_YES_NO, owner, caption, text) == BUTTON_YES ? 1 : -1;
-}
 
 void ShowNumber(std::string_view caption, std::int32_t value) { ShowMessage(caption, FormatInt(value)); }
 
@@ -99,21 +66,6 @@ void OpenHelpPage() {
 
 void SetHelpOpener(HelpOpener opener) { pfnHelpOpener = opener; }
 
-void SetWaitCursor(int restore) {
-  if (restore == 0) {
-    Program().iSavedCursor = CurrentCursorSlot();
-    SetCursorSlot(CURSOR_WAIT);
-  } else {
-    SetCursorSlot(Program().iSavedCursor);
-  }
-}
-
-std::string CurrentDirectory() {
-  char buf[PATH_MAX];
-  if (!getcwd(buf, sizeof buf)) return ".";
-  return buf;
-}
-
 int OpenFileDialog(WindowHandle owner, int kind) {
   const FileDialogKindInfo* info = FindKind(kind);
   if (!info) return -1;
@@ -122,7 +74,7 @@ int OpenFileDialog(WindowHandle owner, int kind) {
   request.hOwner = owner;
   request.filters.assign(info->filters.begin(), info->filters.end());
   request.szDefaultExt = info->szDefaultExt;
-  request.szStartDir = CurrentDirectory();
+  request.szStartDir = FileDialogFolder();
   request.bMustExist = true;
   if (RunDialog(request) != BUTTON_OK || request.szPath.empty()) return -1;
 
@@ -138,30 +90,11 @@ int RememberChosenFile(std::string_view path) {
     ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_PATH_TOO_LONG));
     return -1;
   }
-  // Like the system dialog, leave the current directory at the chosen folder
-  // so the next dialog starts there.
-  if (chdir(dir.c_str()) == 0) dir = CurrentDirectory();
+  // Like the system dialog, the next dialog starts in the chosen folder.
+  FileDialogRememberFolder(dir);
   if (dir.empty() || dir.back() != '/') dir.push_back('/');
   CopyText(program.szLastDir, dir);
   CopyText(program.szLastFileName, name);
   CopyText(program.szLastPath, dir + name);
-  return 0;
-}
-
-int SaveFileDialog(WindowHandle owner, int textOnly, std::string* path) {
-  DialogRequest request;
-  request.kind = DIALOG_SAVE_FILE;
-  request.hOwner = owner;
-  if (!textOnly) request.filters.push_back({"Ostrel File (*.orl)", "*.orl"});
-  request.filters.push_back({"Table file (*.txt)", "*.txt"});
-  request.szDefaultExt = "orf";
-  request.szStartDir = CurrentDirectory();
-  request.bPromptOverwrite = true;
-  if (RunDialog(request) != BUTTON_OK || request.szPath.empty()) return -1;
-  std::string dir;
-  std::string name;
-  SplitPath(request.szPath, &dir, &name);
-  if (chdir(dir.c_str()) == 0) dir = CurrentDirectory();
-  *path = dir == "/" ? "/" + name : dir + "/" + name;
   return 0;
 }

@@ -1,25 +1,20 @@
-// Services every part of the program calls: message boxes, the wait
-// cursor and the file dialogs.
+// The shell's services: diagnostic boxes, the help page and the open-file
+// dialog of each file kind. Message boxes, the wait cursor and the save
+// dialog live in the platform layer, which every part may use.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/cursor.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
 #include "platform/window.h"
 
-// Information box with OK, owned by the frame.
-void ShowMessage(std::string_view caption, std::string_view text);
-// Information box with Yes and No: 1 for Yes, -1 for No.
-int AskYesNo(std::string_view caption, std::string_view text);
-int AskYesNoFor(WindowHandle owner, std::string_view caption, std::string_view text);
 // Diagnostic boxes.
 void ShowNumber(std::string_view caption, std::int32_t value);
 void ShowValues(std::string_view caption, double value, std::int32_t a, std::int32_t b, std::int32_t c);
-
-// 0: remember the current cursor and show the wait cursor; 1: show the
-// remembered cursor again. Calls do not nest.
-void SetWaitCursor(int restore);
 
 // Open the help page (szHelpPath) in the desktop's browser; a missing
 // browser is not reported. Tests may put a recorder in place of the browser.
@@ -49,8 +44,3 @@ int OpenFileDialog(WindowHandle owner, int kind);
 // -1 (after telling the user) when the path is too long to keep.
 int RememberChosenFile(std::string_view path);
 
-// The save-file dialog; 0 and the chosen path, or -1.
-int SaveFileDialog(WindowHandle owner, int textOnly, std::string* path);
-
-// The current directory (without a trailing '/').
-std::string CurrentDirectory();

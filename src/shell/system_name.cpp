@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 
 int ParseSystemNameText(std::string_view bytes, ProgramState& program) {
   bytes = bytes.substr(0, SYS_NAME_FILE_LIMIT);
@@ -22,9 +23,9 @@ int ParseSystemNameText(std::string_view bytes, ProgramState& program) {
   }
 
   const std::string_view language = raw[SYS_FIELD_LANGUAGE];
-  program.bChinese = (!language.empty() && language[0] == 'C') ? 1 : 0;
+  LanguageSetChinese(!language.empty() && language[0] == 'C');
   for (int i = 0; i < count; ++i) {
-    CopyText(program.sysFields[i], FileTextToUtf8(raw[i], program.bChinese != 0));
+    CopyText(program.sysFields[i], FileTextToUtf8(raw[i], LanguageIsChinese()));
   }
   return count;
 }

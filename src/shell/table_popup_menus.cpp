@@ -2,7 +2,7 @@
 
 #include "files/sampling_blocks.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "table/popup_skip.h"
 #include "table/selection_states.h"
 #include "table/sort_precondition.h"

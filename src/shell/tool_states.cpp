@@ -1,6 +1,6 @@
 #include "shell/tool_states.h"
 
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "table/table_access.h"
 

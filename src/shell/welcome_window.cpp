@@ -2,7 +2,7 @@
 
 #include "platform/keys.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "shell/services.h"
 #include "shell/window_classes.h"

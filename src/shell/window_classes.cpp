@@ -61,6 +61,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   // Table input reaches the formula registry, the pop-up menus and the
   // tool states through its hooks.
   InstallFormulaHooks();
+  InstallTableEvents();
   InstallTablePopupMenus();
   InstallFormulaBarHooks();
   // Menu and tool states follow the table; "Go to ..." and the image-view

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "formula/formula_recalc.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_text.h"
 #include "table/long_text.h"
 #include "table/table_access.h"
+#include "table/table_events.h"
 
 inline constexpr int LONG_TEXT_KEEP = 514;  // a cut long text keeps this much and " ..."
 
@@ -107,7 +107,7 @@ int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view tex
 
 int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text) {
   if (TableStoreCellText(hwnd, row, col, text) != 0) return -1;
-  RecalcDependants(hwnd, row, col);
+  TableAnnounceCellStored(hwnd, row, col);
   return 0;
 }
 

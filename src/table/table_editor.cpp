@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "platform/edit_control.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/command_ids.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_events.h"
 #include "table/table_geometry.h"
 #include "table/table_input_hooks.h"
 #include "table/table_range.h"
@@ -48,11 +48,8 @@ bool ShowsFormula(const TableRecord& t, int row, int col) {
   return slot.iState != FORMULA_FREE && !TextIsEmpty(slot.szFormula);
 }
 
-void SendTargetCaption(int row, int col) {
-  const WindowHandle bar = Program().hFormulaBar;
-  if (!IsWindowAlive(bar)) return;
-  const std::string target = CellReference(row, col);
-  SendMessageTo(bar, MSG_COMMAND, MakeCommandParam(CMD_FORMULA_BAR_TARGET), reinterpret_cast<std::intptr_t>(target.c_str()));
+void SendTargetCaption(WindowHandle hwnd, int row, int col) {
+  if (TableEvents().pfnEditorTarget) TableEvents().pfnEditorTarget(hwnd, row, col);
 }
 
 // Close the editor after storing (or not): empty, hidden, focus back.
@@ -99,7 +96,7 @@ void OpenEditor(WindowHandle hwnd) {
   }
   EditSetReadOnly(editor, false);
   if (!keepClosed) {
-    SendTargetCaption(row, col);
+    SendTargetCaption(hwnd, row, col);
     TableLockGuard t(hwnd);
     keepClosed = t && ShowsFormula(*t.get(), row, col);
   }

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "formula/formula_refs.h"
-#include "shell/command_ids.h"
+#include "table/cell_reference.h"
+#include "resources/command_ids.h"
 #include "table/cell_store.h"
 #include "table/selection_states.h"
 #include "table/table_access.h"

@@ -1,11 +1,10 @@
 #include "table/table_init.h"
 
-#include "formula/formula_recalc.h"
-
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_extension.h"
 #include "table/table_range.h"
 
 namespace {
@@ -41,8 +40,8 @@ std::string_view SourceFileStem(std::string_view path) {
 }
 
 void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::string_view sourceDir) {
-  // A record may reuse the memory of a freed one: forget what its slots read.
-  FormulaReadSetsChanged(t);
+  // A record may be initialised again: what other parts kept for it goes.
+  TableExtensionsRelease(t);
   ClearText(t.szDataPrefix);
   ClearText(t.szDataPostfix);
   t.iDataPropCount1 = 4;

@@ -7,10 +7,10 @@
 #include "platform/keys.h"
 #include "platform/scrollbar.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/command_ids.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 #include "table/table_editor.h"
 #include "table/table_geometry.h"
 #include "table/table_header_resize.h"
@@ -32,7 +32,7 @@ TextWidthFn pfnTextWidth = EstimatedTextWidth;
 // -- becoming active -----------------------------------------------------------
 
 void OnActivate(WindowHandle hwnd) {
-  Program().hActiveTable = hwnd;
+  TableSetActive(hwnd);
   StartTimer(hwnd, TIMER_TABLE_ACTIVE, ACTIVE_TIMER_MS);
   // The click that made the table active is not a click into the grid.
   if (TableLockGuard t(hwnd); t) t->bActivating = 1;
@@ -40,7 +40,7 @@ void OnActivate(WindowHandle hwnd) {
 
 void OnActiveTimer(WindowHandle hwnd) {
   StopTimer(hwnd, TIMER_TABLE_ACTIVE);
-  Program().hActiveTable = hwnd;
+  TableSetActive(hwnd);
   if (TableLockGuard t(hwnd); t) t->bActivating = 0;
   RefreshTableStates(hwnd);
 }
@@ -50,7 +50,7 @@ void OnActiveTimer(WindowHandle hwnd) {
 bool PressIgnored(WindowHandle hwnd) {
   TableLockGuard t(hwnd);
   if (!t) return true;
-  if (Program().hActiveTable != hwnd || t->bActivating) {
+  if (TableActive() != hwnd || t->bActivating) {
     t->bActivating = 0;
     t->bClickIgnored = 1;
     return true;
@@ -61,7 +61,7 @@ bool PressIgnored(WindowHandle hwnd) {
 
 bool ReleaseIgnored(WindowHandle hwnd) {
   TableLockGuard t(hwnd);
-  return !t || Program().hActiveTable != hwnd || t->bClickIgnored;
+  return !t || TableActive() != hwnd || t->bClickIgnored;
 }
 
 void StopAutoScroll(WindowHandle hwnd) {
@@ -146,7 +146,7 @@ void OnLeftUp(WindowHandle hwnd, int x, int y) {
 void OnLeftDoubleClick(WindowHandle hwnd, int x, int y) {
   {
     TableLockGuard t(hwnd);
-    if (!t || Program().hActiveTable != hwnd || t->bClickIgnored || t->bActivating) return;
+    if (!t || TableActive() != hwnd || t->bClickIgnored || t->bActivating) return;
   }
   const TableZone zone = ZoneOf(hwnd, x, y);
   if (zone == ZONE_COLUMN_HEADER) {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "shell/services.h"
 #include "table/cell_text.h"
 #include "table/table_access.h"
 

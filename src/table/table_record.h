@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "formula/formula_slot.h"
-#include "formula/matrix_entry.h"
+#include "table/formula_slot.h"
+#include "table/matrix_entry.h"
 #include "platform/window.h"
 #include "table/table_extension.h"
 
@@ -112,6 +112,7 @@ struct SamplingBlock {
 struct TableRecord {
   // -- file and window ---------------------------------------------------
   std::array<char, 400> szFileName;
+  std::int32_t bFileNameCut;  // the path asked for did not fit szFileName
   std::int32_t iOpenMode;
   std::array<std::int32_t, 2> openParams;
   std::int32_t bReadOnly;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include "formula/formula_recalc.h"
 #include "platform/cursor.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
@@ -12,6 +11,7 @@
 #include "table/cell_text.h"
 #include "table/number_format.h"
 #include "table/table_access.h"
+#include "table/table_events.h"
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
 #include "table/table_window.h"
@@ -171,6 +171,6 @@ void SeriesFillEnd(WindowHandle hwnd) {
     if (TableHooks().pfnRemoveFormula) TableHooks().pfnRemoveFormula(hwnd, cell.row, cell.col);
     TableStoreCellText(hwnd, cell.row, cell.col, SeriesValueText(value));
   }
-  for (const Cell& cell : cells) RecalcDependants(hwnd, cell.row, cell.col);
+  for (const Cell& cell : cells) TableAnnounceCellStored(hwnd, cell.row, cell.col);
   TableRepaint(hwnd);
 }

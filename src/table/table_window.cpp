@@ -1,18 +1,22 @@
 #include "table/table_window.h"
 
 #include <map>
+#include <string>
 
-#include "files/table_load.h"
+#include "platform/cursor.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
 #include "platform/scrollbar.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
-#include "shell/services.h"
+#include "resources/command_ids.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
+#include "table/table_events.h"
 #include "table/table_init.h"
 #include "table/table_input.h"
+#include "table/table_open_request.h"
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 
@@ -25,13 +29,19 @@ std::map<unsigned, TableCommandHandler>& Commands() {
 
 TableCommandHandler pfnUnhandledCommand = nullptr;
 
-bool IsFileMode(int mode) {
-  return mode == OPEN_FILE || mode == OPEN_MODAS || mode == OPEN_NETCDF || mode == OPEN_STOCK;
+// The folder of a path, without its trailing '/' ("/" for the root).
+std::string FolderOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string_view::npos) return CurrentDirectory();
+  return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
 }
 
-// Window creation: allocate and initialise the record. A record that cannot
-// be had refuses the window after telling the user.
-std::intptr_t OnCreate(WindowHandle hwnd) {
+// Window creation: allocate and initialise the record for the open request
+// the creation carries (none: a new table). A record that cannot be had
+// refuses the window after telling the user.
+std::intptr_t OnCreate(WindowHandle hwnd, const WindowCreateInfo* info) {
+  static const TableOpenRequest kNewTable;
+  const auto* request = info && info->lParam ? reinterpret_cast<const TableOpenRequest*>(info->lParam) : &kNewTable;
   TableRecord* record = TableAllocRecord();
   if (!record) {
     ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_TABLE_MEMORY));
@@ -39,17 +49,19 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
   }
   SetWindowUserData(hwnd, record);
   SetWaitCursor(0);
-  const ProgramState& program = Program();
-  const int mode = program.iCreateMode;
-  if (IsFileMode(mode)) StartTimer(hwnd, TIMER_TABLE_LOAD, 60);
+  const int mode = request->iMode;
+  const bool readsFile = TableOpenModeReadsFile(mode);
+  if (readsFile) StartTimer(hwnd, TIMER_TABLE_LOAD, 60);
   std::string_view fileName;
-  if (IsFileMode(mode)) {
-    fileName = TextOf(program.szLastPath);
+  if (readsFile) {
+    fileName = request->szPath;
   } else if (mode != OPEN_DATABASE) {
     fileName = Text(TXT_NEW_TABLE);
   }
-  std::string sourceDir = CurrentDirectory();
+  const std::string sourceDir = readsFile ? FolderOf(request->szPath) : CurrentDirectory();
   TableInitRecord(*record, mode, fileName, sourceDir);
+  // A path longer than the record keeps is never opened cut.
+  record->bFileNameCut = fileName.size() >= record->szFileName.size() ? 1 : 0;
   TableInputCreated(hwnd);
   SetWaitCursor(1);
   return 0;
@@ -60,13 +72,10 @@ void OnDestroy(WindowHandle hwnd) {
   // A window refused in its creation (no record) was never counted or
   // announced, so it has nothing to take back.
   if (!record) return;
-  ProgramState& program = Program();
-  if (!IsNone(program.hFormulaBar)) PostCommand(program.hFormulaBar, CMD_TABLE_CLOSED, static_cast<std::intptr_t>(hwnd));
-  if (program.nOpenTables > 0) --program.nOpenTables;
-  if (program.hActiveTable == hwnd) program.hActiveTable = WindowHandle::None;
+  if (TableActive() == hwnd) TableSetActive(WindowHandle::None);
   SetWindowUserData(hwnd, nullptr);
   TableFreeRecord(record);
-  if (!IsNone(program.hFrameWnd)) PostCommand(program.hFrameWnd, CMD_REFRESH_MENUS);
+  if (TableEvents().pfnTableDestroyed) TableEvents().pfnTableDestroyed(hwnd);
 }
 
 // Tell the windows that show this table's data to let go of it.
@@ -100,7 +109,8 @@ void OnSize(WindowHandle hwnd, int width, int height) {
 }  // namespace
 
 int TableQueryClose(WindowHandle hwnd) {
-  if (!Program().bClosingAll) ReleaseLinkedWindows(hwnd);
+  const bool closingAll = TableEvents().pfnClosingAll && TableEvents().pfnClosingAll() != 0;
+  if (!closingAll) ReleaseLinkedWindows(hwnd);
   if (TableNeedsSave(hwnd) != 1) return 1;
   if (AskYesNo(Text(TXT_CAPTION_CONFIRM), Text(TXT_SAVE_CHANGES)) != 1) return 1;
   // Save now rather than later: the close is refused unless the save took,
@@ -125,7 +135,7 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
   if (std::intptr_t result = 0; TableInputMessage(hwnd, msg, wParam, lParam, &result)) return result;
   switch (msg) {
     case MSG_CREATE:
-      return OnCreate(hwnd);
+      return OnCreate(hwnd, reinterpret_cast<const WindowCreateInfo*>(lParam));
     case MSG_DESTROY:
       OnDestroy(hwnd);
       return 0;
@@ -147,12 +157,12 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       TableOnWheel(hwnd, static_cast<std::int16_t>((wParam >> 16) & 0xFFFF));
       return 0;
     case MSG_MDIACTIVATE:
-      if (wParam) Program().hActiveTable = hwnd;
+      if (wParam) TableSetActive(hwnd);
       return 0;
     case MSG_TIMER:
       if (wParam == TIMER_TABLE_LOAD) {
         StopTimer(hwnd, TIMER_TABLE_LOAD);
-        TableLoadChosenFile(hwnd);
+        if (TableEvents().pfnLoadFile) TableEvents().pfnLoadFile(hwnd);
       }
       return 0;
     case MSG_COMMAND: {

@@ -8,8 +8,8 @@
 #include "files/table_file_read.h"
 #include "files/table_file_save.h"
 #include "formula/formula_registry.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "table/table_access.h"
 
 namespace {
@@ -83,7 +83,7 @@ TEST_F(PrivateFileTest, OpensOnlyWithTheExactPassword) {
 }
 
 TEST_F(PrivateFileTest, ChineseMessageAndTexts) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   SavePrivate("密码1", "中文.orl");
   const WindowHandle copy = NewTable();
   DialogScriptPush(TypePassword("密码"));
@@ -125,7 +125,7 @@ TEST_F(PrivateFileTest, PrivateSaveToAnotherNameStaysNative) {
 // Texts of older private files are in the legacy code page once decoded;
 // a field that is no Base64 is left empty and reported once.
 TEST_F(PrivateFileTest, DecodedTextsAreConvertedAndBadFieldsReported) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   const std::string file = Base64Encode("\xD6\xD0\xCE\xC4") + "\tnot base64!\t" + Base64Encode("ok") +
                            "\r\nPASSWORD\t" + Base64Encode("\xC3\xDC") + "\r\n";
   WriteBytes("old.orl", file);

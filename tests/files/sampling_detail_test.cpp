@@ -10,7 +10,8 @@
 #include "files/sampling_blocks.h"
 #include "files/text_import_fixture.h"
 #include "formula/formula_registry.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "table/colour.h"
 #include "table/table_input_hooks.h"
 #include "table/table_range.h"
@@ -261,7 +262,7 @@ TEST_F(SamplingDetailTest, RemoveDetailedDataAsksThenEmptiesTheBlock) {
 
 TEST_F(SamplingDetailTest, RemoveInChinese) {
   const WindowHandle table = ImportSampled("rows.txt", 20000, 2);
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   Select(table, 2, 1, 2, 1);
   DialogScriptPush(AnswerNo("确认"));
   SendCommand(table, CMD_REMOVE_DETAILED_DATA);

@@ -9,6 +9,7 @@
 #include "files/table_file_write.h"
 #include "formula/formula_registry.h"
 #include "platform/timers.h"
+#include "resources/language.h"
 #include "shell/program_state.h"
 #include "support/comma_locale.h"
 #include "table/table_access.h"
@@ -373,12 +374,12 @@ TEST_F(TableFileReadTest, LegacyEncodingsAreConvertedToUtf8) {
       {1, "\xEF\xBB\xBF" "caf\xC3\xA9\t1\r\n", "café"},
   };
   for (const auto& c : cases) {
-    Program().bChinese = c.chinese;
+    LanguageSetChinese(c.chinese);
     const WindowHandle table = ReadInto("legacy.orl", c.bytes);
     EXPECT_EQ(Shown(table, 1, 1), c.text) << c.bytes;
     EXPECT_EQ(Shown(table, 1, 2), "1") << c.bytes;
   }
-  Program().bChinese = 0;
+  LanguageSetChinese(false);
 }
 
 // Numbers keep their points under a locale whose decimal mark is a comma.
@@ -426,8 +427,7 @@ TEST_F(TableFileReadTest, RealTabSeparatedFileFillsTheTable) {
 // ".orl" in any letter case is a native file.
 TEST_F(TableFileReadTest, FileModeWindowReadsItsFileOnTheTimer) {
   WriteBytes("Values.ORL", "1\t2\r\nOSTREL_CELL_W\t55\r\n");
-  CopyText(Program().szLastPath, Path("Values.ORL"));
-  const WindowHandle table = CreateHeadlessTable(OPEN_FILE);
+  const WindowHandle table = CreateHeadlessTable(OPEN_FILE, Path("Values.ORL"));
   tables_.push_back(table);
   ASSERT_EQ(FireTimer(table, TIMER_TABLE_LOAD), 0);
   EXPECT_EQ(Shown(table, 1, 2), "2");

@@ -12,8 +12,8 @@
 #include "files/table_file_read.h"
 #include "files/table_file_write.h"
 #include "platform/edit_control.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "table/table_access.h"
 #include "table/table_editor.h"
 
@@ -122,7 +122,7 @@ TEST_F(TableFileSaveTest, ReadOnlyTableIsSavedAsTextOnly) {
 }
 
 TEST_F(TableFileSaveTest, ChineseReadOnlyMessage) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   {
     TableLockGuard t(table_);
     t->bReadOnly = 1;

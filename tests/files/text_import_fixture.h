@@ -48,9 +48,7 @@ class TextImportTest : public ::testing::Test {
   // A table window as "Open ..." creates it for `path` (its load timer
   // stopped: the tests import themselves), destroyed with the test.
   WindowHandle OpenTable(const std::string& path, int mode = OPEN_FILE) {
-    CopyText(Program().szLastPath, path);
-    Program().iCreateMode = mode;
-    const WindowHandle table = CreateTableWindow();
+    const WindowHandle table = CreateTableWindow(TableOpenRequest{mode, path});
     EXPECT_FALSE(IsNone(table));
     StopTimer(table, TIMER_TABLE_LOAD);
     tables_.push_back(table);

@@ -12,6 +12,7 @@
 #include "files/sampling_blocks.h"
 #include "files/text_import_fixture.h"
 #include "files/text_size.h"
+#include "resources/language.h"
 #include "support/comma_locale.h"
 #include "support/fresh_table.h"
 #include "table/table_init.h"
@@ -170,8 +171,6 @@ TEST_F(TextImportTest, WizardMergesConsecutiveDelimitersOnlyWhenAsked) {
     EXPECT_EQ(Shown(table, 1, 3), c.r1c3) << "merge " << c.merge;
     // A delimiter at a line start is ignored when merging.
     EXPECT_EQ(Shown(table, 2, 1), c.merge ? "3" : "") << "merge " << c.merge;
-    EXPECT_EQ(Program().cImportDelimiter, ',');
-    EXPECT_EQ(Program().bMergeDelimiters, c.merge ? 1 : 0);
   }
 }
 
@@ -213,7 +212,6 @@ TEST_F(TextImportTest, CancelledWizardLeavesTheTableEmpty) {
   const WindowHandle table = Import("cancel.csv", "1,2\r\n", &status);
   EXPECT_EQ(status, -1);
   EXPECT_EQ(Shown(table, 1, 1), "");
-  EXPECT_EQ(Program().cImportDelimiter, 0);
 }
 
 TEST_F(TextImportTest, NonAsciiOtherDelimiterIsRefused) {
@@ -228,7 +226,6 @@ TEST_F(TextImportTest, NonAsciiOtherDelimiterIsRefused) {
 TEST_F(TextImportTest, TabFileAfterACommaImportSkipsTheWizardAndKeepsCommas) {
   AnswerWizard(WIZARD_COMMA, true);
   Import("first.csv", "1,2\r\n");
-  ASSERT_EQ(Program().cImportDelimiter, ',');
   const WindowHandle table = Import("second.txt", "a,b\tc\r\n1,5\t2\r\n");
   EXPECT_EQ(Shown(table, 1, 1), "a,b");
   EXPECT_EQ(Shown(table, 1, 2), "c");
@@ -244,7 +241,6 @@ TEST_F(TextImportTest, WithoutTheWizardTheCallersDelimiterApplies) {
   choice.bMerge = true;
   EXPECT_EQ(TextImportOpenWith(table, Path("cmd.csv"), choice), 0);
   EXPECT_EQ(Shown(table, 1, 2), "2");
-  EXPECT_EQ(Program().cImportDelimiter, 0) << "the program's wizard choice is not touched";
 }
 
 // -- sound behaviour where the file is unusual ---------------------------------
@@ -292,7 +288,7 @@ TEST_F(TextImportTest, FilesThatAreNotUtf8AreReadInTheLanguagesCodePage) {
       {true, "caf\xC3\xA9\t1\r\n", "café"},
   };
   for (const auto& c : cases) {
-    Program().bChinese = c.chinese ? 1 : 0;
+    LanguageSetChinese(c.chinese);
     const WindowHandle table = Import("coded.txt", c.bytes);
     EXPECT_EQ(Shown(table, 1, 1), c.text);
     EXPECT_EQ(Shown(table, 1, 2), "1");
@@ -305,7 +301,7 @@ TEST_F(TextImportTest, OneLegacyByteLateInTheFileDecidesForTheWholeFile) {
   std::string text = "na\xC3\xAFve\t1\r\n";  // valid UTF-8 on its own ...
   text += std::string(300000, '1') + "\r\n";
   text += "caf\xE9\r\n";                // ... but the file is not
-  Program().bChinese = 0;
+  LanguageSetChinese(false);
   const WindowHandle table = Import("late.txt", text);
   EXPECT_EQ(Shown(table, 1, 1), "na\xC3\x83\xC2\xAF" "ve") << "the UTF-8 pair read as two Windows-1252 letters";
   EXPECT_EQ(Shown(table, 3, 1), "café");
@@ -385,7 +381,7 @@ TEST_F(TextImportTest, FailuresAreReportedAndLeaveAnEmptyTable) {
 }
 
 TEST_F(TextImportTest, MessagesInChinese) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   DialogScriptPush(AnswerOk());
   const WindowHandle first = OpenTable(Path("netcdf.nc"), OPEN_NETCDF);
   Write("netcdf.nc", "CDF");

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "formula/formula_names.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula_fixture.h"
 
 namespace {

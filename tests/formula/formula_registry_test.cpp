@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "formula/formula_recalc.h"
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 #include "formula/formula_registry.h"
-#include "formula/formula_slot.h"
+#include "table/formula_slot.h"
 #include "platform/dialogs.h"
 #include "platform/text_buffer.h"
 #include "support/dialog_script_guard.h"

@@ -17,12 +17,13 @@
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_language.h"
+#include "resources/language.h"
 #include "shell/frame_window.h"
 #include "platform/timers.h"
 #include "shell/program_entry.h"
 #include "shell/program_state.h"
 #include "shell/qt/view_classes.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/welcome_layout.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
@@ -150,7 +151,7 @@ WindowHandle StartChineseFrame(const std::string& root, std::string* dir) {
   std::filesystem::current_path(*dir);
   ResetProgramState();
   const WindowHandle frame = CreateFrameWindow();
-  InstallQtLanguage(Program().bChinese != 0);
+  InstallQtLanguage(LanguageIsChinese());
   return frame;
 }
 

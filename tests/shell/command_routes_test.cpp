@@ -14,7 +14,8 @@
 #include "formula/formula_registry.h"
 #include "platform/menu.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_window.h"
 #include "shell/menu_bar.h"
@@ -258,14 +259,14 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
       {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
   };
   for (const auto& c : cases) {
-    Program().bChinese = c.bChinese ? 1 : 0;
+    LanguageSetChinese(c.bChinese);
     DialogScriptPush(AnswerOk());
     SendCommand(frame_, c.iId);
     ASSERT_FALSE(DialogScriptShown().empty());
     EXPECT_EQ(DialogScriptShown().back().szCaption, c.szCaption) << c.iId;
     EXPECT_EQ(DialogScriptShown().back().szText, c.szText) << c.iId;
   }
-  Program().bChinese = 0;
+  LanguageSetChinese(false);
 }
 
 // An identifier no window knows still does nothing, with or without a

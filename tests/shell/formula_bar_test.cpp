@@ -13,7 +13,8 @@
 #include "platform/list_control.h"
 #include "platform/popup_menu.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
@@ -103,7 +104,7 @@ TEST_F(FormulaBarLogicTest, DisabledUntilATableIsActive) {
 
 TEST_F(FormulaBarLogicTest, ListsAndTipsInChinese) {
   Start(true);
-  ASSERT_EQ(Program().bChinese, 1);
+  ASSERT_TRUE(LanguageIsChinese());
   NewTable();
   EXPECT_EQ(ListEntry(Bar().hState, 0), "编辑");
   EXPECT_EQ(ListEntry(Bar().hState, 2), "待用");

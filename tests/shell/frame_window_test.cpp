@@ -9,7 +9,8 @@
 #include "platform/menu.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/frame_commands.h"
 #include "shell/plot_window_control.h"
 #include "shell/program_entry.h"
@@ -20,6 +21,7 @@
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 #include "table/table_size_dialog.h"
 #include "table/table_window.h"
 
@@ -97,13 +99,13 @@ TEST_F(FrameTest, MissingSystemNameFileGivesEmptyEnglishTitles) {
   Start("");
   EXPECT_EQ(WindowTitle(frame_), "Welcome to  -> ");
   EXPECT_EQ(WindowTitle(Program().hWelcomeWnd), "Welcome to ");
-  EXPECT_EQ(Program().bChinese, 0);
+  EXPECT_FALSE(LanguageIsChinese());
 }
 
 TEST_F(FrameTest, ChineseSystemNameFileSwitchesTheLanguage) {
   // Field 0 in GB18030, field 11 chooses Chinese.
   Start("[\xC4\xE3\xBA\xC3][Title][2][3][4][5][6][7][8][9][10][C]");
-  EXPECT_EQ(Program().bChinese, 1);
+  EXPECT_TRUE(LanguageIsChinese());
   EXPECT_EQ(WindowTitle(frame_), "欢迎你使用 Title -> 你好");
   EXPECT_EQ(TextOf(Program().szHelpPath), dir_.path() + "/HelpCN.html");
   EXPECT_EQ(WindowMenu(frame_)->popups[0].szText, "文件");
@@ -149,7 +151,7 @@ TEST_F(FrameTest, NewCancelsStartupAndOpensAnActiveTable) {
   ASSERT_FALSE(IsNone(table));
   EXPECT_EQ(WindowClassName(table), CLASS_TABLE);
   EXPECT_EQ(WindowTitle(table), "New Table");
-  EXPECT_EQ(Program().hActiveTable, table);
+  EXPECT_EQ(TableActive(), table);
   EXPECT_EQ(Program().nOpenTables, 1);
   TableLockGuard t(table);
   EXPECT_EQ(t->iRows, 2001);
@@ -188,11 +190,11 @@ TEST_F(FrameTest, ClosingTheActiveTableActivatesTheOtherOne) {
   Start();
   const WindowHandle first = NewTable();
   const WindowHandle second = NewTable();
-  ASSERT_EQ(Program().hActiveTable, second);
+  ASSERT_EQ(TableActive(), second);
   SendMessageTo(second, MSG_CLOSE);
   EXPECT_FALSE(IsWindowAlive(second));
   EXPECT_EQ(MdiActiveChild(Program().hMdiClient), first);
-  EXPECT_EQ(Program().hActiveTable, first);
+  EXPECT_EQ(TableActive(), first);
   EXPECT_EQ(Program().nOpenTables, 1);
 }
 
@@ -206,7 +208,7 @@ TEST_F(FrameTest, ClosingAModifiedTableAsksAndNoCloses) {
   ASSERT_EQ(DialogScriptShown().size(), 1u);
   EXPECT_EQ(DialogScriptShown()[0].szText, "Save table changes ?");
   EXPECT_EQ(Program().nOpenTables, 0);
-  EXPECT_TRUE(IsNone(Program().hActiveTable));
+  EXPECT_TRUE(IsNone(TableActive()));
 }
 
 TEST_F(FrameTest, ClosingTheFrameAsksEveryModifiedTable) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/menu.h"
+#include "resources/language.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
@@ -156,7 +157,7 @@ TEST_F(MenuBarTest, EnglishFrameShowsTheEnglishBar) {
 
 TEST_F(MenuBarTest, ChineseFrameShowsTheSameCommandsInChinese) {
   Start("[S][T][U][3][4][5][6][7][8][9][10][C]");
-  ASSERT_EQ(Program().bChinese, 1);
+  ASSERT_TRUE(LanguageIsChinese());
   ExpectBar(true);
 }
 

@@ -13,7 +13,7 @@
 #include "formula/formula_registry.h"
 #include "platform/menu.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"

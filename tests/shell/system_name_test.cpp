@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "resources/language.h"
 #include "support/headless_program.h"
 
 namespace {
@@ -52,11 +53,11 @@ TEST_F(SystemNameTest, LanguageFieldChoosesChinese) {
   for (const auto& [language, chinese] : cases) {
     const std::string text = "[0][1][2][3][4][5][6][7][8][9][10][" + std::string(language) + "]";
     ParseSystemNameText(text, program);
-    EXPECT_EQ(program.bChinese, chinese) << '"' << language << '"';
+    EXPECT_EQ(LanguageIsChinese(), chinese) << '"' << language << '"';
   }
-  program.bChinese = 1;
+  LanguageSetChinese(true);
   ParseSystemNameText("[only][two]", program);  // no field 11
-  EXPECT_EQ(program.bChinese, 0);
+  EXPECT_FALSE(LanguageIsChinese());
 }
 
 TEST_F(SystemNameTest, LegacyCodePageFollowsTheLanguage) {
@@ -119,9 +120,9 @@ TEST_F(SystemNameTest, ReadsTheFileUnderCVLib) {
   EXPECT_EQ(Field(1), "Title");
 
   TempDir empty;
-  program.bChinese = 1;
+  LanguageSetChinese(true);
   EXPECT_EQ(ReadSystemNameFile(empty.path(), program), -1);
-  EXPECT_EQ(program.bChinese, 0);
+  EXPECT_FALSE(LanguageIsChinese());
   for (int i = 0; i < SYS_FIELD_COUNT; ++i) EXPECT_EQ(Field(i), "");
 }
 

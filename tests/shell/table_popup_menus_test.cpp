@@ -12,9 +12,9 @@
 
 #include "formula/formula_registry.h"
 #include "platform/popup_menu.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/command_ids.h"
 #include "support/sampled_table.h"
 #include "support/dialog_script_guard.h"
 #include "support/table_input.h"
@@ -139,7 +139,7 @@ class TablePopupMenusTest : public TableInputTest {
 TEST_F(TablePopupMenusTest, ItemsOrderAndTextsInBothLanguages) {
   for (const bool chinese : {false, true}) {
     SCOPED_TRACE(chinese ? "Chinese" : "English");
-    Program().bChinese = chinese ? 1 : 0;
+    LanguageSetChinese(chinese);
     RightClickColumnHeader(3);
     ASSERT_EQ(MenusShown(), chinese ? 4u : 1u);
     ExpectItems(LastMenu(), kColumnBarItems, chinese);

@@ -12,6 +12,7 @@
 #include "shell/program_state.h"
 #include "shell/window_classes.h"
 #include "table/table_access.h"
+#include "table/table_open_request.h"
 #include "table/table_record.h"
 
 void EnsureWindowClasses() {
@@ -32,9 +33,8 @@ void EndHeadlessProgram() {
   ResetProgramState();
 }
 
-WindowHandle CreateHeadlessTable(int mode) {
-  Program().iCreateMode = mode;
-  return CreateTableWindow();
+WindowHandle CreateHeadlessTable(int mode, std::string_view path) {
+  return CreateTableWindow(TableOpenRequest{mode, std::string(path)});
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -22,7 +22,7 @@ void StartHeadlessProgram();
 void EndHeadlessProgram();
 
 // Create a table window in `mode` (without a frame unless one exists).
-WindowHandle CreateHeadlessTable(int mode);
+WindowHandle CreateHeadlessTable(int mode, std::string_view path = "");
 
 // A fixture holding one new headless table window; checks on the way out
 // that every lock was released.

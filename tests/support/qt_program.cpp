@@ -12,6 +12,7 @@
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_language.h"
 #include "platform/window.h"
+#include "resources/language.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 
@@ -64,7 +65,7 @@ void QtProgramTest::SetUp() {
   ResetProgramState();
   script_ = new DialogScriptGuard;
   ASSERT_FALSE(IsNone(CreateFrameWindow()));
-  InstallQtLanguage(Program().bChinese != 0);
+  InstallQtLanguage(LanguageIsChinese());
   ProcessEvents();
 }
 

@@ -7,7 +7,7 @@
 
 #include "platform/edit_control.h"
 #include "platform/scrollbar.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/fresh_table.h"
 #include "support/table_input.h"

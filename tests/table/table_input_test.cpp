@@ -8,8 +8,7 @@
 
 #include "platform/cursor.h"
 #include "platform/text_buffer.h"
-#include "shell/command_ids.h"
-#include "shell/program_state.h"
+#include "resources/command_ids.h"
 #include "support/table_input.h"
 #include "table/cell_store.h"
 #include "table/table_input_hooks.h"

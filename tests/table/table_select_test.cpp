@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "platform/scrollbar.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/table_input.h"
 #include "table/cell_store.h"
+#include "table/table_active.h"
 #include "table/table_input_hooks.h"
 #include "table/table_window.h"
 
@@ -105,7 +106,6 @@ TEST_F(SelectTest, AHundredthCtrlClickReusesTheLastRange) {
 }
 
 TEST_F(SelectTest, TheFirstClickIntoAnInactiveTableOnlyActivatesIt) {
-  Program().iCreateMode = OPEN_NEW;
   const WindowHandle other = CreateHeadlessTable(OPEN_NEW);
   Activate(other);
   ClickCell(4, 4);  // this table is no longer the active one
@@ -113,7 +113,7 @@ TEST_F(SelectTest, TheFirstClickIntoAnInactiveTableOnlyActivatesIt) {
   // It becomes active (as the window system does before the click) and
   // the click that did it selects nothing, nor does its double click.
   SendMessageTo(table_, MSG_MDIACTIVATE, 1);
-  EXPECT_EQ(Program().hActiveTable, table_);
+  EXPECT_EQ(TableActive(), table_);
   EXPECT_TRUE(TimerIsActive(table_, TIMER_TABLE_ACTIVE));
   ClickCell(4, 4);
   Send(MSG_LBUTTONDBLCLK, MK_LBUTTON, CellX(4), CellY(4));

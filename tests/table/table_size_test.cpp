@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
 #include "support/fresh_table.h"
@@ -79,7 +80,7 @@ TEST_F(TableSizeTextTest, SummaryInEnglish) {
 }
 
 TEST_F(TableSizeTextTest, SummaryInChinese) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   EXPECT_EQ(TableSizeSummary(TABLE_SIZE_ROWS, 0), "数表将重置为 (行=50, 列=16384)\n数据可以记录为 (*.txt) 文件格式");
   EXPECT_EQ(TableSizeSummary(TABLE_SIZE_NORMAL, 0), "数表将重置为 (行=2000, 列=370)");
   EXPECT_EQ(TableSizeNormalLabel(), "常态表格设置= (R2000, C370)");

@@ -10,12 +10,14 @@
 #include "platform/memory.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 
 namespace {
 
@@ -50,8 +52,8 @@ class TableWindowTest : public ::testing::Test {
     EXPECT_EQ(LiveWindowCount(), windowsBefore_);
     EndHeadlessProgram();
   }
-  WindowHandle Table(int mode = OPEN_NEW) {
-    const WindowHandle h = CreateHeadlessTable(mode);
+  WindowHandle Table(int mode = OPEN_NEW, std::string_view path = "") {
+    const WindowHandle h = CreateHeadlessTable(mode, path);
     if (!IsNone(h)) windows_.push_back(h);
     return h;
   }
@@ -88,7 +90,7 @@ TEST_F(TableWindowTest, NewTableOwnsAFreshRecord) {
 }
 
 TEST_F(TableWindowTest, ChineseModeNamesTheNewTableInChinese) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   const WindowHandle table = Table();
   EXPECT_EQ(WindowTitle(table), "新数表");
   TableLockGuard t(table);
@@ -98,8 +100,7 @@ TEST_F(TableWindowTest, ChineseModeNamesTheNewTableInChinese) {
 TEST_F(TableWindowTest, FileModeTableLoadsOnItsTimer) {
   TempDir dir;
   ScopedCurrentDir cwd(dir.path());
-  CopyText(Program().szLastPath, dir.path() + "/values.txt");
-  const WindowHandle table = Table(OPEN_FILE);
+  const WindowHandle table = Table(OPEN_FILE, dir.path() + "/values.txt");
   ASSERT_FALSE(IsNone(table));
   EXPECT_EQ(WindowTitle(table), dir.path() + "/values.txt");
   EXPECT_TRUE(TimerIsActive(table, TIMER_TABLE_LOAD));
@@ -120,10 +121,10 @@ TEST_F(TableWindowTest, DestroyCountsDownAndTellsFrameAndFormulaBar) {
   const WindowHandle table = Table();
   EXPECT_EQ(program.nOpenTables, 1);
   SendMessageTo(table, MSG_MDIACTIVATE, 1);
-  EXPECT_EQ(program.hActiveTable, table);
+  EXPECT_EQ(TableActive(), table);
   DestroyWindowOf(table);
   EXPECT_EQ(program.nOpenTables, 0);
-  EXPECT_TRUE(IsNone(program.hActiveTable));
+  EXPECT_TRUE(IsNone(TableActive()));
   EXPECT_TRUE(Commands().empty()) << "the notices are posted, not sent";
   PumpPostedMessages();
   ASSERT_EQ(Commands().size(), 2u);

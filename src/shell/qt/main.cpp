@@ -12,10 +12,10 @@
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_language.h"
+#include "resources/language.h"
 #include "shell/convert_command.h"
 #include "shell/frame_commands.h"
 #include "shell/program_entry.h"
-#include "shell/program_state.h"
 #include "shell/qt/view_classes.h"
 
 namespace {
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
   InstallDialogViews();
   if (ProgramStart(ViewWindowClassProcs()) != 0) return 0;
   // The system name file chose the language: Qt's own texts follow it.
-  InstallQtLanguage(Program().bChinese != 0);
+  InstallQtLanguage(LanguageIsChinese());
   if (!file.empty()) FrameOpenFilePath(file);
   int code = 0;
   if (!QuitRequested(&code)) code = QApplication::exec();

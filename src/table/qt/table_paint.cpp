@@ -9,8 +9,8 @@
 #include <array>
 
 #include "platform/text_buffer.h"
+#include "resources/language.h"
 #include "resources/string_table.h"
-#include "shell/program_state.h"
 #include "table/cell_text.h"
 #include "table/colour.h"
 #include "table/long_text.h"
@@ -334,7 +334,7 @@ void PaintHintStrip(const PaintContext& c) {
   c.p.drawLine(box.topRight(), box.bottomRight());
   c.p.setFont(c.fonts.cell);
   c.p.setPen(Qt::black);
-  const int top = box.top() + (Program().bChinese ? 2 : 1);
+  const int top = box.top() + (LanguageIsChinese() ? 2 : 1);
   c.p.drawText(QRect(box.left() + 8, top, 372, 19), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                QString::fromUtf8(Text(TXT_BROWSE_HINT)));
 }

@@ -19,7 +19,7 @@
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/headless_program.h"
 #include "support/qt_program.h"

@@ -24,6 +24,7 @@
 #include "platform/dialogs.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
+#include "resources/language.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
@@ -90,7 +91,7 @@ TEST_F(TextImportWizardViewTest, DefaultsPreviewAndChoice) {
 }
 
 TEST_F(TextImportWizardViewTest, ChineseTextsAndTheOtherBoxTakeTwoCharacters) {
-  Program().bChinese = 1;
+  LanguageSetChinese(true);
   TextImportWizardModel model;
   QString title;
   QString merge;
@@ -110,11 +111,10 @@ TEST_F(TextImportWizardViewTest, ChineseTextsAndTheOtherBoxTakeTwoCharacters) {
   EXPECT_EQ(WizardDelimiterByte(model), '|');
 }
 
-TEST_F(TextImportWizardViewTest, CancelKeepsTheProgramsChoice) {
+TEST_F(TextImportWizardViewTest, CancelAnswersCancel) {
   TextImportWizardModel model;
   const int button = RunView(model, [](QDialog* dialog) { dialog->reject(); });
   EXPECT_EQ(button, BUTTON_CANCEL);
-  EXPECT_EQ(Program().cImportDelimiter, 0);
 }
 
 // A comma file opened into a table window through the real dialog.
@@ -124,9 +124,7 @@ TEST_F(TextImportWizardViewTest, ImportThroughTheDialog) {
     std::ofstream out(file, std::ios::binary);
     out << "1;;2\r\n3;4\r\n";
   }
-  CopyText(Program().szLastPath, file.string());
-  Program().iCreateMode = OPEN_FILE;
-  const WindowHandle table = CreateTableWindow();
+    const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_FILE, file.string()});
   ASSERT_FALSE(IsNone(table));
   StopTimer(table, TIMER_TABLE_LOAD);  // the test opens the file itself
   OnNextDialog([](QDialog* dialog) {
@@ -140,8 +138,6 @@ TEST_F(TextImportWizardViewTest, ImportThroughTheDialog) {
   EXPECT_EQ(TableCellDisplayText(table, 1, 1), "1");
   EXPECT_EQ(TableCellDisplayText(table, 1, 2), "2");   // merged by default
   EXPECT_EQ(TableCellDisplayText(table, 2, 2), "4");
-  EXPECT_EQ(Program().cImportDelimiter, ';');
-  EXPECT_EQ(Program().bMergeDelimiters, 1);
   DestroyWindowOf(table);
 }
 

@@ -13,7 +13,7 @@
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "platform/qt/qt_backend.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/formula_bar.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"

@@ -9,12 +9,14 @@
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/frame_window.h"
 #include "shell/plot_window_control.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 #include "table/table_window.h"
 
 namespace {
@@ -46,7 +48,7 @@ TEST_F(FrameTest, TitleAndWelcomeComeFromTheSystemNameFile) {
   EXPECT_EQ(WindowTitle(frame()), "Welcome to Cartovel Data Workbench -> Cartovel");
   ASSERT_FALSE(IsNone(Program().hWelcomeWnd));
   EXPECT_EQ(WindowTitle(Program().hWelcomeWnd), "Welcome to Cartovel Data Workbench");
-  EXPECT_EQ(Program().bChinese, 0);
+  EXPECT_FALSE(LanguageIsChinese());
   auto* main = qobject_cast<QMainWindow*>(OuterWidgetOf(frame()));
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(main->windowTitle().toStdString(), "Welcome to Cartovel Data Workbench -> Cartovel");
@@ -55,7 +57,7 @@ TEST_F(FrameTest, TitleAndWelcomeComeFromTheSystemNameFile) {
 
 TEST_F(FrameWithoutNameFile, StartsInEnglishWithEmptyFields) {
   EXPECT_EQ(WindowTitle(frame()), "Welcome to  -> ");
-  EXPECT_EQ(Program().bChinese, 0);
+  EXPECT_FALSE(LanguageIsChinese());
   EXPECT_FALSE(IsNone(Program().hWelcomeWnd));
 }
 
@@ -82,7 +84,7 @@ TEST_F(FrameTest, NewOpensAnEmptyNormalTableAndEndsTheWelcome) {
   ProcessEvents();
   ASSERT_EQ(WindowClassName(table), "AccessTables");
   EXPECT_EQ(WindowTitle(table), "New Table");
-  EXPECT_EQ(Program().hActiveTable, table);
+  EXPECT_EQ(TableActive(), table);
   EXPECT_EQ(Program().nOpenTables, 1);
   EXPECT_FALSE(TimerIsActive(frame(), TIMER_STARTUP));
   EXPECT_EQ(Program().bStartupPending, 0);
@@ -153,7 +155,7 @@ TEST_F(FrameTest, OtherCommandsGoUnchangedToTheActiveDocument) {
   EXPECT_EQ(routed[1].hwnd, first);
   EXPECT_EQ(routed[1].id, 4242u);
   EXPECT_EQ(routed[1].lParam, 78);
-  EXPECT_EQ(Program().hActiveTable, first);
+  EXPECT_EQ(TableActive(), first);
 }
 
 TEST_F(FrameTest, ReportTablesAreRecordedWithTheirSource) {

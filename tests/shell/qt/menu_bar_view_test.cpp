@@ -15,7 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/menu_bar.h"
 #include "shell/program_state.h"
 #include "support/qt_table.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "files/text_import_wizard.h"
-#include "formula/formula_slot.h"
+#include "table/formula_slot.h"
 #include "platform/dialogs.h"
 #include "platform/edit_control.h"
 #include "platform/qt/qt_backend.h"

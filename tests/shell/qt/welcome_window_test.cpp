@@ -4,7 +4,8 @@
 #include "platform/dialogs.h"
 #include "platform/menu.h"
 #include "platform/timers.h"
-#include "shell/command_ids.h"
+#include "resources/language.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "shell/welcome_layout.h"
 #include "shell/welcome_window.h"
@@ -48,8 +49,11 @@ TEST_F(WelcomeTest, PaintsTheTitleInDarkBlueAndThePictureInItsStrip) {
 
 TEST_F(WelcomeTest, PictureStripMovesOnEachTick) {
   const WindowHandle welcome = Program().hWelcomeWnd;
+  // The real timer may have ticked already on a busy machine: count from
+  // where the strip stands.
+  const int before = WelcomeStateOf(welcome)->motion.iOffset;
   for (int i = 0; i < 5; ++i) ASSERT_EQ(FireTimer(welcome, TIMER_PICTURE_STRIP), 0);
-  EXPECT_EQ(WelcomeStateOf(welcome)->motion.iOffset, -5);
+  EXPECT_EQ(WelcomeStateOf(welcome)->motion.iOffset, before - 5);
 }
 
 TEST_F(WelcomeTest, GoesAwayWithTheFirstNewTable) {
@@ -111,7 +115,7 @@ class ChineseFrame : public QtProgramTest {
 };
 
 TEST_F(ChineseFrame, FieldElevenChoosesChinese) {
-  EXPECT_EQ(Program().bChinese, 1);
+  EXPECT_TRUE(LanguageIsChinese());
   EXPECT_EQ(WindowTitle(Program().hFrameWnd), "欢迎你使用 工作台 -> 数据");
   const MenuBarSpec* menu = WindowMenu(Program().hFrameWnd);
   ASSERT_NE(menu, nullptr);

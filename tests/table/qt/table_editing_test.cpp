@@ -9,12 +9,13 @@
 
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
 #include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_active.h"
 #include "table/table_geometry.h"
 #include "platform/timers.h"
 #include "table/table_window.h"
@@ -153,9 +154,9 @@ TEST_F(TableEditingTest, CtrlClickingThreeCellsGivesThreeRangesAndAPlainClickCle
 
 TEST_F(TableEditingTest, TheFirstClickIntoAnInactiveTableOnlyActivatesIt) {
   const WindowHandle second = NewTable();
-  ASSERT_EQ(Program().hActiveTable, second);
+  ASSERT_EQ(TableActive(), second);
   QTest::mouseClick(View(table_), Qt::LeftButton, {}, Middle(5, 3));
-  EXPECT_EQ(Program().hActiveTable, table_);
+  EXPECT_EQ(TableActive(), table_);
   EXPECT_EQ(MdiActiveChild(Program().hMdiClient), table_);
   EXPECT_EQ(T().selRowFrom[0], 1) << "the activating click selects nothing";
   EXPECT_EQ(T().selColFrom[0], 1);

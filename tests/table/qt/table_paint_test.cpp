@@ -6,7 +6,7 @@
 #include "platform/menu.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/scrollbar.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
 #include "table/cell_store.h"

@@ -7,7 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/menu.h"
-#include "shell/command_ids.h"
+#include "resources/command_ids.h"
 #include "shell/program_state.h"
 #include "support/qt_program.h"
 #include "table/cell_store.h"

@@ -1,4 +1,4 @@
-#include "formula/formula_refs.h"
+#include "table/cell_reference.h"
 
 #include <algorithm>
 
