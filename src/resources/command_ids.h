@@ -102,8 +102,7 @@ enum CommandId : unsigned {
   // Internal notifications.
   CMD_REFRESH_MENUS = 1298,      // posted to the frame by a closing table
   CMD_OPEN_3D_PLOT = 1302,       // frame: create a 3D plot window
-  CMD_TABLE_CLOSED = 2295,       // posted to the formula bar by a closing table
-  CMD_FORMULA_BAR_DISABLE = 2295,  // the same: no table is active
+  CMD_TABLE_CLOSED = 2295,       // posted to the formula bar by a closing table: the bar goes inactive
   CMD_FORMULA_BAR_ENABLE = 2294,   // posted to the formula bar: a table became active
   CMD_FORMULA_BAR_REFRESH = 1299,  // posted to the formula bar: repaint with the tool states
   CMD_TABLE_RELEASE = 9876,      // sent to linked windows by a closing table

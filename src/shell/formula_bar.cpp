@@ -241,7 +241,7 @@ void OnCommand(FormulaBarState& bar, WindowHandle hwnd, unsigned id, unsigned co
     case CMD_FORMULA_BAR_ENABLE:
       if (IsWindowAlive(TableActive())) Enable(bar, hwnd);
       return;
-    case CMD_FORMULA_BAR_DISABLE:
+    case CMD_TABLE_CLOSED:
       OnTableClosed(bar, hwnd, static_cast<WindowHandle>(static_cast<std::uint32_t>(lParam)));
       return;
     case CMD_FORMULA_BAR_REFRESH:

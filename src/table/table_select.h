@@ -2,21 +2,13 @@
 // where on the grid a point lies.
 #pragma once
 
+#include "platform/cursor.h"
 #include "platform/window.h"
 #include "table/table_geometry.h"
 #include "table/table_record.h"
 
 // Timer of the drag auto-scroll.
 inline constexpr unsigned TIMER_AUTO_SCROLL = 40007;
-
-// Pointer shapes (cursor slots) of the grid.
-inline constexpr int CURSOR_BROWSE = 22;            // right-button browsing
-inline constexpr int CURSOR_COL_BORDER = 24;        // over a column-header border
-inline constexpr int CURSOR_SELECT = 25;            // dragging a selection over cells
-inline constexpr int CURSOR_FORMULA_HANDLE = 27;    // over a formula handle
-inline constexpr int CURSOR_ROW_BORDER = 28;        // over a row-header border
-inline constexpr int CURSOR_MOVE_RANGE = 31;        // over the fill handle
-inline constexpr int CURSOR_FORMULA_ALIGNED = 34;   // over the handle of a row- or column-aligned formula
 
 // Selection kinds of a press: the column header, the row header, cells.
 inline constexpr char SELECT_BAR_COLUMNS = 'C';

@@ -243,12 +243,13 @@ void UpdateMenuBar(QMenuBar* bar, const MenuBarSpec& menu) {
 Qt::CursorShape ShapeOfSlot(int slot) {
   switch (slot) {
     case CURSOR_WAIT: return Qt::WaitCursor;
-    case 22: return Qt::PointingHandCursor;  // browsing cells
-    case 24: return Qt::SplitHCursor;        // column border
-    case 25: return Qt::CrossCursor;         // selecting cells
-    case 27: return Qt::UpArrowCursor;       // picking cells for a formula
-    case 28: return Qt::SplitVCursor;        // row border
-    case 31: return Qt::SizeAllCursor;       // moving a range
+    case CURSOR_BROWSE: return Qt::PointingHandCursor;
+    case CURSOR_COL_BORDER: return Qt::SplitHCursor;
+    case CURSOR_SELECT: return Qt::CrossCursor;
+    case CURSOR_FORMULA_HANDLE: return Qt::UpArrowCursor;
+    case CURSOR_ROW_BORDER: return Qt::SplitVCursor;
+    case CURSOR_MOVE_RANGE: return Qt::SizeAllCursor;
+    case CURSOR_FORMULA_ALIGNED: return Qt::DragCopyCursor;
     default: return Qt::ArrowCursor;
   }
 }
