@@ -23,6 +23,7 @@
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "shell/window_classes.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 
@@ -73,10 +74,7 @@ void Restore(TableRecord& t, const Snapshot& snap) {
   }
   t.iFormulaCount = 0;
   FormulaReadSetsChanged(t);
-  for (auto& text : t.szLongText) {
-    if (text[0] != '\0') text.fill('\0');
-  }
-  t.iLongTextFreeHint = 0;
+  LongTextClearAll(t);
   std::copy(snap.rowHeight.begin(), snap.rowHeight.end(), t.rowHeight.begin());
   std::copy(snap.colWidth.begin(), snap.colWidth.end(), t.colWidth.begin());
   t.selRowFrom = snap.selRowFrom;

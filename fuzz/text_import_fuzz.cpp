@@ -28,6 +28,7 @@
 #include "platform/dialogs.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 
@@ -58,8 +59,7 @@ void ResetTable(TableRecord& t) {
     cell.iStyle = STYLE_AUTOMATIC;
     cell.iFormulaSlot = -1;
   }
-  for (auto& slot : t.szLongText) slot[0] = '\0';
-  t.iLongTextFreeHint = 0;
+  LongTextClearAll(t);
   t.iSampleMode = SAMPLE_NONE;
   t.iUsedRows = t.iUsedCols = 0;
   t.dMaxValue = -99999.0;

@@ -38,8 +38,8 @@ CellArea UsedArea(const TableRecord& t) {
 std::string_view CellFieldText(const TableRecord& t, const TableCell& cell, std::string& scratch) {
   std::string_view text = TextOf(cell.szText);
   if (IsLongTextRef(text) == 1) {
-    const int slot = LongTextSlotOf(text);
-    text = slot >= 0 ? TextOf(t.szLongText[static_cast<std::size_t>(slot)]) : std::string_view();
+    const int slot = LongTextSlotOf(t, text);
+    text = slot >= 0 ? LongTextAt(t, slot) : std::string_view();
   }
   if (text.empty()) return " ";
   const auto breaks = [](char c) { return c == '\t' || c == '\r' || c == '\n'; };

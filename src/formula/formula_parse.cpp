@@ -458,8 +458,8 @@ int ResolveReference(Engine& e, int k, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   std::string_view value = cell ? TextOf(cell->szText) : std::string_view();
   if (IsLongTextRef(value) == 1) {
-    const int slot = LongTextSlotOf(value);
-    value = slot >= 0 ? TextOf(t.szLongText[slot]) : std::string_view();
+    const int slot = LongTextSlotOf(t, value);
+    value = slot >= 0 ? LongTextAt(t, slot) : std::string_view();
   }
   FixedText<FORMULA_ARG_BYTES> resolved;
   bool fits = true;

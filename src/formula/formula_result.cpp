@@ -160,8 +160,8 @@ void FormulaResolveResult(const TableRecord& t, FormulaResultText& text) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return;
   std::string_view value = TextOf(cell->szText);
-  const int slot = IsLongTextRef(value) == 1 ? LongTextSlotOf(value) : -1;
-  if (slot >= 0) value = TextOf(t.szLongText[slot]);
+  const int slot = IsLongTextRef(value) == 1 ? LongTextSlotOf(t, value) : -1;
+  if (slot >= 0) value = LongTextAt(t, slot);
   FormulaResultText resolved;
   if (text[0] == '-') {
     if (!value.empty() && value[0] == '-') {

@@ -26,8 +26,8 @@ bool IsValue(std::string_view text) { return !text.empty() && CellIsText(text) =
 std::string_view CellShownText(const TableRecord& t, int row, int col) {
   const std::string_view text = TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
   if (IsLongTextRef(text) != 1) return text;
-  const int slot = LongTextSlotOf(text);
-  return slot >= 0 ? TextOf(t.szLongText[slot]) : text;
+  const int slot = LongTextSlotOf(t, text);
+  return slot >= 0 ? LongTextAt(t, slot) : text;
 }
 
 std::string_view CellRawText(const TableRecord& t, int row, int col) {

@@ -288,6 +288,10 @@ constexpr TextEntry kTexts[] = {
     {TXT_FILE_CELLS_CUT,
      "The file has more rows or columns than a table can hold; the cells beyond the table were not read.",
      "该文件的行或列超出表格所能容纳的范围, 表格以外的单元未读入."},
+    {TXT_LONG_TEXTS_LOST,
+     "Memory overflow: there was not enough memory to keep every text. Cells that show \"Memory overflow\" "
+     "lost their text.",
+     "内存溢出: 内存不足, 无法保存全部文本. 显示 \"Memory overflow\" 的单元丢失了文本."},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

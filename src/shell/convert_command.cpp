@@ -91,7 +91,13 @@ int RunConversion(const ConvertRequest& request) {
     status = Fail("could not open", request.szIn);
   } else {
     RecalcAll(table);
-    if (TableFileWrite(table, request.szOut, SAVE_PLAIN) != 0) status = Fail("could not write", request.szOut);
+    // Texts that found no memory are reported and fail the conversion
+    // rather than being written as "Memory overflow".
+    if (TableReportLostTexts(table) != 0) {
+      status = Fail("could not keep every text of", request.szIn);
+    } else if (TableFileWrite(table, request.szOut, SAVE_PLAIN) != 0) {
+      status = Fail("could not write", request.szOut);
+    }
   }
   program.bClosingAll = 1;
   DestroyWindowOf(table);

@@ -90,7 +90,10 @@ int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input)
     }
     const int slot = LongTextStore(t, text);
     if (slot < 0) {
+      // No memory for the text: the cell says so and the loss is counted
+      // for the report at the end of the operation.
       CopyText(cell->szText, "Memory overflow");
+      ++t.iLongTextLost;
     } else {
       CopyText(cell->szText, "CHAR");
       AppendText(cell->szText, FormatInt(slot));

@@ -1,5 +1,8 @@
-// The long-text pool: every non-numeric cell text lives in one of 5000
-// slots and the cell holds "CHAR" and the slot number.
+// The long-text pool: every non-numeric cell text lives in a pool slot and
+// the cell holds "CHAR" and the slot number. The first LONG_TEXT_SLOTS
+// slots are part of the record; when they are all taken the pool grows on
+// demand, with the same kind of reference, into storage the record owns.
+// Every reader and writer of slots goes through these operations.
 #pragma once
 
 #include <string>
@@ -11,9 +14,16 @@
 // 1 when the text is "CHAR" followed by a digit, else -1.
 int IsLongTextRef(std::string_view text);
 
+// Slots the table's pool holds now (LONG_TEXT_SLOTS and the grown ones).
+int LongTextSlotCount(const TableRecord& t);
+
 // Slot named by a text starting with "CHAR", or -1 (no "CHAR", or a slot
-// number outside 0..4999).
-int LongTextSlotOf(std::string_view text);
+// number outside the pool as it is now).
+int LongTextSlotOf(const TableRecord& t, std::string_view text);
+
+// The text in a slot; the empty text for an empty slot or a slot outside
+// the pool.
+std::string_view LongTextAt(const TableRecord& t, int slot);
 
 // Replace a long-text reference by its pool text (the empty text for an
 // empty slot); -1 and unchanged for any other text.
@@ -24,6 +34,18 @@ int LongTextResolve(WindowHandle hwnd, std::string& text);
 int LongTextRelease(TableRecord& t, std::string_view text);
 int LongTextRelease(WindowHandle hwnd, std::string_view text);
 
-// Put a text into the lowest free slot and return the slot, or -1 when the
-// pool is full.
+// Put a text into the lowest free slot, growing the pool when every slot
+// is taken, and return the slot; -1 when the pool cannot grow (no memory,
+// or a slot for every cell already).
 int LongTextStore(TableRecord& t, std::string_view text);
+
+// Empty every slot and give back the storage the pool grew into.
+void LongTextClearAll(TableRecord& t);
+
+// Give back the storage the pool grew into, without touching the slots in
+// the record (the record is being freed).
+void LongTextFreeGrown(TableRecord& t);
+
+// Texts that found no slot since the last call (each shows "Memory
+// overflow"); the count starts again at 0.
+int LongTextTakeLost(TableRecord& t);

@@ -1,6 +1,7 @@
 #include "table/table_access.h"
 
 #include "platform/memory.h"
+#include "table/long_text.h"
 #include "table/table_extension.h"
 
 namespace {
@@ -27,6 +28,7 @@ TableRecord* TableAllocRecord() {
 void TableFreeRecord(TableRecord* record) {
   if (record) {
     TableExtensionsRelease(*record);
+    LongTextFreeGrown(*record);
     for (SamplingBlock& block : record->blocks) SamplingBlockClear(block);
   }
   MemoryFree(record);

@@ -3,6 +3,7 @@
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_extension.h"
 #include "table/table_range.h"
@@ -90,7 +91,9 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
   WriteHeaderLabels(t);
   // The pool of a zero-filled record is empty already; leaving it untouched
   // keeps its 2.6 MB out of resident memory until texts arrive.
+  LongTextFreeGrown(t);
   t.iLongTextFreeHint = 0;
+  t.iLongTextLost = 0;
 
   t.iPendingStyle = STYLE_AUTOMATIC;
   CopyText(t.szFileName, fileName);
@@ -148,8 +151,7 @@ void RelabelHeaders(TableRecord& t) {
   // size are emptied too: a later resize must not bring back references to
   // slots that new texts have taken since.
   for (TableCell& cell : t.cells) ResetCellLook(cell);
-  for (auto& slot : t.szLongText) slot[0] = '\0';
-  t.iLongTextFreeHint = 0;
+  LongTextClearAll(t);
   WriteHeaderLabels(t);
 }
 

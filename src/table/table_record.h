@@ -17,7 +17,9 @@ inline constexpr int TABLE_NORMAL_ROWS = 2001;
 inline constexpr int TABLE_NORMAL_COLS = 371;
 inline constexpr int TABLE_MIN_DIMENSION = 51;
 inline constexpr int TABLE_MAX_DIMENSION = 16385;
-inline constexpr int LONG_TEXT_SLOTS = 5000;
+inline constexpr int LONG_TEXT_SLOTS = 5000;  // pool slots kept in the record
+// The pool grows up to one slot per cell: no table references more texts.
+inline constexpr int LONG_TEXT_SLOT_LIMIT = TABLE_CELL_CAPACITY;
 inline constexpr int LONG_TEXT_BYTES = 520;
 inline constexpr int SELECTION_RANGES = 100;
 inline constexpr int LOCK_SLOTS = 10;
@@ -184,8 +186,14 @@ struct TableRecord {
   std::int32_t bFileLegacy;    // the file is not UTF-8: its texts are converted
   std::array<SamplingBlock, SAMPLING_BLOCKS> blocks;
   // -- long texts ----------------------------------------------------------
+  // The first LONG_TEXT_SLOTS slots of the pool live here; the pool grows
+  // beyond them into storage the record owns (slot LONG_TEXT_SLOTS + i is
+  // grownLongText[i]). Read and write slots only through long_text.h.
   std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS> szLongText;
-  std::int32_t iLongTextFreeHint;  // no pool slot below this one is free
+  std::array<char, LONG_TEXT_BYTES>* grownLongText;  // null until the pool grows
+  std::int32_t iGrownLongTextSlots;  // slots in grownLongText
+  std::int32_t iLongTextFreeHint;    // no pool slot below this one is free
+  std::int32_t iLongTextLost;        // texts that got no slot since the last report
   std::int32_t iLoadedRows;
   std::int32_t iLoadedCols;
   // -- state words ---------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "platform/timers.h"
 #include "resources/string_table.h"
 #include "resources/command_ids.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_active.h"
 #include "table/table_events.h"
@@ -131,7 +132,20 @@ void TableRegisterCommand(unsigned id, TableCommandHandler handler) {
   }
 }
 
-std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+int TableReportLostTexts(WindowHandle hwnd) {
+  int lost = 0;
+  {
+    TableLockGuard t(hwnd);
+    if (t) lost = LongTextTakeLost(*t.get());
+  }
+  if (lost == 0) return 0;
+  ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_LONG_TEXTS_LOST));
+  return 1;
+}
+
+namespace {
+
+std::intptr_t DispatchTableMessage(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   if (std::intptr_t result = 0; TableInputMessage(hwnd, msg, wParam, lParam, &result)) return result;
   switch (msg) {
     case MSG_CREATE:
@@ -181,4 +195,18 @@ std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
     default:
       return DefaultWindowProc(hwnd, msg, wParam, lParam);
   }
+}
+
+int iDispatchDepth = 0;  // table messages being handled, nested ones included
+
+}  // namespace
+
+std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  ++iDispatchDepth;
+  const std::intptr_t result = DispatchTableMessage(hwnd, msg, wParam, lParam);
+  --iDispatchDepth;
+  // An operation that lost texts says so once, when it is over (not in
+  // the messages a dialog of the operation handles meanwhile).
+  if (iDispatchDepth == 0 && msg != MSG_DESTROY) TableReportLostTexts(hwnd);
+  return result;
 }

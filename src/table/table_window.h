@@ -28,5 +28,9 @@ void TableSetUnhandledCommand(TableCommandHandler handler);
 // (the view paints from the record when the window system asks).
 void TableRepaint(WindowHandle hwnd);
 
+// Tell the user once when texts got no long-text slot since the last call
+// (no memory): 1 when it did, 0 when every text was kept.
+int TableReportLostTexts(WindowHandle hwnd);
+
 // The close question: 1 when the table may close, 0 when it refuses.
 int TableQueryClose(WindowHandle hwnd);

@@ -96,6 +96,28 @@ TEST_F(SamplingDetailTest, DetailOfOneSampledRowGoesToTheRightAtStepOne) {
   EXPECT_EQ(t->iBlockHue, 1);
 }
 
+// A text column fills far more long-text slots than the record's own, in
+// the sample and again in its detail: every text arrives whole.
+TEST_F(SamplingDetailTest, DetailOfATextColumnKeepsEveryText) {
+  std::string bytes;
+  const auto name = [](int line) { return "station " + std::to_string(line); };
+  for (int line = 1; line <= 100000; ++line) bytes += name(line) + "\t" + std::to_string(line) + "\r\n";
+  DialogScriptPush(AnswerOk("Note"));
+  const WindowHandle table = Import("names.txt", bytes);
+  // Rows sampled at step 7: table row r shows line (r - 2) * 7 + 1.
+  EXPECT_EQ(Shown(table, 2, 1), name(1));
+  EXPECT_EQ(Shown(table, 14287, 1), name(14285 * 7 + 1));
+  Select(table, 10, 1, 10, 2);  // line 57
+  SendCommand(table, CMD_GET_DETAILED_DATA);
+  ASSERT_EQ(Block(table, 1).bInUse, 1);
+  EXPECT_EQ(Shown(table, 1, 3), "FileStartR=57");
+  for (int row = 2; row <= 16384; ++row) {
+    ASSERT_EQ(Shown(table, row, 3), name(57 + row - 2)) << "row " << row;
+    if (row <= 14287) ASSERT_EQ(Shown(table, row, 1), name((row - 2) * 7 + 1)) << "row " << row;
+  }
+  EXPECT_EQ(DialogScriptShown().size(), 1u) << "only the sampling note";
+}
+
 TEST_F(SamplingDetailTest, DetailReplacesAFormulaWhereItsValuesGo) {
   const WindowHandle table = ImportSampled("rows.txt", 100000, 5);
   ASSERT_EQ(FormulaRun(table, "R3C6", FORMULA_MODE_RUN, "R2C1+1", -1), 0);

@@ -225,6 +225,61 @@ TEST_F(TableFileReadTest, LineEndsAndALastLineWithoutOne) {
   }
 }
 
+// More texts than the record's own pool slots: they are kept through
+// release and reuse, a resize, saving and reopening.
+TEST_F(TableFileReadTest, ManyLongTextsSurviveReleaseResizeSaveAndReopen) {
+  constexpr int kRows = 40;  // 40 x 300 = 12,000 texts
+  constexpr int kCols = 300;
+  const auto text = [](int row, int col, const char* kind) {
+    return std::string(kind) + " text of R" + std::to_string(row) + "C" + std::to_string(col);
+  };
+  const auto fill = [&](WindowHandle table, int rows, int cols) {
+    TableLockGuard t(table);
+    for (int row = 1; row <= rows; ++row) {
+      for (int col = 1; col <= cols; ++col) ASSERT_EQ(TableStoreCellText(*t.get(), row, col, text(row, col, "first")), 0);
+    }
+    // Every seventh cell is emptied and then given a new text.
+    for (int i = 0; i < rows * cols; i += 7) ASSERT_EQ(TableStoreCellText(*t.get(), 1 + i / cols, 1 + i % cols, ""), 0);
+    for (int i = 0; i < rows * cols; i += 7) {
+      ASSERT_EQ(TableStoreCellText(*t.get(), 1 + i / cols, 1 + i % cols, text(1 + i / cols, 1 + i % cols, "second")), 0);
+    }
+  };
+  const auto expected = [&](int row, int col, int cols) {
+    return text(row, col, ((row - 1) * cols + col - 1) % 7 == 0 ? "second" : "first");
+  };
+  const auto check = [&](WindowHandle table, int rows, int cols, const char* what) {
+    for (int row = 1; row <= rows; ++row) {
+      for (int col = 1; col <= cols; ++col) {
+        ASSERT_EQ(Shown(table, row, col), expected(row, col, cols)) << what << " R" << row << "C" << col;
+      }
+    }
+  };
+
+  fill(table_, kRows, kCols);
+  check(table_, kRows, kCols, "stored");
+  for (const char* name : {"texts.orl", "texts.txt"}) check(RoundTrip(name), kRows, kCols, name);
+
+  // A resize empties the table and its pool; the larger pool comes back
+  // when texts do. A table of 16,384 rows keeps its texts as well.
+  const WindowHandle tall = NewTable();
+  ASSERT_EQ(SetImportTableSize(tall, 16385, 51), 0);
+  ASSERT_EQ(RelabelHeaders(tall), 0);
+  if (TableLockGuard t(tall); t) t->bReadOnly = 0;
+  fill(tall, 200, 50);
+  ASSERT_EQ(SetImportTableSize(tall, 16385, 51), 0);
+  ASSERT_EQ(RelabelHeaders(tall), 0);
+  {
+    TableLockGuard t(tall);
+    EXPECT_EQ(t->grownLongText, nullptr) << "the grown slots are given back";
+  }
+  fill(tall, 200, 50);
+  ASSERT_EQ(TableFileWrite(tall, Path("tall.txt"), SAVE_AS), 0);
+  const WindowHandle reopened = NewTable();
+  ASSERT_EQ(TableFileRead(reopened, Path("tall.txt")), 0);
+  check(reopened, 200, 50, "tall.txt");
+  EXPECT_TRUE(DialogScriptShown().empty()) << "nothing lost, nothing to report";
+}
+
 // A file saved from a larger (reshaped) table opens whole: the table takes
 // its shape and stays writable; rows end at their line ends.
 TEST_F(TableFileReadTest, FileLargerThanTheTableReshapesIt) {

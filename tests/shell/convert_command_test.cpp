@@ -82,6 +82,22 @@ TEST_F(ConvertTest, TextToTableFileAndBack) {
   EXPECT_EQ(copy.rfind("2\t3\t5\r\nUser(+,-,x,/)\tR1C3\tRUN=\t-1\tR1C1+R1C2\r\n", 0), 0u) << copy;
 }
 
+// Far more texts than the record's own pool slots: every one arrives.
+TEST_F(ConvertTest, ThousandsOfTextsConvertWhole) {
+  std::string csv;
+  std::string expected;
+  for (int row = 1; row <= 2000; ++row) {
+    for (int col = 1; col <= 3; ++col) {
+      const std::string text = "a long text for row " + std::to_string(row) + " and column " + std::to_string(col);
+      csv += text + (col < 3 ? "," : "\r\n");
+      expected += text + (col < 3 ? "\t" : "\r\n");
+    }
+  }
+  dir_.WriteFile("texts.csv", csv);
+  EXPECT_EQ(Convert("texts.csv", "texts.txt", ','), 0);
+  EXPECT_EQ(ReadFileBytes(dir_.path() + "/texts.txt"), expected);
+}
+
 TEST_F(ConvertTest, FailuresGiveANonZeroStatus) {
   EXPECT_EQ(Convert("missing.csv", "out.txt"), 1);
   dir_.WriteFile("in.csv", "1,2\r\n");

@@ -7,6 +7,7 @@
 
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 
@@ -30,7 +31,7 @@ class FreshTable {
     return cell ? std::string(TextOf(cell->szText)) : std::string();
   }
   std::string Shown(int row, int col) const { return TableCellDisplayText(*record_, row, col); }
-  std::string_view Pool(int slot) const { return TextOf(record_->szLongText[slot]); }
+  std::string_view Pool(int slot) const { return LongTextAt(*record_, slot); }
   int Store(int row, int col, std::string_view text) const { return TableStoreCellText(*record_, row, col, text); }
 
  private:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "platform/memory.h"
 #include "support/comma_locale.h"
 #include "support/fresh_table.h"
 #include "table/long_text.h"
@@ -116,20 +117,45 @@ TEST_F(CellStoreTest, LongTextsAreCutTo514BytesAndAMark) {
   EXPECT_TRUE(shown.ends_with(" ..."));
 }
 
-TEST_F(CellStoreTest, FullPoolGivesMemoryOverflow) {
+TEST_F(CellStoreTest, PoolGrowsBeyondItsFirstSlotsWithTheSameReferences) {
+  // Three growths: 5000 slots in the record, then 5000, 10000 and 20000 more.
+  constexpr int kTexts = 3 * LONG_TEXT_SLOTS + 2;
+  for (int i = 0; i < kTexts; ++i) {
+    ASSERT_EQ(t.Store(1 + i / 300, 1 + i % 300, "text " + std::to_string(i)), 0);
+  }
+  for (int i : {0, LONG_TEXT_SLOTS - 1, LONG_TEXT_SLOTS, 2 * LONG_TEXT_SLOTS, kTexts - 1}) {
+    const int row = 1 + i / 300;
+    const int col = 1 + i % 300;
+    EXPECT_EQ(t.Raw(row, col), "CHAR" + std::to_string(i));
+    EXPECT_EQ(t.Shown(row, col), "text " + std::to_string(i)) << "texts survive every growth";
+  }
+  EXPECT_EQ(LongTextTakeLost(*t), 0);
+
+  // Emptying a text cell gives its slot to the next text, grown or not.
+  ASSERT_EQ(t.Store(1, 18, ""), 0);  // held CHAR17
+  ASSERT_EQ(t.Store(1 + LONG_TEXT_SLOTS / 300, 1 + LONG_TEXT_SLOTS % 300, ""), 0);
+  ASSERT_EQ(t.Store(1900, 1, "fits again"), 0);
+  EXPECT_EQ(t.Raw(1900, 1), "CHAR17");
+  ASSERT_EQ(t.Store(1900, 2, "and again"), 0);
+  EXPECT_EQ(t.Raw(1900, 2), "CHAR" + std::to_string(LONG_TEXT_SLOTS));
+}
+
+TEST_F(CellStoreTest, NoMemoryForATextGivesMemoryOverflowAndCountsIt) {
   for (int i = 0; i < LONG_TEXT_SLOTS; ++i) {
     ASSERT_EQ(t.Store(1 + i / 300, 1 + i % 300, "t"), 0);
   }
-  EXPECT_EQ(t.Raw(1, 1), "CHAR0");
-  EXPECT_EQ(t.Raw(1 + 4999 / 300, 1 + 4999 % 300), "CHAR4999");
-  ASSERT_EQ(t.Store(100, 1, "one too many"), 0);
+  MemoryFailNextAllocations(2);
+  ASSERT_EQ(t.Store(100, 1, "no room"), 0);
+  ASSERT_EQ(t.Store(100, 2, "no room either"), 0);
   EXPECT_EQ(t.Raw(100, 1), "Memory overflow");
+  EXPECT_EQ(t.Raw(100, 2), "Memory overflow");
   EXPECT_EQ(t->iUsedRows, 101) << "the cell was written all the same";
-
-  // Emptying a text cell gives its slot to the next text.
-  ASSERT_EQ(t.Store(1, 18, ""), 0);  // held CHAR17
-  ASSERT_EQ(t.Store(100, 2, "fits again"), 0);
-  EXPECT_EQ(t.Raw(100, 2), "CHAR17");
+  EXPECT_EQ(LongTextTakeLost(*t), 2);
+  EXPECT_EQ(LongTextTakeLost(*t), 0) << "taken once";
+  // Memory is back: the pool grows on the next text.
+  ASSERT_EQ(t.Store(100, 3, "fits"), 0);
+  EXPECT_EQ(t.Raw(100, 3), "CHAR" + std::to_string(LONG_TEXT_SLOTS));
+  EXPECT_EQ(LongTextTakeLost(*t), 0);
 }
 
 TEST_F(CellStoreTest, OverwritingATextCellReleasesItsSlot) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/memory.h"
 #include "support/fresh_table.h"
 
 namespace {
@@ -17,19 +18,50 @@ TEST(IsLongTextRef, NeedsCharAndADigit) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(IsLongTextRef(text), expected) << '"' << text << '"';
 }
 
-TEST(LongTextSlotOf, AcceptsSlotsInsideThePoolOnly) {
-  const std::pair<const char*, int> cases[] = {
-      {"CHAR0", 0}, {"CHAR17", 17}, {"CHAR4999", 4999}, {"CHAR5000", -1},
-      {"CHAR-1", -1}, {"CHAR99999999999", -1}, {"abc", -1}, {"", -1},
-  };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(LongTextSlotOf(text), expected) << '"' << text << '"';
-}
-
 class LongTextTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(t.ok()); }
   FreshTable t;
 };
+
+TEST_F(LongTextTest, SlotOfAcceptsSlotsInsideThePoolAsItIsNow) {
+  const std::pair<const char*, int> cases[] = {
+      {"CHAR0", 0}, {"CHAR17", 17}, {"CHAR4999", 4999}, {"CHAR5000", -1},
+      {"CHAR-1", -1}, {"CHAR99999999999", -1}, {"abc", -1}, {"", -1},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(LongTextSlotOf(*t, text), expected) << '"' << text << '"';
+  // Once the record's slots are taken the pool grows, and the next slots
+  // are references like the others.
+  for (int i = 0; i <= LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "x"), i);
+  const int count = LongTextSlotCount(*t);
+  EXPECT_GT(count, LONG_TEXT_SLOTS);
+  EXPECT_EQ(LongTextSlotOf(*t, "CHAR5000"), 5000);
+  EXPECT_EQ(LongTextSlotOf(*t, "CHAR" + std::to_string(count - 1)), count - 1);
+  EXPECT_EQ(LongTextSlotOf(*t, "CHAR" + std::to_string(count)), -1);
+  EXPECT_EQ(LongTextAt(*t, count), "");
+  EXPECT_EQ(LongTextAt(*t, -1), "");
+}
+
+TEST_F(LongTextTest, ClearAllEmptiesThePoolAndGivesBackWhatItGrewBy) {
+  for (int i = 0; i < LONG_TEXT_SLOTS + 3; ++i) ASSERT_EQ(LongTextStore(*t, "y" + std::to_string(i)), i);
+  ASSERT_NE(t->grownLongText, nullptr);
+  LongTextClearAll(*t);
+  EXPECT_EQ(t->grownLongText, nullptr);
+  EXPECT_EQ(LongTextSlotCount(*t), LONG_TEXT_SLOTS);
+  EXPECT_EQ(LongTextAt(*t, 0), "");
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS - 1), "");
+  EXPECT_EQ(LongTextStore(*t, "first again"), 0);
+}
+
+TEST_F(LongTextTest, ANoMemoryGrowthLeavesThePoolAsItWas) {
+  for (int i = 0; i < LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "z"), i);
+  MemoryFailNextAllocations(1);
+  EXPECT_EQ(LongTextStore(*t, "no memory"), -1);
+  EXPECT_EQ(LongTextSlotCount(*t), LONG_TEXT_SLOTS);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS - 1), "z");
+  EXPECT_EQ(LongTextStore(*t, "memory again"), LONG_TEXT_SLOTS);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS), "memory again");
+}
 
 TEST_F(LongTextTest, ResolveReplacesAReferenceByThePoolText) {
   ASSERT_EQ(LongTextStore(*t, "first"), 0);

@@ -119,7 +119,7 @@ TEST_F(TableSizeDialogTest, OkWithRowsResizesAndClearsTheTable) {
   EXPECT_EQ(TableCellDisplayText(*t.get(), 7, 0), "R7");
   EXPECT_EQ(TableCellDisplayText(*t.get(), 0, 416), "C416");
   EXPECT_EQ(TableCellDisplayText(*t.get(), 3, 3), "");
-  EXPECT_EQ(TextOf(t->szLongText[0]), "") << "the old text's slot is free";
+  EXPECT_EQ(LongTextAt(*t.get(), 0), "") << "the old text's slot is free";
 }
 
 TEST(RelabelHeaders, EmptiesEveryCellAndThePoolWhateverTheSize) {

@@ -248,6 +248,38 @@ TEST_F(TableWindowTest, CommandsGoToTheirRegisteredHandler) {
   EXPECT_TRUE(IsNone(seen)) << "an unregistered command is dropped";
 }
 
+TEST_F(TableWindowTest, TextsLostToMemoryAreReportedOncePerOperation) {
+  DialogScriptGuard dialogs;
+  const WindowHandle table = Table();
+  {
+    TableLockGuard t(table);
+    for (int i = 0; i < LONG_TEXT_SLOTS; ++i) ASSERT_EQ(TableStoreCellText(*t.get(), 1 + i / 300, 1 + i % 300, "t"), 0);
+  }
+  // An operation that stores three texts while memory runs out.
+  TableRegisterCommand(41002, [](WindowHandle hwnd, unsigned, std::intptr_t) {
+    MemoryFailNextAllocations(3);
+    for (int col = 1; col <= 3; ++col) TableStoreCellText(hwnd, 100, col, "lost");
+    MemoryFailNextAllocations(0);
+    return 0;
+  });
+  DialogScriptPush(AnswerOk("Error message"));
+  SendCommand(table, 41002);
+  ASSERT_EQ(DialogScriptShown().size(), 1u);
+  EXPECT_EQ(DialogScriptShown()[0].szText,
+            "Memory overflow: there was not enough memory to keep every text. Cells that show \"Memory overflow\" "
+            "lost their text.");
+  EXPECT_EQ(TableCellDisplayText(table, 100, 3), "Memory overflow");
+  // With memory the same operation keeps its texts and says nothing.
+  TableRegisterCommand(41002, [](WindowHandle hwnd, unsigned, std::intptr_t) {
+    for (int col = 1; col <= 3; ++col) TableStoreCellText(hwnd, 100, col, "kept");
+    return 0;
+  });
+  SendCommand(table, 41002);
+  EXPECT_EQ(DialogScriptShown().size(), 1u);
+  EXPECT_EQ(TableCellDisplayText(table, 100, 3), "kept");
+  TableRegisterCommand(41002, nullptr);
+}
+
 TEST_F(TableWindowTest, LockIsRefusedForOtherWindows) {
   const WindowHandle other = Listener();
   EXPECT_EQ(TableLock(other), nullptr);
