@@ -56,8 +56,8 @@ void ResetTable(TableRecord& t) {
   for (int i = 0; i < kRows * kCols; ++i) {
     TableCell& cell = t.cells[static_cast<std::size_t>(i)];
     ClearText(cell.szText);
-    cell.iStyle = STYLE_AUTOMATIC;
-    cell.iFormulaSlot = -1;
+    SetCellStyle(cell, STYLE_AUTOMATIC);
+    SetCellFormulaSlot(cell, -1);
   }
   LongTextClearAll(t);
   t.iSampleMode = SAMPLE_NONE;

@@ -61,7 +61,7 @@ void MarkCell(TableRecord& t, int row, int col, const RgbColour& colour) {
 void EmptyCell(TableRecord& t, WindowHandle hwnd, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return;
-  if (cell->iFormulaSlot >= 0) FormulaDelete(hwnd, CellReference(row, col));
+  if (CellFormulaSlot(*cell) >= 0) FormulaDelete(hwnd, CellReference(row, col));
   TableStoreCellText(t, row, col, "");
 }
 

@@ -59,8 +59,8 @@ class CellReader {
     TableCell* cell = TableCellAt(t_, iRow_, iCol_);
     if (!cell) return;
     // A value read over a formula's target replaces the formula.
-    if (cell->iFormulaSlot >= 0) FormulaDelete(hwnd_, CellReference(iRow_, iCol_));
-    cell->iStyle = STYLE_AUTOMATIC;
+    if (CellFormulaSlot(*cell) >= 0) FormulaDelete(hwnd_, CellReference(iRow_, iCol_));
+    SetCellStyle(*cell, STYLE_AUTOMATIC);
     TableStoreCellText(t_, iRow_, iCol_, text);
   }
 

@@ -98,7 +98,7 @@ class KeyedLineReader {
     TableCell* cell = CellOf(t_, fields_[1]);
     if (!cell) return;
     if (kind_ == LINE_STYLE) {
-      cell->iStyle = Value16(last);
+      SetCellStyle(*cell, Value16(last));
       return;
     }
     cell->iBorderStyle = 0;

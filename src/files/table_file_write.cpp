@@ -116,9 +116,9 @@ void AppendStyleLines(const TableRecord& t, const CellArea& area, SafeFileWriter
     const TableCell* cells = RowCells(t, row, area);
     for (int col = area.iColFrom; cells && col <= area.iColTo; ++col) {
       const TableCell* cell = &cells[col];
-      if (cell->iStyle == STYLE_AUTOMATIC) continue;
+      if (CellStyle(*cell) == STYLE_AUTOMATIC) continue;
       out.Append(JoinText(TableFileKeyText(KEY_CHAR_STYLE), "\t", CellReference(row, col), "\t",
-                          FormatInt(cell->iStyle), "\r\n"));
+                          FormatInt(CellStyle(*cell)), "\r\n"));
     }
   }
 }

@@ -42,10 +42,10 @@ void StoreField(TableRecord& t, TextReadState& state, std::string_view text, std
     ConvertToUtf8(text, state.bChinese ? "GB18030" : "WINDOWS-1252", &state.scratch);
     text = state.scratch;
   }
-  if (cell->iFormulaSlot >= 0 && !IsNone(state.hwnd)) {
+  if (CellFormulaSlot(*cell) >= 0 && !IsNone(state.hwnd)) {
     FormulaDelete(state.hwnd, CellReference(state.iRow, state.iCol));
   }
-  cell->iStyle = STYLE_AUTOMATIC;
+  SetCellStyle(*cell, STYLE_AUTOMATIC);
   TableStoreCellText(t, state.iRow, state.iCol, text);
   if (state.iBlock >= 0) {
     if (std::int64_t* slot = SamplingCellOffset(t.blocks[state.iBlock], state.iRow, state.iCol)) *slot = offset + 1;

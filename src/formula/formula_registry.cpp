@@ -97,7 +97,7 @@ void StoreAlignment(FormulaSlot& slot) {
 void LinkNew(TableRecord& t, int slot, bool isNew) {
   if (!isNew) return;
   const FormulaSlot& s = t.formulaSlots[slot];
-  if (TableCell* cell = TableCellAt(t, s.iTargetRow, s.iTargetCol)) cell->iFormulaSlot = slot;
+  if (TableCell* cell = TableCellAt(t, s.iTargetRow, s.iTargetCol)) SetCellFormulaSlot(*cell, slot);
   ++t.iFormulaCount;
 }
 
@@ -270,13 +270,13 @@ int FormulaDelete(WindowHandle hwnd, std::string_view target) {
   const int row = RefRow(target, t->iRows);
   const int col = RefCol(target, t->iCols);
   TableCell* cell = row >= 1 && col >= 1 ? TableCellAt(*t.get(), row, col) : nullptr;
-  if (!cell || cell->iFormulaSlot < 0) return -1;
-  int s = cell->iFormulaSlot;
+  if (!cell || CellFormulaSlot(*cell) < 0) return -1;
+  int s = CellFormulaSlot(*cell);
   if (s >= FORMULA_SLOTS || t->formulaSlots[s].iState == FORMULA_FREE || t->formulaSlots[s].iTargetRow != row ||
       t->formulaSlots[s].iTargetCol != col)
     s = SlotOfTarget(*t.get(), row, col);
   if (s < 0) return 0;
-  cell->iFormulaSlot = -1;
+  SetCellFormulaSlot(*cell, -1);
   ClearSlot(t->formulaSlots[s]);
   if (t->iFormulaCount > 0) --t->iFormulaCount;
   FormulaReadSetsChanged(*t.get());
@@ -331,7 +331,7 @@ int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view targ
   const int col = RefCol(target, t.iCols);
   TableCell* cell = row >= 1 && col >= 1 ? TableCellAt(t, row, col) : nullptr;
   if (!cell) return -1;
-  int s = cell->iFormulaSlot;
+  int s = CellFormulaSlot(*cell);
   bool isNew = false;
   if (s < 0 || s >= FORMULA_SLOTS || t.formulaSlots[s].iState == FORMULA_FREE ||
       t.formulaSlots[s].iTargetRow != row || t.formulaSlots[s].iTargetCol != col) {

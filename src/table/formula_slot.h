@@ -13,8 +13,10 @@ inline constexpr int FORMULA_TARGET_BYTES = 20;
 inline constexpr int FORMULA_ARG_SLOTS = 3000;
 inline constexpr int FORMULA_ARG_BYTES = 520;
 
+// A zero-filled slot is free, so a new table's registry costs no memory
+// until formulas arrive.
 enum FormulaState : std::int32_t {
-  FORMULA_FREE = 1,
+  FORMULA_FREE = 0,
   FORMULA_INACTIVE = 2,
   FORMULA_RUN = 3,
 };

@@ -33,8 +33,8 @@ int CellIsPositionLocked(const TableRecord& t, int row, int col) {
 
 int CellIsFormulaTarget(const TableRecord& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
-  if (!cell || cell->iFormulaSlot < 0 || cell->iFormulaSlot > FORMULA_SLOTS || t.iFormulaCount <= 0) return 0;
-  return t.formulaSlots[static_cast<std::size_t>(cell->iFormulaSlot)].iState != FORMULA_FREE ? 1 : 0;
+  if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) > FORMULA_SLOTS || t.iFormulaCount <= 0) return 0;
+  return t.formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))].iState != FORMULA_FREE ? 1 : 0;
 }
 
 int SelectionIsCoordinateRun(TableRecord& t) {

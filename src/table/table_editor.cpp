@@ -43,8 +43,8 @@ bool IsLockedCell(const TableRecord& t, int row, int col) {
 // formula bar shows the formula instead of the editor.
 bool ShowsFormula(const TableRecord& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
-  if (!cell || cell->iFormulaSlot < 0 || cell->iFormulaSlot >= FORMULA_SLOTS) return false;
-  const FormulaSlot& slot = t.formulaSlots[static_cast<std::size_t>(cell->iFormulaSlot)];
+  if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) >= FORMULA_SLOTS) return false;
+  const FormulaSlot& slot = t.formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))];
   return slot.iState != FORMULA_FREE && !TextIsEmpty(slot.szFormula);
 }
 

@@ -10,13 +10,15 @@
 
 namespace {
 
-// The state of a data cell that was never written.
+// Give a cell the text and look of a data cell that was never written. A
+// cell that has them already is only read, so capacity nobody wrote stays
+// out of resident memory.
 void ResetCellLook(TableCell& cell) {
-  ClearText(cell.szText);
-  cell.iStyle = STYLE_AUTOMATIC;
-  cell.iTextHue = DEFAULT_TEXT_HUE;
-  cell.iTextLum = DEFAULT_TEXT_LUM;
-  cell.iTextSat = DEFAULT_TEXT_SAT;
+  if (cell.szText[0] != '\0') ClearText(cell.szText);
+  if (cell.iStoredStyle != 0 || cell.iStoredTextHue != 0 || cell.iStoredTextLum != 0 || cell.iStoredTextSat != 0) {
+    SetCellStyle(cell, STYLE_AUTOMATIC);
+    SetCellTextColour(cell, DEFAULT_TEXT_HUE, DEFAULT_TEXT_LUM, DEFAULT_TEXT_SAT);
+  }
 }
 
 void WriteLabel(TableCell& cell, char letter, int number) {
@@ -78,16 +80,10 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
   t.iOpenMode = mode;
   for (auto& decl : t.coordinateDecl) decl.fill(0);
 
-  // Every cell of the capacity starts as an empty data cell, so a later
-  // resize never exposes cells without the defaults or with a stray
-  // formula slot.
-  for (TableCell& cell : t.cells) {
-    ResetCellLook(cell);
-    cell.iBorderStyle = 0;
-    cell.iFillOn = 0;
-    cell.iRefMark = 0;
-    cell.iFormulaSlot = -1;
-  }
+  // A zero-filled cell is an empty data cell with the default look and no
+  // formula, so every cell of the capacity is one already and a later
+  // resize exposes only such cells; the cells are left untouched (and out
+  // of resident memory) but for the header labels.
   WriteHeaderLabels(t);
   // The pool of a zero-filled record is empty already; leaving it untouched
   // keeps its 2.6 MB out of resident memory until texts arrive.
@@ -112,15 +108,7 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
   t.iFormulaTargetRow = t.iFormulaTargetCol = -1;
   t.iFormulaCellMode = t.iFormulaCellRow = t.iFormulaCellCol = 0;
   t.bShowRefs = 0;
-  for (FormulaSlot& slot : t.formulaSlots) {
-    ClearText(slot.szTarget);
-    ClearText(slot.szFormula);
-    ClearText(slot.szCondition);
-    slot.iDecimals = -1;
-    slot.bRowAligned = slot.bColAligned = 0;
-    slot.iTargetRow = slot.iTargetCol = 0;
-    slot.iState = FORMULA_FREE;
-  }
+  // The zero-filled formula slots are free already (FORMULA_FREE is 0).
 
   t.colWidth[0] = 40;
   for (int i = 1; i < TABLE_MAX_DIMENSION; ++i) t.colWidth[i] = 80;

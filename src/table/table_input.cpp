@@ -415,10 +415,10 @@ bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* 
   CellRect rect{};
   if (!TableCellUnderPoint(*t.get(), x, y, row, col, &rect) || !InCornerHandle(rect, x, y)) return false;
   const TableCell* cell = TableCellAt(*t.get(), *row, *col);
-  if (!cell || cell->iFormulaSlot < 0 || cell->iFormulaSlot > FORMULA_SLOTS) return false;
+  if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) > FORMULA_SLOTS) return false;
   // Only a registered formula has a handle: a free slot left linked to a
   // cell is not one.
-  const FormulaSlot& slot = t->formulaSlots[static_cast<std::size_t>(cell->iFormulaSlot)];
+  const FormulaSlot& slot = t->formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))];
   if (t->iFormulaCount <= 0 || slot.iState == FORMULA_FREE) return false;
   *aligned = slot.bRowAligned || slot.bColAligned;
   return true;

@@ -53,11 +53,15 @@ enum TableOpenMode : std::int32_t {
   OPEN_STOCK = 500,
 };
 
+// A cell keeps its style, text colour and formula slot as their exclusive
+// or with those of a fresh data cell, so a zero-filled cell is a fresh data
+// cell: capacity that holds nothing is never written and costs no memory.
+// Read and write these four fields only through the accessors below.
 struct TableCell {
-  std::int16_t iStyle;
-  std::int16_t iTextHue;
-  std::int16_t iTextLum;
-  std::int16_t iTextSat;
+  std::int16_t iStoredStyle;    // style ^ STYLE_AUTOMATIC
+  std::int16_t iStoredTextHue;  // text colour ^ the default text colour
+  std::int16_t iStoredTextLum;
+  std::int16_t iStoredTextSat;
   std::array<char, CELL_TEXT_BYTES> szText;
   std::int16_t iBorderStyle;
   std::int16_t iBorderRed;
@@ -68,8 +72,36 @@ struct TableCell {
   std::int16_t iFillGreen;
   std::int16_t iFillBlue;
   std::int16_t iRefMark;
-  std::int32_t iFormulaSlot;
+  std::int32_t iStoredFormulaSlot;  // formula slot ^ -1 (0: no formula)
 };
+
+// Display style code (STYLE_AUTOMATIC in a fresh cell).
+inline std::int16_t CellStyle(const TableCell& cell) {
+  return static_cast<std::int16_t>(cell.iStoredStyle ^ STYLE_AUTOMATIC);
+}
+inline void SetCellStyle(TableCell& cell, int style) {
+  cell.iStoredStyle = static_cast<std::int16_t>(static_cast<std::int16_t>(style) ^ STYLE_AUTOMATIC);
+}
+
+// Text colour as hue, luminance and saturation (the default in a fresh cell).
+inline std::int16_t CellTextHue(const TableCell& cell) {
+  return static_cast<std::int16_t>(cell.iStoredTextHue ^ DEFAULT_TEXT_HUE);
+}
+inline std::int16_t CellTextLum(const TableCell& cell) {
+  return static_cast<std::int16_t>(cell.iStoredTextLum ^ DEFAULT_TEXT_LUM);
+}
+inline std::int16_t CellTextSat(const TableCell& cell) {
+  return static_cast<std::int16_t>(cell.iStoredTextSat ^ DEFAULT_TEXT_SAT);
+}
+inline void SetCellTextColour(TableCell& cell, int hue, int lum, int sat) {
+  cell.iStoredTextHue = static_cast<std::int16_t>(static_cast<std::int16_t>(hue) ^ DEFAULT_TEXT_HUE);
+  cell.iStoredTextLum = static_cast<std::int16_t>(static_cast<std::int16_t>(lum) ^ DEFAULT_TEXT_LUM);
+  cell.iStoredTextSat = static_cast<std::int16_t>(static_cast<std::int16_t>(sat) ^ DEFAULT_TEXT_SAT);
+}
+
+// Formula-registry slot whose result the cell shows, -1 for none.
+inline std::int32_t CellFormulaSlot(const TableCell& cell) { return ~cell.iStoredFormulaSlot; }
+inline void SetCellFormulaSlot(TableCell& cell, std::int32_t slot) { cell.iStoredFormulaSlot = ~slot; }
 
 // Sampling of a text file larger than the table.
 inline constexpr int SAMPLING_BLOCKS = 50;

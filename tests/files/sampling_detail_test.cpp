@@ -121,10 +121,10 @@ TEST_F(SamplingDetailTest, DetailOfATextColumnKeepsEveryText) {
 TEST_F(SamplingDetailTest, DetailReplacesAFormulaWhereItsValuesGo) {
   const WindowHandle table = ImportSampled("rows.txt", 100000, 5);
   ASSERT_EQ(FormulaRun(table, "R3C6", FORMULA_MODE_RUN, "R2C1+1", -1), 0);
-  ASSERT_GE(Cell(table, 3, 6).iFormulaSlot, 0);
+  ASSERT_GE(CellFormulaSlot(Cell(table, 3, 6)), 0);
   Select(table, 10, 1, 10, 5);
   SendCommand(table, CMD_GET_DETAILED_DATA);
-  EXPECT_EQ(Cell(table, 3, 6).iFormulaSlot, -1);
+  EXPECT_EQ(CellFormulaSlot(Cell(table, 3, 6)), -1);
   EXPECT_EQ(Shown(table, 3, 6), FieldValue(58, 1));
   TableLockGuard t(table);
   EXPECT_EQ(t->iFormulaCount, 0);

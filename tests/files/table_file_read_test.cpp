@@ -36,8 +36,8 @@ class TableFileReadTest : public TableFileTest {
   static const FormulaSlot* SlotOf(WindowHandle table, int row, int col) {
     TableLockGuard t(table);
     const TableCell* cell = TableCellAt(*t.get(), row, col);
-    if (!cell || cell->iFormulaSlot < 0) return nullptr;
-    return &t->formulaSlots[static_cast<std::size_t>(cell->iFormulaSlot)];
+    if (!cell || CellFormulaSlot(*cell) < 0) return nullptr;
+    return &t->formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))];
   }
 };
 
@@ -83,7 +83,7 @@ TEST_F(TableFileReadTest, NativeFileRestoresFormulasColoursStylesAndLayout) {
     fill.iFillRed = 200;
     fill.iFillGreen = 201;
     fill.iFillBlue = 202;
-    fill.iStyle = 12;
+    SetCellStyle(fill, 12);
     t->rowHeight[1] = 0;  // a hidden row
     t->rowHeight[2] = 40;
     t->colWidth[2] = 123;
@@ -110,14 +110,14 @@ TEST_F(TableFileReadTest, NativeFileRestoresFormulasColoursStylesAndLayout) {
   EXPECT_EQ(border.iBorderGreen, 20);
   EXPECT_EQ(border.iBorderBlue, 30);
   EXPECT_EQ(border.iFillOn, 0);
-  EXPECT_EQ(border.iStyle, STYLE_AUTOMATIC);
+  EXPECT_EQ(CellStyle(border), STYLE_AUTOMATIC);
   const TableCell& fill = *TableCellAt(*t.get(), 1, 2);
   EXPECT_EQ(fill.iBorderStyle, 0);
   EXPECT_EQ(fill.iFillOn, 1);
   EXPECT_EQ(fill.iFillRed, 200);
   EXPECT_EQ(fill.iFillGreen, 201);
   EXPECT_EQ(fill.iFillBlue, 202);
-  EXPECT_EQ(fill.iStyle, 12);
+  EXPECT_EQ(CellStyle(fill), 12);
   EXPECT_EQ(t->rowHeight[1], 0);
   EXPECT_EQ(t->rowHeight[2], 40);
   EXPECT_EQ(t->colWidth[1], 80);
@@ -344,14 +344,14 @@ TEST_F(TableFileReadTest, CellValueReplacesAFormulaAndItsStyle) {
   ASSERT_EQ(FormulaRun(table_, "R1C2", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
   {
     TableLockGuard t(table_);
-    TableCellAt(*t.get(), 1, 2)->iStyle = 20;
+    SetCellStyle(*TableCellAt(*t.get(), 1, 2), 20);
   }
   WriteBytes("over.orl", "7\t5\r\n");
   ASSERT_EQ(TableFileRead(table_, Path("over.orl")), 0);
   EXPECT_EQ(SlotOf(table_, 1, 2), nullptr);
   EXPECT_EQ(Shown(table_, 1, 2), "5");
   TableLockGuard t(table_);
-  EXPECT_EQ(TableCellAt(*t.get(), 1, 2)->iStyle, STYLE_AUTOMATIC);
+  EXPECT_EQ(CellStyle(*TableCellAt(*t.get(), 1, 2)), STYLE_AUTOMATIC);
   EXPECT_EQ(t->iFormulaCount, 0);
 }
 
@@ -385,7 +385,7 @@ TEST_F(TableFileReadTest, BadKeyedLinesAreSkipped) {
   EXPECT_EQ(c2.iBorderGreen, 2);
   EXPECT_EQ(c2.iFillOn, 0);
   EXPECT_EQ(TableCellAt(*t.get(), 0, 1)->iBorderStyle, 0);
-  EXPECT_EQ(TableCellAt(*t.get(), 2, 2)->iStyle, STYLE_AUTOMATIC);
+  EXPECT_EQ(CellStyle(*TableCellAt(*t.get(), 2, 2)), STYLE_AUTOMATIC);
   EXPECT_EQ(t->rowHeight[1], 10000);
   EXPECT_EQ(t->rowHeight[2], 0);
   EXPECT_EQ(t->rowHeight[3], 0);

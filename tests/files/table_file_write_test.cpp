@@ -38,7 +38,7 @@ TEST_F(TableFileWriteTest, NativeFileCarriesFormulasColoursStylesAndLayout) {
     a.iBorderRed = 255;
     a.iBorderGreen = 164;
     a.iBorderBlue = 72;
-    a.iStyle = 21;
+    SetCellStyle(a, 21);
     TableCell& b = *TableCellAt(*t.get(), 3, 2);
     b.iFillOn = 1;
     b.iFillRed = 174;

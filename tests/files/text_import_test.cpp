@@ -78,7 +78,7 @@ TEST_F(TextImportTest, SmallTabFileIsReadWholeAndStaysWritable) {
   EXPECT_EQ(t->bModified, 1);
   EXPECT_EQ(t->iSampleMode, SAMPLE_NONE);
   EXPECT_EQ(t->iFileSize, 19);
-  EXPECT_EQ(t->cells[1 * t->iCols + 1].iStyle, STYLE_AUTOMATIC);
+  EXPECT_EQ(CellStyle(t->cells[1 * t->iCols + 1]), STYLE_AUTOMATIC);
 }
 
 TEST_F(TextImportTest, FiveThousandLinesOfThreeFieldsResizeTheTable) {

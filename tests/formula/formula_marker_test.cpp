@@ -114,7 +114,7 @@ TEST_F(FormulaMarkerTest, AValueStoredOverATargetRemovesItsFormulaFirst) {
   TableHooks().pfnRemoveFormula(table_, 2, 1);
   TableLockGuard t(table_);
   EXPECT_EQ(t->iFormulaCount, 0);
-  EXPECT_EQ(TableCellAt(*t.get(), 2, 1)->iFormulaSlot, -1);
+  EXPECT_EQ(CellFormulaSlot(*TableCellAt(*t.get(), 2, 1)), -1);
 }
 
 }  // namespace

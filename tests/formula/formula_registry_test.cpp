@@ -53,7 +53,7 @@ class FormulaRegistryTest : public HeadlessTableTest {
   std::string Text(int index) { return std::string(TextOf(Slot(index).szFormula)); }
   int SlotAt(int row, int col) {
     TableLockGuard t(table_);
-    return TableCellAt(*t.get(), row, col)->iFormulaSlot;
+    return CellFormulaSlot(*TableCellAt(*t.get(), row, col));
   }
   void Select(int rowFrom, int rowTo, int colFrom, int colTo) {
     TableLockGuard t(table_);

@@ -68,7 +68,7 @@ void FillSampleTable(WindowHandle table) {
   TableStoreCellText(*t.get(), 13, 2, "12345678901234567");  // too wide: a grey bar
   for (int c = 1; c <= 8; ++c) {
     TableCell& cell = t->cells[static_cast<std::size_t>(1) * t->iCols + c];
-    cell.iStyle = 21;
+    SetCellStyle(cell, 21);
     cell.iFillOn = 1;
     cell.iFillRed = 255;
     cell.iFillGreen = 242;
@@ -78,9 +78,7 @@ void FillSampleTable(WindowHandle table) {
   }
   for (int r = 2; r <= 11; ++r) {
     TableCell& total = t->cells[static_cast<std::size_t>(r) * t->iCols + 8];
-    total.iTextHue = 0;
-    total.iTextSat = 240;
-    total.iTextLum = 90;
+    SetCellTextColour(total, 0, 90, 240);
     total.iBorderStyle = 5;
     total.iBorderRed = 0;
     total.iBorderGreen = 120;

@@ -232,7 +232,7 @@ TEST_F(EditorTest, LockedCellsAndFormulaTargetsAreNotTypedInto) {
   EXPECT_TRUE(Captions().empty()) << "a locked cell is no formula target";
   // A formula target: the formula bar gets the target, the cell no editor.
   TableCell& cell = *TableCellAt(T(), 4, 2);
-  cell.iFormulaSlot = 0;
+  SetCellFormulaSlot(cell, 0);
   T().formulaSlots[0].iState = FORMULA_RUN;
   CopyText(T().formulaSlots[0].szFormula, "R1C1+1");
   DoubleClickCell(4, 2);

@@ -11,13 +11,34 @@ namespace {
 
 void ExpectFreshDataCell(const TableCell& cell, const char* where) {
   EXPECT_EQ(TextOf(cell.szText), "") << where;
-  EXPECT_EQ(cell.iStyle, STYLE_AUTOMATIC) << where;
-  EXPECT_EQ(cell.iTextHue, 160) << where;
-  EXPECT_EQ(cell.iTextLum, 10) << where;
-  EXPECT_EQ(cell.iTextSat, 120) << where;
+  EXPECT_EQ(CellStyle(cell), STYLE_AUTOMATIC) << where;
+  EXPECT_EQ(CellTextHue(cell), 160) << where;
+  EXPECT_EQ(CellTextLum(cell), 10) << where;
+  EXPECT_EQ(CellTextSat(cell), 120) << where;
   EXPECT_EQ(cell.iBorderStyle, 0) << where;
   EXPECT_EQ(cell.iFillOn, 0) << where;
-  EXPECT_EQ(cell.iFormulaSlot, -1) << where;
+  EXPECT_EQ(CellFormulaSlot(cell), -1) << where;
+}
+
+TEST(TableCell, ZeroBytesAreAFreshDataCellAndEveryValueIsKept) {
+  const TableCell zero{};
+  ExpectFreshDataCell(zero, "zero-filled cell");
+  // Values equal to zero or to another cell's default keep their meaning:
+  // style 0 is not automatic, black text is not the default colour.
+  const struct {
+    int style, hue, lum, sat, slot;
+  } cases[] = {{0, 0, 0, 0, 0}, {21, 239, 240, 240, 2999}, {-7, 160, 10, 120, 3000}, {33, 1, 2, 3, -1}};
+  for (const auto& c : cases) {
+    TableCell cell{};
+    SetCellStyle(cell, c.style);
+    SetCellTextColour(cell, c.hue, c.lum, c.sat);
+    SetCellFormulaSlot(cell, c.slot);
+    EXPECT_EQ(CellStyle(cell), c.style);
+    EXPECT_EQ(CellTextHue(cell), c.hue);
+    EXPECT_EQ(CellTextLum(cell), c.lum);
+    EXPECT_EQ(CellTextSat(cell), c.sat);
+    EXPECT_EQ(CellFormulaSlot(cell), c.slot);
+  }
 }
 
 TEST(TableInitRecord, NewTableHasHeadersAndEmptyDataCells) {
@@ -51,7 +72,7 @@ TEST(TableInitRecord, NewTableHasHeadersAndEmptyDataCells) {
   EXPECT_EQ(t->colWidth[TABLE_MAX_DIMENSION - 1], 80);
   EXPECT_EQ(t->rowHeight[0], 18);
   EXPECT_EQ(t->formulaSlots[0].iState, FORMULA_FREE);
-  EXPECT_EQ(t->formulaSlots[FORMULA_SLOTS - 1].iDecimals, -1);
+  EXPECT_EQ(t->formulaSlots[FORMULA_SLOTS - 1].iState, FORMULA_FREE);
   EXPECT_EQ(TextOf(t->szScaleBy), "1.0");
   EXPECT_EQ(TextOf(t->szSourceDir), "");
   EXPECT_EQ(TextOf(t->szSourceFile), "");
@@ -107,21 +128,23 @@ TEST(RelabelHeaders, ResetsTextsAndLookButKeepsBordersFillsAndFormulas) {
   t.Store(1, 1, "a text");
   t.Store(1, 2, "3");
   TableCell* cell = TableCellAt(*t, 1, 2);
-  cell->iStyle = 21;
-  cell->iTextHue = 5;
+  SetCellStyle(*cell, 21);
+  SetCellTextColour(*cell, 5, 200, 30);
   cell->iBorderStyle = 15;
   cell->iFillOn = 1;
-  cell->iFormulaSlot = 7;
+  SetCellFormulaSlot(*cell, 7);
   ASSERT_EQ(SetImportTableSize(*t, 100, 200), 0);
   RelabelHeaders(*t);
   EXPECT_EQ(t.Pool(0), "") << "the text's slot is free again";
   EXPECT_EQ(t.Raw(1, 1), "");
   EXPECT_EQ(t.Raw(1, 2), "");
-  EXPECT_EQ(cell->iStyle, STYLE_AUTOMATIC);
-  EXPECT_EQ(cell->iTextHue, 160);
+  EXPECT_EQ(CellStyle(*cell), STYLE_AUTOMATIC);
+  EXPECT_EQ(CellTextHue(*cell), 160);
+  EXPECT_EQ(CellTextLum(*cell), 10);
+  EXPECT_EQ(CellTextSat(*cell), 120);
   EXPECT_EQ(cell->iBorderStyle, 15);
   EXPECT_EQ(cell->iFillOn, 1);
-  EXPECT_EQ(cell->iFormulaSlot, 7);
+  EXPECT_EQ(CellFormulaSlot(*cell), 7);
   EXPECT_EQ(t.Raw(0, 199), "C199");
   EXPECT_EQ(t.Raw(99, 0), "R99");
   EXPECT_EQ(t.Raw(0, 0), "");

@@ -72,7 +72,7 @@ class TableInputHooksTest : public TableInputTest {
   }
   // Make (row, col) show the result of formula slot 0.
   void MakeFormulaTarget(int row, int col, bool aligned = false) const {
-    TableCellAt(T(), row, col)->iFormulaSlot = 0;
+    SetCellFormulaSlot(*TableCellAt(T(), row, col), 0);
     T().formulaSlots[0].iState = FORMULA_RUN;
     T().iFormulaCount = 1;
     T().formulaSlots[0].bRowAligned = aligned ? 1 : 0;

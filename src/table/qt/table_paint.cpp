@@ -248,15 +248,15 @@ void PaintTexts(const PaintContext& c) {
       return;
     }
     // Neighbouring cells mostly share a colour: convert only on a change.
-    if (cell.iTextHue != lastHls[0] || cell.iTextSat != lastHls[1] || cell.iTextLum != lastHls[2]) {
-      RgbColour rgb = HlsToRgb(cell.iTextHue, cell.iTextSat, cell.iTextLum);
+    if (CellTextHue(cell) != lastHls[0] || CellTextSat(cell) != lastHls[1] || CellTextLum(cell) != lastHls[2]) {
+      RgbColour rgb = HlsToRgb(CellTextHue(cell), CellTextSat(cell), CellTextLum(cell));
       if (rgb.iRed == 255) rgb = {255, 0, 0};
       colour = QColor(rgb.iRed, rgb.iGreen, rgb.iBlue);
-      lastHls = {cell.iTextHue, cell.iTextSat, cell.iTextLum};
+      lastHls = {CellTextHue(cell), CellTextSat(cell), CellTextLum(cell)};
     }
     text.assign(TextOf(cell.szText));
     const bool number = CellIsText(text) == 0;
-    const bool bold = cell.iStyle >= 20 && cell.iStyle <= 22;
+    const bool bold = CellStyle(cell) >= 20 && CellStyle(cell) <= 22;
     if (IsLongTextRef(text) == 1) LongTextResolve(c.t, text);
     int length = 0;  // characters, not bytes
     for (char byte : text) length += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
@@ -266,7 +266,7 @@ void PaintTexts(const PaintContext& c) {
       if (colWidth > 0) c.p.fillRect(r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, kOverflow);
       return;
     }
-    const int align = AlignmentOf(cell.iStyle, number);
+    const int align = AlignmentOf(CellStyle(cell), number);
     const QRect box(QPoint(r.left + 4, r.top + 2), QPoint(r.right - 5, r.bottom - 3));
     const AsciiGlyphs* glyphs = (bold ? c.fonts.boldGlyphs : c.fonts.cellGlyphs).get();
     if (glyphs && glyphs->Add(c.p, batch, box, align, text, colour)) return;
@@ -281,8 +281,8 @@ void PaintTexts(const PaintContext& c) {
 
 void PaintFormulaMarks(const PaintContext& c) {
   ForEachVisibleCell(c, [&c](const TableCell& cell, const CellRect& r, int, int) {
-    if (cell.iFormulaSlot < 0 || cell.iFormulaSlot > FORMULA_SLOTS) return;
-    const int state = c.t.formulaSlots[static_cast<std::size_t>(cell.iFormulaSlot)].iState;
+    if (CellFormulaSlot(cell) < 0 || CellFormulaSlot(cell) > FORMULA_SLOTS) return;
+    const int state = c.t.formulaSlots[static_cast<std::size_t>(CellFormulaSlot(cell))].iState;
     QColor fill = kWhite;
     QColor stroke = kWhite;
     if (state == FORMULA_INACTIVE) {

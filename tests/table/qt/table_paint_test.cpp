@@ -116,7 +116,7 @@ TEST_F(TablePaintTest, FillsSelectionAndRedText) {
   T().selKind[0] = SELECT_BLOCK;
   TableStoreCellText(table_, 6, 1, "WWWW");
   TableCell& white = *TableCellAt(T(), 6, 1);
-  white.iTextLum = 240;  // white text: its red part is 255, so it shows pure red
+  SetCellTextColour(white, DEFAULT_TEXT_HUE, 240, DEFAULT_TEXT_SAT);  // white text: its red part is 255, so it shows pure red
   const QImage image = Paint();
   const CellRect f = RectOf(2, 2);
   EXPECT_EQ(image.pixel(f.left + 5, f.top + 5), qRgb(10, 200, 30));
@@ -187,9 +187,9 @@ TEST_F(TablePaintTest, ShrinkingBelowEighteenPixelsShowsSquares) {
 }
 
 TEST_F(TablePaintTest, FormulaMarksAndTheBrowseHint) {
-  TableCellAt(T(), 3, 3)->iFormulaSlot = 0;
+  SetCellFormulaSlot(*TableCellAt(T(), 3, 3), 0);
   T().formulaSlots[0].iState = FORMULA_RUN;
-  TableCellAt(T(), 4, 3)->iFormulaSlot = 1;
+  SetCellFormulaSlot(*TableCellAt(T(), 4, 3), 1);
   T().formulaSlots[1].iState = FORMULA_INACTIVE;
   QImage image = Paint();
   const CellRect run = RectOf(3, 3);
