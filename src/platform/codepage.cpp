@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -70,4 +71,42 @@ std::string FileTextToUtf8(std::string_view bytes, bool chinese) {
     return std::string(bytes);
   }
   return out;
+}
+
+Utf8Converter::Utf8Converter(const char* codepage, std::size_t unitBytes)
+    : pState_(iconv_open("UTF-8", codepage)), iUnit_(unitBytes == 0 ? 1 : unitBytes) {}
+
+Utf8Converter::~Utf8Converter() {
+  if (Ok()) iconv_close(static_cast<iconv_t>(pState_));
+}
+
+bool Utf8Converter::Ok() const { return pState_ != reinterpret_cast<void*>(-1); }
+
+void Utf8Converter::Convert(std::string_view bytes, bool last, std::string* out) {
+  if (!Ok()) return;
+  const auto cd = static_cast<iconv_t>(pState_);
+  std::string input = pending_;
+  input.append(bytes);
+  pending_.clear();
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  char buf[4096];
+  while (inLeft > 0) {
+    char* dst = buf;
+    std::size_t dstLeft = sizeof buf;
+    const std::size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
+    out->append(buf, static_cast<std::size_t>(dst - buf));
+    if (rc != static_cast<std::size_t>(-1)) continue;
+    if (errno == E2BIG) continue;
+    if (errno == EINVAL && !last) {
+      // A character cut by the end of this piece: the next completes it.
+      pending_.assign(in, inLeft);
+      return;
+    }
+    out->append("\xEF\xBF\xBD");
+    const std::size_t skip = std::min(iUnit_, inLeft);
+    in += skip;
+    inLeft -= skip;
+  }
+  if (last) iconv(cd, nullptr, nullptr, nullptr, nullptr);
 }

@@ -288,6 +288,13 @@ constexpr TextEntry kTexts[] = {
     {TXT_FILE_CELLS_CUT,
      "The file has more rows or columns than a table can hold; the cells beyond the table were not read.",
      "该文件的行或列超出表格所能容纳的范围, 表格以外的单元未读入."},
+    {TXT_FILE_HARD_LINKED,
+     "The file has other names (hard links) that would go on showing the old table; save it under a new name.",
+     "该文件还有其他名称 (硬链接), 它们将继续显示旧的表格; 请以新的文件名保存."},
+    {TXT_FORMULAS_TOO_LONG_1, "Math formulas longer than 999 characters were not read: ", "超过 999 个字符的计算公式未读入: "},
+    {TXT_FORMULAS_TOO_LONG_2, "", " 个"},
+    {TXT_TEXTS_CUT_1, "Cell texts longer than 999 bytes were cut to 999 bytes: ", "超过 999 字节的单元文本被截为 999 字节: "},
+    {TXT_TEXTS_CUT_2, "", " 个"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");
