@@ -38,28 +38,11 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 bool ConvertToUtf8(std::string_view bytes, const char* codepage, std::string* out) {
-  iconv_t cd = iconv_open("UTF-8", codepage);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  Utf8Converter converter(codepage, 1);
+  if (!converter.Ok()) return false;
   out->clear();
   out->reserve(bytes.size() * 2);
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t inLeft = bytes.size();
-  char buf[4096];
-  while (inLeft > 0) {
-    char* dst = buf;
-    std::size_t dstLeft = sizeof buf;
-    const std::size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    out->append(buf, static_cast<std::size_t>(dst - buf));
-    if (rc == static_cast<std::size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // An invalid or truncated sequence: replace one byte and go on.
-      out->append("\xEF\xBF\xBD");
-      ++in;
-      --inLeft;
-    }
-  }
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  iconv_close(cd);
+  converter.Convert(bytes, true, out);
   return true;
 }
 
@@ -85,11 +68,17 @@ bool Utf8Converter::Ok() const { return pState_ != reinterpret_cast<void*>(-1); 
 void Utf8Converter::Convert(std::string_view bytes, bool last, std::string* out) {
   if (!Ok()) return;
   const auto cd = static_cast<iconv_t>(pState_);
-  std::string input = pending_;
-  input.append(bytes);
-  pending_.clear();
-  char* in = input.data();
-  std::size_t inLeft = input.size();
+  // The bytes left from the last piece go first (iconv does not write to
+  // its input).
+  std::string joined;
+  if (!pending_.empty()) {
+    joined = pending_;
+    joined.append(bytes);
+    bytes = joined;
+    pending_.clear();
+  }
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
   char buf[4096];
   while (inLeft > 0) {
     char* dst = buf;
