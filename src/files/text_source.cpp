@@ -129,8 +129,10 @@ int TextSource::Open(const std::string& path) {
     close(fd);
     return -1;
   }
-  // A stream, or a file that does not tell its size: read it to its end.
-  if (!S_ISREG(info.st_mode) || info.st_size == 0) {
+  // A stream, or a file that does not tell its size (one of /proc reports
+  // none, yet has bytes): read it to its end.
+  char probe = 0;
+  if (!S_ISREG(info.st_mode) || (info.st_size == 0 && pread(fd, &probe, 1, 0) != 0)) {
     const int spool = SpoolStream(fd, TEXT_SOURCE_SPOOL_LIMIT + 1);
     close(fd);
     if (spool < 0) return -1;
