@@ -3,6 +3,8 @@
 #include <string>
 
 #include "files/base64.h"
+#include "files/read_drops.h"
+#include "files/table_file_fields.h"
 #include "files/table_file_keys.h"
 #include "files/table_file_sections.h"
 #include "formula/formula_registry.h"
@@ -15,10 +17,21 @@
 
 namespace {
 
+// The bytes of a field the reader looks at: enough for a cell's 999 bytes
+// in any code page, and for the Base64 form of 999 bytes with its line
+// feeds.
+constexpr std::size_t kFieldKeepBytes = 4096;
+
+// Whether a field holds nothing but blanks (an empty cell is written " ").
+bool IsBlank(std::string_view raw) {
+  return std::all_of(raw.begin(), raw.end(), [](char c) { return c == ' '; });
+}
+
 // Where the cell lines go and how far the table reaches.
-class CellReader {
+class CellReader final : public FieldSink {
  public:
-  CellReader(WindowHandle hwnd, TableRecord& t, bool isPrivate) : hwnd_(hwnd), t_(t), bPrivate_(isPrivate) {
+  CellReader(WindowHandle hwnd, TableRecord& t, const TableFileBytes& file, bool isPrivate)
+      : hwnd_(hwnd), t_(t), file_(file), bPrivate_(isPrivate) {
     TableRange range{};
     if (TableGetRange(t, std::clamp(t.iSelCurrent, 0, SELECTION_RANGES - 1), RANGES_SELECTION, &range) == 0) {
       iRow_ = std::max(range.iRowFrom, 1);
@@ -27,26 +40,34 @@ class CellReader {
     iCol_ = iOriginCol_;
   }
 
-  // False once the rows of the table are used up.
-  bool Open() const { return iRow_ < t_.iRows; }
-
-  // A field ended: store it into the current cell and move one column on.
-  void EndField(std::string_view raw) {
-    if (iRow_ < t_.iRows && iCol_ < t_.iCols) Store(raw);
+  // A field ended: store it into the current cell and move one column on;
+  // a field beyond the table is counted when it holds data.
+  void Field(std::string_view raw) override {
+    if (iRow_ < t_.iRows && iCol_ < t_.iCols) {
+      Store(raw);
+    } else if (!IsBlank(raw)) {
+      ++iBeyond_;
+    }
     if (iCol_ < t_.iCols) ++iCol_;
   }
 
   // A line ended: the next row starts at the origin's column.
-  void EndRow() {
-    ++iRow_;
+  void LineEnd(std::string_view raw) override {
+    Field(raw);
+    if (iRow_ < t_.iRows) ++iRow_;
     iCol_ = iOriginCol_;
   }
 
-  int Undecodable() const { return iUndecodable_; }
+  // Tell what was left out.
+  void NoteDrops() const {
+    NoteDrop(DROP_CELLS_BEYOND_TABLE, iBeyond_);
+    NoteDrop(DROP_TEXTS_CUT, iCut_);
+    NoteDrop(DROP_FIELDS_UNDECODABLE, iUndecodable_);
+  }
 
  private:
   void Store(std::string_view raw) {
-    std::string_view text = raw.substr(0, TextCutLength(raw, TABLE_FILE_FIELD_BYTES));
+    std::string_view text = TableFileFieldText(file_, raw, &converted_);
     if (bPrivate_) {
       if (Base64Decode(raw, &decoded_) != 0) {
         ++iUndecodable_;
@@ -54,7 +75,11 @@ class CellReader {
       }
       // Texts of older files are in the legacy code page of the language.
       if (!IsValidUtf8(decoded_)) decoded_ = FileTextToUtf8(decoded_, LanguageIsChinese());
-      text = std::string_view(decoded_).substr(0, TextCutLength(decoded_, TABLE_FILE_FIELD_BYTES));
+      text = decoded_;
+    }
+    if (text.size() > TABLE_FILE_FIELD_BYTES) {
+      ++iCut_;
+      text = text.substr(0, TextCutLength(text, TABLE_FILE_FIELD_BYTES));
     }
     TableCell* cell = TableCellAt(t_, iRow_, iCol_);
     if (!cell) return;
@@ -66,55 +91,39 @@ class CellReader {
 
   WindowHandle hwnd_;
   TableRecord& t_;
+  const TableFileBytes& file_;
   bool bPrivate_;
   int iRow_ = 1;
   int iOriginCol_ = 1;
   int iCol_ = 1;
-  int iUndecodable_ = 0;
+  std::int64_t iUndecodable_ = 0;
+  std::int64_t iBeyond_ = 0;
+  std::int64_t iCut_ = 0;
   std::string decoded_;
+  std::string converted_;
 };
-
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-CellSectionResult ReadCellSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to,
-                                  bool isPrivate) {
+std::string_view TableFileFieldText(const TableFileBytes& file, std::string_view raw, std::string* scratch) {
+  if (!file.bLegacy || std::none_of(raw.begin(), raw.end(), [](char c) { return (c & 0x80) != 0; })) return raw;
+  ConvertToUtf8(raw, LanguageIsChinese() ? "GB18030" : "WINDOWS-1252", scratch);
+  return *scratch;
+}
+
+CellSectionResult ReadCellSection(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from,
+                                  std::int64_t to, bool isPrivate) {
   CellSectionResult result;
   TableLockGuard t(hwnd);
   if (!t) return result;
-  to = std::min(to, buffer.size());
-  CellReader reader(hwnd, *t.get(), isPrivate);
-  std::size_t start = from;  // first byte of the current field
-  std::size_t i = from;
-  while (i < to && reader.Open()) {
-    const char c = buffer[i];
-    if (c == '\t') {
-      reader.EndField(buffer.substr(start, i - start));
-      start = ++i;
-    } else if (!IsLineEnd(c)) {
-      ++i;
-    } else if (isPrivate) {
-      // Encoded fields hold line feeds of their own: only CR LF ends the
-      // row, and the decoder passes over any other CR or LF.
-      if (c == '\r' && i + 1 < to && buffer[i + 1] == '\n') {
-        reader.EndField(buffer.substr(start, i - start));
-        reader.EndRow();
-        i += 2;
-        start = i;
-      } else {
-        ++i;
-      }
-    } else {
-      reader.EndField(buffer.substr(start, i - start));
-      reader.EndRow();
-      // CR LF, LF CR and a doubled line end close one row.
-      i += i + 1 < to && IsLineEnd(buffer[i + 1]) ? 2 : 1;
-      start = i;
-    }
-  }
+  CellReader reader(hwnd, *t.get(), file, isPrivate);
+  // Encoded fields hold line feeds of their own: in a private file only
+  // CR LF ends a row.
+  FieldSplitter splitter(isPrivate ? FIELDS_IN_PRIVATE_LINES : FIELDS_IN_LINES, kFieldKeepBytes);
+  result.bReadFailed = !ForEachChunk(*file.pSource, from, std::min(to, file.iEnd),
+                                     [&](std::string_view bytes) { splitter.Feed(bytes, reader); });
   // A last line without its line end still holds data: keep it.
-  if (reader.Open() && start < to) reader.EndField(buffer.substr(start, to - start));
-  result.iUndecodable = reader.Undecodable();
+  splitter.Finish(reader);
+  reader.NoteDrops();
   return result;
 }

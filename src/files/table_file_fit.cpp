@@ -3,19 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "files/text_bytes.h"
-#include "platform/message_box.h"
-#include "resources/string_table.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 
-int FitTableToCellLines(WindowHandle hwnd, std::string_view lines) {
-  TextCount count;
-  CountTextBytes(count, lines.data(), lines.size(), TextSyntax{});
-  CountTextEnd(count);
+int FitTableToCellCount(WindowHandle hwnd, std::int64_t lines, std::int64_t maxFields) {
   // Rows and columns needed, each counting the header row or column.
-  const std::int64_t needRows = count.iLines + 1;
-  const std::int64_t needCols = count.iMaxFields + 1;
+  const std::int64_t needRows = lines + 1;
+  const std::int64_t needCols = maxFields + 1;
   bool fits = true;
   {
     TableLockGuard t(hwnd);
@@ -43,7 +37,5 @@ int FitTableToCellLines(WindowHandle hwnd, std::string_view lines) {
     // A file of the program itself may be saved again where it came from.
     t->bReadOnly = 0;
   }
-  if (fits) return 1;
-  ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_FILE_CELLS_CUT));
-  return -1;
+  return fits ? 1 : -1;
 }

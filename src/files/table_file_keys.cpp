@@ -88,25 +88,38 @@ bool IsTableFileKey(std::string_view text) {
 }
 
 TableFileKeys FindTableFileKeys(std::string_view buffer) {
-  TableFileKeys keys;
-  keys.pos.fill(std::string_view::npos);
-  LineEnds ends(buffer);
-  int found = 0;
+  TableFileKeyScan scan;
+  ScanTableFileKeys(scan, buffer, 0, true);
+  return scan.keys;
+}
+
+std::size_t ScanTableFileKeys(TableFileKeyScan& scan, std::string_view bytes, std::size_t base, bool last) {
+  LineEnds ends(bytes);
   std::size_t start = 0;
-  while (start < buffer.size() && found < TABLE_FILE_KEYS) {
-    const char c = buffer[start];
+  if (!scan.bLineStart) {
+    const std::size_t end = ends.Next(0);
+    if (end == std::string_view::npos) return bytes.size();
+    start = end + 1;
+  }
+  scan.bLineStart = true;
+  while (start < bytes.size() && scan.iFound < TABLE_FILE_KEYS) {
+    if (!last && bytes.size() - start < TABLE_FILE_KEY_LOOKAHEAD) return start;
+    const char c = bytes[start];
     if (c == 'P' || c == 'U' || c == 'O') {
-      const int key = KeyOpeningLine(buffer, start);
-      if (key >= 0 && !keys.Has(key)) {
-        keys.pos[static_cast<std::size_t>(key)] = start;
-        ++found;
+      const int key = KeyOpeningLine(bytes, start);
+      if (key >= 0 && !scan.keys.Has(key)) {
+        scan.keys.pos[static_cast<std::size_t>(key)] = base + start;
+        ++scan.iFound;
       }
     }
     const std::size_t end = ends.Next(start);
-    if (end == std::string_view::npos) break;
+    if (end == std::string_view::npos) {
+      scan.bLineStart = false;
+      return bytes.size();
+    }
     start = end + 1;
   }
-  return keys;
+  return bytes.size();
 }
 
 std::size_t FirstKeyPosition(const TableFileKeys& keys, int first, int last) {

@@ -45,6 +45,21 @@ struct TableFileKeys {
 };
 TableFileKeys FindTableFileKeys(std::string_view buffer);
 
+// The same over a file read in pieces. A key and what must follow it fit
+// in this many bytes.
+inline constexpr std::size_t TABLE_FILE_KEY_LOOKAHEAD = 256;
+struct TableFileKeyScan {
+  TableFileKeys keys{};
+  bool bLineStart = true;  // the next piece starts a line
+  int iFound = 0;
+  TableFileKeyScan() { keys.pos.fill(std::string_view::npos); }
+};
+// Look for keys at the line starts of `bytes`, which begin at offset
+// `base` of the file. Unless `last`, a line start less than
+// TABLE_FILE_KEY_LOOKAHEAD bytes before the end is left for the next
+// piece: returns how many bytes were scanned (the next piece starts there).
+std::size_t ScanTableFileKeys(TableFileKeyScan& scan, std::string_view bytes, std::size_t base, bool last);
+
 // The first position among keys first..last that are present, or npos.
 std::size_t FirstKeyPosition(const TableFileKeys& keys, int first, int last);
 

@@ -1,6 +1,7 @@
 // Reading the row heights, column widths and scroll origin of a table file.
 #include <algorithm>
 
+#include "files/table_file_fields.h"
 #include "files/table_file_keys.h"
 #include "files/table_file_sections.h"
 #include "table/cell_reference.h"
@@ -17,12 +18,14 @@ constexpr std::size_t kLayoutFieldBytes = 19;
 // that sums over a whole table cannot overflow.
 constexpr int kMaxLinePixels = 10000;
 
-class LayoutReader {
+class LayoutReader final : public FieldSink {
  public:
   explicit LayoutReader(TableRecord& t) : t_(t) {}
 
+  void LineEnd(std::string_view raw) override { Field(raw); }
+
   // A field ended by a TAB or a line end.
-  void Field(std::string_view raw) {
+  void Field(std::string_view raw) override {
     const std::string_view text = raw.substr(0, std::min(raw.size(), kLayoutFieldBytes));
     if (text.empty()) return;
     for (const int key : {KEY_CELL_H, KEY_CELL_W, KEY_LEFT_TOP}) {
@@ -58,24 +61,19 @@ class LayoutReader {
 
 }  // namespace
 
-void ReadLayoutSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+bool ReadLayoutSection(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from, std::int64_t to) {
   bool origin = false;
+  bool read = true;
   int top = 1;
   int left = 1;
   {
     TableLockGuard t(hwnd);
-    if (!t) return;
-    to = std::min(to, buffer.size());
+    if (!t) return true;
     LayoutReader reader(*t.get());
-    std::size_t start = from;
-    for (std::size_t i = from; i < to; ++i) {
-      const char c = buffer[i];
-      if (c == '\t' || c == '\r' || c == '\n') {
-        reader.Field(buffer.substr(start, i - start));
-        start = i + 1;
-      }
-    }
-    if (start < to) reader.Field(buffer.substr(start, to - start));
+    FieldSplitter splitter(FIELDS_ANY_BREAK, kLayoutFieldBytes);
+    read = ForEachChunk(*file.pSource, from, std::min(to, file.iEnd),
+                        [&](std::string_view bytes) { splitter.Feed(bytes, reader); });
+    splitter.Finish(reader);
     origin = reader.OriginRead();
     if (origin) {
       top = t->iTopRow;
@@ -91,4 +89,5 @@ void ReadLayoutSection(WindowHandle hwnd, std::string_view buffer, std::size_t f
     SetScrollPos(hwnd, SCROLLBAR_VERT, top);
     SetScrollPos(hwnd, SCROLLBAR_HORZ, left);
   }
+  return read;
 }

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "files/read_drops.h"
+#include "files/table_file_fields.h"
 #include "files/table_file_keys.h"
 #include "files/table_file_sections.h"
 #include "table/cell_reference.h"
 #include "formula/formula_registry.h"
+#include "formula/formula_text.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
@@ -25,6 +28,8 @@ constexpr std::size_t kFormulaFieldBytes = 519;
 constexpr std::size_t kColourFields = 9;
 constexpr std::size_t kStyleFields = 2;
 constexpr std::size_t kValueFieldBytes = 49;
+// The bytes of a field the reader looks at (a formula text keeps fewer).
+constexpr std::size_t kFieldKeepBytes = 4096;
 
 // A field cut to `keep` bytes and cleaned like typed cell input. A formula
 // text may be longer than the cleaning takes, so a long one only loses its
@@ -40,25 +45,31 @@ std::string CleanField(std::string_view raw, std::size_t keep) {
 }
 
 // A data cell of the table named by a reference, or null.
-TableCell* CellOf(TableRecord& t, std::string_view reference, int* row = nullptr, int* col = nullptr) {
+TableCell* CellOf(TableRecord& t, std::string_view reference) {
   const int r = RefRow(reference, t.iRows);
   const int c = RefCol(reference, t.iCols);
   if (r < 1 || c < 1) return nullptr;
-  if (row) *row = r;
-  if (col) *col = c;
   return TableCellAt(t, r, c);
+}
+
+// Whether a text is a cell reference that lies beyond the table.
+bool IsBeyondTable(const TableRecord& t, std::string_view reference) {
+  constexpr int kAnySize = 1 << 30;
+  return RefRow(reference, kAnySize) >= 1 && RefCol(reference, kAnySize) >= 1 &&
+         (RefRow(reference, t.iRows) < 1 || RefCol(reference, t.iCols) < 1);
 }
 
 std::int16_t Value16(std::string_view text) { return static_cast<std::int16_t>(TextToInt(text)); }
 
-class KeyedLineReader {
+class KeyedLineReader final : public FieldSink {
  public:
-  explicit KeyedLineReader(TableRecord& t) : t_(t) {}
+  KeyedLineReader(TableRecord& t, const TableFileBytes& file) : t_(t), file_(file) {}
 
   // A TAB ended a field. Empty fields do not count.
-  void Field(std::string_view raw) {
+  void Field(std::string_view raw) override {
     if (kind_ == LINE_OTHER) return;
-    const std::string text = CleanField(raw, kind_ == LINE_FORMULA ? kFormulaFieldBytes : kValueFieldBytes);
+    const std::string text =
+        CleanField(TableFileFieldText(file_, raw, &scratch_), kind_ == LINE_FORMULA ? kFormulaFieldBytes : kValueFieldBytes);
     if (text.empty()) return;
     if (kind_ == LINE_NONE) {
       kind_ = KindOf(text);
@@ -69,10 +80,17 @@ class KeyedLineReader {
   }
 
   // A line ended; `raw` is its last field.
-  void LineEnd(std::string_view raw) {
+  void LineEnd(std::string_view raw) override {
     if (kind_ == LINE_FORMULA || kind_ == LINE_COLOUR || kind_ == LINE_STYLE) {
-      const std::string last = CleanField(raw, kind_ == LINE_FORMULA ? FORMULA_TEXT_BYTES : kValueFieldBytes);
-      if (count_ == Kept()) Apply(last);
+      // A formula text is looked at whole: one too long is left out, never
+      // cut.
+      const std::string last =
+          CleanField(TableFileFieldText(file_, raw, &scratch_), kind_ == LINE_FORMULA ? kFieldKeepBytes : kValueFieldBytes);
+      if (count_ == Kept() && kind_ == LINE_FORMULA && last.size() > FORMULA_INPUT_CHARS) {
+        NoteDrop(DROP_FORMULAS_TOO_LONG);
+      } else if (count_ == Kept()) {
+        Apply(last);
+      }
     }
     kind_ = LINE_NONE;
     count_ = 0;
@@ -92,11 +110,14 @@ class KeyedLineReader {
 
   void Apply(const std::string& last) {
     if (kind_ == LINE_FORMULA) {
-      FormulaLoadLine(t_, fields_[0], fields_[1], fields_[2], fields_[3], last);
+      if (FormulaLoadLine(t_, fields_[0], fields_[1], fields_[2], fields_[3], last) != 0) NoteRefused();
       return;
     }
     TableCell* cell = CellOf(t_, fields_[1]);
-    if (!cell) return;
+    if (!cell) {
+      if (IsBeyondTable(t_, fields_[1])) NoteDrop(DROP_ENTRIES_BEYOND_TABLE);
+      return;
+    }
     if (kind_ == LINE_STYLE) {
       SetCellStyle(*cell, Value16(last));
       return;
@@ -117,7 +138,19 @@ class KeyedLineReader {
     }
   }
 
+  // Why a formula line was not taken: beyond the table, or no slot left
+  // (a line that names no cell is not a formula of the file).
+  void NoteRefused() const {
+    if (IsBeyondTable(t_, fields_[1])) {
+      NoteDrop(DROP_ENTRIES_BEYOND_TABLE);
+    } else if (CellOf(t_, fields_[1]) && t_.iFormulaCount >= FORMULA_SLOTS) {
+      NoteDrop(DROP_FORMULAS_FULL);
+    }
+  }
+
   TableRecord& t_;
+  const TableFileBytes& file_;
+  std::string scratch_;
   int kind_ = LINE_NONE;
   std::size_t count_ = 0;
   std::array<std::string, kColourFields> fields_;
@@ -125,35 +158,23 @@ class KeyedLineReader {
 
 // Walk the lines of [from, to): TAB ends a field, CR or LF the line (with
 // a CR or LF right after it), and so does the end of the range.
-void ScanKeyedLines(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+bool ScanKeyedLines(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from, std::int64_t to) {
   TableLockGuard t(hwnd);
-  if (!t) return;
-  to = std::min(to, buffer.size());
-  KeyedLineReader reader(*t.get());
-  std::size_t start = from;
-  std::size_t i = from;
-  while (i < to) {
-    const char c = buffer[i];
-    if (c == '\t') {
-      reader.Field(buffer.substr(start, i - start));
-      start = ++i;
-    } else if (c == '\r' || c == '\n') {
-      reader.LineEnd(buffer.substr(start, i - start));
-      i += i + 1 < to && (buffer[i + 1] == '\r' || buffer[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < to) reader.LineEnd(buffer.substr(start, to - start));
+  if (!t) return true;
+  KeyedLineReader reader(*t.get(), file);
+  FieldSplitter splitter(FIELDS_IN_LINES, kFieldKeepBytes);
+  const bool read = ForEachChunk(*file.pSource, from, std::min(to, file.iEnd),
+                                 [&](std::string_view bytes) { splitter.Feed(bytes, reader); });
+  splitter.Finish(reader);
+  return read;
 }
 
 }  // namespace
 
-void ReadFormulaColorSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
-  ScanKeyedLines(hwnd, buffer, from, to);
+bool ReadFormulaColorSection(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from, std::int64_t to) {
+  return ScanKeyedLines(hwnd, file, from, to);
 }
 
-void ReadStyleSection(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
-  ScanKeyedLines(hwnd, buffer, from, to);
+bool ReadStyleSection(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from, std::int64_t to) {
+  return ScanKeyedLines(hwnd, file, from, to);
 }

@@ -4,6 +4,7 @@
 
 #include "files/base64.h"
 #include "files/private_file_dialog.h"
+#include "files/table_file_fields.h"
 #include "files/table_file_sections.h"
 #include "platform/codepage.h"
 #include "platform/text_buffer.h"
@@ -11,6 +12,10 @@
 #include "table/table_access.h"
 
 namespace {
+
+// The password line is short (a password has at most 19 bytes): only this
+// much of its section is looked at.
+constexpr std::int64_t kPasswordLineBytes = 4096;
 
 // The stored password: the text after the line's first TAB up to CR LF,
 // without the single CR or LF bytes inside it, Base64-decoded.
@@ -30,9 +35,12 @@ bool StoredPassword(std::string_view buffer, std::size_t from, std::size_t to, s
 
 }  // namespace
 
-int CheckFilePassword(WindowHandle hwnd, std::string_view buffer, std::size_t from, std::size_t to) {
+int CheckFilePassword(WindowHandle hwnd, const TableFileBytes& file, std::int64_t from, std::int64_t to) {
+  std::string line;
+  const bool read = ForEachChunk(*file.pSource, from, std::min({to, file.iEnd, from + kPasswordLineBytes}),
+                                 [&](std::string_view bytes) { line.append(bytes); });
   std::string stored;
-  const bool readable = StoredPassword(buffer, from, to, &stored);
+  const bool readable = read && StoredPassword(line, 0, line.size(), &stored);
   if (PrivateFileDialogRun(hwnd) != 0) return -1;
   TableLockGuard t(hwnd);
   if (!t || !readable) return -1;

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "files/text_source.h"
 #include "platform/window.h"
 
 // Whether a path names a native table file: ".orl" in any letter case.
@@ -23,3 +24,9 @@ int TableFileRead(WindowHandle hwnd, std::string_view path);
 // buffer that is not valid UTF-8 is read in the legacy code page of the
 // language (GB18030 in Chinese, Windows-1252 in English).
 int TableFileReadBuffer(WindowHandle hwnd, std::string_view bytes, std::string_view title);
+
+// The same on an opened source, read chunk by chunk: memory stays small
+// whatever the file's size. Bytes beyond the largest table file are not
+// read; that, and whatever else had to be left out, is noted as a drop
+// (files/read_drops.h) for the caller to show.
+int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string_view title);

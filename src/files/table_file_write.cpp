@@ -166,6 +166,12 @@ bool UndoArea(TableRecord& t, CellArea* area) {
   return true;
 }
 
+// Why a save failed: a file with other hard links is refused with its own
+// message, everything else is "Create file failed".
+const char* SaveFailureText(const SafeFileWriter& out) {
+  return Text(out.Error() == SAFE_WRITE_HARD_LINKED ? TXT_FILE_HARD_LINKED : TXT_CREATE_FILE_FAILED);
+}
+
 }  // namespace
 
 int TableFileWrite(WindowHandle hwnd, std::string_view path, char mode) {
@@ -194,7 +200,7 @@ int TableFileWrite(WindowHandle hwnd, std::string_view path, char mode) {
     SetWaitCursor(1);
   }
   if (!ok) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_CREATE_FILE_FAILED));
+    ShowMessage(Text(TXT_CAPTION_ERROR), SaveFailureText(out));
     return -1;
   }
   return 0;
@@ -221,7 +227,7 @@ int TableRangeFileWrite(WindowHandle hwnd, std::string_view path) {
     ok = out.Commit(false);
   }
   if (!ok) {
-    ShowMessage(path, Text(TXT_CREATE_FILE_FAILED));
+    ShowMessage(path, SaveFailureText(out));
     return -1;
   }
   return 0;

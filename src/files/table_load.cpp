@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/read_drops.h"
 #include "files/table_file_read.h"
 #include "files/table_file_save.h"
 #include "platform/message_box.h"
@@ -25,5 +26,9 @@ int TableLoadChosenFile(WindowHandle hwnd) {
     return -1;
   }
   if (path.empty()) return -1;
-  return TableFileOpen(hwnd, path);
+  DropsBegin();
+  const int status = TableFileOpen(hwnd, path);
+  // Whatever had to be left out is told once the table shows what was read.
+  ShowReadDrops(DropsTake());
+  return status;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "files/read_drops.h"
 #include "table/cell_reference.h"
 #include "files/sampling_blocks.h"
 #include "files/text_size.h"
@@ -18,6 +19,10 @@
 #include "table/table_access.h"
 
 namespace {
+
+// A field cut by a chunk boundary keeps one byte more than a cell takes, so
+// that a text cut to the cell can be told.
+constexpr std::size_t kHeldFieldBytes = IMPORT_FIELD_BYTES + 1;
 
 // CR or LF.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -61,7 +66,10 @@ void OnField(TableRecord& t, TextReadState& state, std::string_view text, std::i
     return;
   }
   if (t.iRowPhase == state.iRowStep && t.iColPhase == state.iColStep) {
-    if (state.iCol <= state.iLimitCol) StoreField(t, state, text.substr(0, IMPORT_FIELD_BYTES), offset);
+    if (state.iCol <= state.iLimitCol) {
+      if (text.size() > IMPORT_FIELD_BYTES) NoteDrop(DROP_TEXTS_CUT);
+      StoreField(t, state, text.substr(0, IMPORT_FIELD_BYTES), offset);
+    }
     ++state.iCol;
     // Past the last column the rest of the line is dropped unread.
     if (state.iCol > state.iLimitCol) state.bSkipRest = true;
@@ -139,8 +147,8 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
     std::int64_t offset = state.iBase + static_cast<std::int64_t>(p);
     if (state.bLongField) {
       // The bytes continue a field that began in an earlier chunk.
-      if (state.longField.size() < IMPORT_FIELD_BYTES) {
-        state.longField.append(text.substr(0, IMPORT_FIELD_BYTES - state.longField.size()));
+      if (state.longField.size() < kHeldFieldBytes) {
+        state.longField.append(text.substr(0, kHeldFieldBytes - state.longField.size()));
       }
       text = state.longField;
       offset = state.iLongOffset;
@@ -163,7 +171,7 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
       // A field longer than the chunk: keep its head and go on.
       if (!state.bLongField) {
         state.bLongField = true;
-        state.longField.assign(text.substr(0, IMPORT_FIELD_BYTES));
+        state.longField.assign(text.substr(0, kHeldFieldBytes));
         state.iLongOffset = offset;
       }
       if (q > p) {

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -37,28 +38,11 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 bool ConvertToUtf8(std::string_view bytes, const char* codepage, std::string* out) {
-  iconv_t cd = iconv_open("UTF-8", codepage);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  Utf8Converter converter(codepage, 1);
+  if (!converter.Ok()) return false;
   out->clear();
   out->reserve(bytes.size() * 2);
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t inLeft = bytes.size();
-  char buf[4096];
-  while (inLeft > 0) {
-    char* dst = buf;
-    std::size_t dstLeft = sizeof buf;
-    const std::size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    out->append(buf, static_cast<std::size_t>(dst - buf));
-    if (rc == static_cast<std::size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // An invalid or truncated sequence: replace one byte and go on.
-      out->append("\xEF\xBF\xBD");
-      ++in;
-      --inLeft;
-    }
-  }
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  iconv_close(cd);
+  converter.Convert(bytes, true, out);
   return true;
 }
 
@@ -70,4 +54,48 @@ std::string FileTextToUtf8(std::string_view bytes, bool chinese) {
     return std::string(bytes);
   }
   return out;
+}
+
+Utf8Converter::Utf8Converter(const char* codepage, std::size_t unitBytes)
+    : pState_(iconv_open("UTF-8", codepage)), iUnit_(unitBytes == 0 ? 1 : unitBytes) {}
+
+Utf8Converter::~Utf8Converter() {
+  if (Ok()) iconv_close(static_cast<iconv_t>(pState_));
+}
+
+bool Utf8Converter::Ok() const { return pState_ != reinterpret_cast<void*>(-1); }
+
+void Utf8Converter::Convert(std::string_view bytes, bool last, std::string* out) {
+  if (!Ok()) return;
+  const auto cd = static_cast<iconv_t>(pState_);
+  // The bytes left from the last piece go first (iconv does not write to
+  // its input).
+  std::string joined;
+  if (!pending_.empty()) {
+    joined = pending_;
+    joined.append(bytes);
+    bytes = joined;
+    pending_.clear();
+  }
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char buf[4096];
+  while (inLeft > 0) {
+    char* dst = buf;
+    std::size_t dstLeft = sizeof buf;
+    const std::size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
+    out->append(buf, static_cast<std::size_t>(dst - buf));
+    if (rc != static_cast<std::size_t>(-1)) continue;
+    if (errno == E2BIG) continue;
+    if (errno == EINVAL && !last) {
+      // A character cut by the end of this piece: the next completes it.
+      pending_.assign(in, inLeft);
+      return;
+    }
+    out->append("\xEF\xBF\xBD");
+    const std::size_t skip = std::min(iUnit_, inLeft);
+    in += skip;
+    inLeft -= skip;
+  }
+  if (last) iconv(cd, nullptr, nullptr, nullptr, nullptr);
 }

@@ -292,6 +292,13 @@ constexpr TextEntry kTexts[] = {
      "Memory overflow: there was not enough memory to keep every text. Cells that show \"Memory overflow\" "
      "lost their text.",
      "内存溢出: 内存不足, 无法保存全部文本. 显示 \"Memory overflow\" 的单元丢失了文本."},
+    {TXT_FILE_HARD_LINKED,
+     "The file has other names (hard links) that would go on showing the old table; save it under a new name.",
+     "该文件还有其他名称 (硬链接), 它们将继续显示旧的表格; 请以新的文件名保存."},
+    {TXT_FORMULAS_TOO_LONG_1, "Math formulas longer than 999 characters were not read: ", "超过 999 个字符的计算公式未读入: "},
+    {TXT_FORMULAS_TOO_LONG_2, "", " 个"},
+    {TXT_TEXTS_CUT_1, "Cell texts longer than 999 bytes were cut to 999 bytes: ", "超过 999 字节的单元文本被截为 999 字节: "},
+    {TXT_TEXTS_CUT_2, "", " 个"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -218,6 +218,11 @@ enum TextId : int {
   TXT_WIZARD_MERGE,
   TXT_FILE_CELLS_CUT,
   TXT_LONG_TEXTS_LOST,
+  TXT_FILE_HARD_LINKED,
+  TXT_FORMULAS_TOO_LONG_1,  // followed by the count
+  TXT_FORMULAS_TOO_LONG_2,
+  TXT_TEXTS_CUT_1,  // followed by the count
+  TXT_TEXTS_CUT_2,
   TXT_COUNT
 };
 

@@ -1,7 +1,9 @@
 #include "shell/convert_command.h"
 
+#include <cstdint>
 #include <cstdio>
 
+#include "files/read_drops.h"
 #include "files/table_file_read.h"
 #include "files/table_file_write.h"
 #include "files/text_import.h"
@@ -20,7 +22,18 @@ namespace {
 
 int Fail(const char* what, const std::string& path) {
   std::fprintf(stderr, "cartovel: %s %s\n", what, path.c_str());
-  return 1;
+  return CONVERT_FAILED;
+}
+
+// One line on standard error for each kind of data left out; true when
+// anything was.
+bool ReportDrops(const ReadDrops& drops, const std::string& path) {
+  for (int kind = 0; kind < DROP_KINDS; ++kind) {
+    const std::int64_t count = drops.iCount[static_cast<std::size_t>(kind)];
+    if (count <= 0) continue;
+    std::fprintf(stderr, "cartovel: %s: %s\n", path.c_str(), DropLine(static_cast<DropKind>(kind), count).c_str());
+  }
+  return drops.Any();
 }
 
 }  // namespace
@@ -76,8 +89,9 @@ int RunConversion(const ConvertRequest& request) {
   // The window's own loading waits for a timer; the conversion reads now.
   StopTimer(table, TIMER_TABLE_LOAD);
 
-  int status = 0;
+  int status = CONVERT_OK;
   int opened = 0;
+  DropsBegin();
   if (IsNativeTableName(request.szIn)) {
     opened = TableFileRead(table, request.szIn);
   } else {
@@ -87,6 +101,7 @@ int RunConversion(const ConvertRequest& request) {
     choice.bMerge = request.bMerge;
     opened = TextImportOpenWith(table, request.szIn, choice);
   }
+  const bool dropped = ReportDrops(DropsTake(), request.szIn);
   if (opened != 0) {
     status = Fail("could not open", request.szIn);
   } else {
@@ -97,6 +112,8 @@ int RunConversion(const ConvertRequest& request) {
       status = Fail("could not keep every text of", request.szIn);
     } else if (TableFileWrite(table, request.szOut, SAVE_PLAIN) != 0) {
       status = Fail("could not write", request.szOut);
+    } else if (dropped) {
+      status = CONVERT_DATA_DROPPED;
     }
   }
   program.bClosingAll = 1;

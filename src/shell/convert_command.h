@@ -24,7 +24,15 @@ int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertR
 // "comma", "semicolon", "space". 0 for none.
 char DelimiterNamed(const std::string& value);
 
+// Exit statuses of a conversion (2 is for bad arguments).
+enum ConvertStatus : int {
+  CONVERT_OK = 0,            // IN read whole (or sampled, as its note says), OUT written
+  CONVERT_FAILED = 1,        // IN could not be opened or OUT not written
+  CONVERT_DATA_DROPPED = 3,  // OUT written, but data of IN had to be left out
+};
+
 // Carry out the conversion in the current folder (its CVLib/ system name
-// file chooses the language, and with it the legacy code page). Returns
-// the process exit status: 0 when IN was opened and OUT written, else 1.
+// file chooses the language, and with it the legacy code page). Each kind
+// of data left out prints one line on standard error. Returns the process
+// exit status.
 int RunConversion(const ConvertRequest& request);

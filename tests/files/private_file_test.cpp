@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/base64.h"
+#include "files/read_drops.h"
 #include "files/private_file_dialog.h"
 #include "files/table_file_fixture.h"
 #include "files/table_file_read.h"
@@ -130,11 +131,15 @@ TEST_F(PrivateFileTest, DecodedTextsAreConvertedAndBadFieldsReported) {
                            "\r\nPASSWORD\t" + Base64Encode("\xC3\xDC") + "\r\n";
   WriteBytes("old.orl", file);
   DialogScriptPush(TypePassword("密"));  // C3 DC is this character in GB18030
-  DialogScriptPush(AnswerOk("消息"));
+  DropsBegin();
   ASSERT_EQ(TableFileRead(table_, Path("old.orl")), 0);
+  const ReadDrops drops = DropsTake();
   EXPECT_EQ(Shown(table_, 1, 1), "中文");
   EXPECT_EQ(Shown(table_, 1, 2), "");
   EXPECT_EQ(Shown(table_, 1, 3), "ok");
+  EXPECT_EQ(drops.iCount[DROP_FIELDS_UNDECODABLE], 1);
+  DialogScriptPush(AnswerOk("消息"));
+  ShowReadDrops(drops);
   EXPECT_NE(DialogScriptShown().back().szText.find("1"), std::string::npos);
 }
 

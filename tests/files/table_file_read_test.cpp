@@ -5,7 +5,10 @@
 #include <fstream>
 #include <string>
 
+#include "files/read_drops.h"
+#include "files/table_file_fields.h"
 #include "files/table_file_fixture.h"
+#include "files/table_load.h"
 #include "files/table_file_write.h"
 #include "formula/formula_registry.h"
 #include "platform/timers.h"
@@ -304,21 +307,66 @@ TEST_F(TableFileReadTest, FileLargerThanTheTableReshapesIt) {
   EXPECT_EQ(t->bReadOnly, 0);
 }
 
-// A file no table can hold is cut to the largest table, and the user is
-// told; a default table grows to 16,385 rows for a long one-column file.
+// A file no table can hold is cut to the largest table, and the cells
+// left out are counted; opening it in the program tells the user once; a
+// default table grows to 16,385 rows for a long one-column file.
 TEST_F(TableFileReadTest, FileBeyondEveryTableIsCutWithANote) {
   std::string bytes;
   for (int row = 1; row <= 20000; ++row) bytes += std::to_string(row) + "\r\n";
   WriteBytes("long.orl", bytes);
   const WindowHandle table = NewTable();
-  DialogScriptPush(AnswerOk("Message"));
+  DropsBegin();
   ASSERT_EQ(TableFileRead(table, Path("long.orl")), 0);
+  const ReadDrops drops = DropsTake();
+  EXPECT_EQ(drops.iCount[DROP_CELLS_BEYOND_TABLE], 20000 - 16384);
+  EXPECT_TRUE(DialogScriptShown().empty());
+  EXPECT_EQ(Shown(table, 16384, 1), "16384");
+  {
+    TableLockGuard t(table);
+    EXPECT_EQ(t->iRows, 16385);
+  }
+  // Through the window's own loading the note comes after the read.
+  const WindowHandle loaded = NewTable();
+  {
+    TableLockGuard t(loaded);
+    CopyText(t->szFileName, Path("long.orl"));
+  }
+  DialogScriptPush(AnswerOk("Message"));
+  ASSERT_EQ(TableLoadChosenFile(loaded), 0);
   ASSERT_EQ(DialogScriptShown().size(), 1u);
   EXPECT_EQ(DialogScriptShown()[0].szText,
             "The file has more rows or columns than a table can hold; the cells beyond the table were not read.");
-  EXPECT_EQ(Shown(table, 16384, 1), "16384");
-  TableLockGuard t(table);
-  EXPECT_EQ(t->iRows, 16385);
+}
+
+// Formula, colour and style lines are cut from a file by chunk
+// boundaries anywhere: every chunk size reads the same table as one read.
+TEST_F(TableFileReadTest, ChunkBoundariesChangeNothing) {
+  std::string bytes = "\xEF\xBB\xBF" "1\t\xE4\xB8\xAD\xE6\x96\x87\t \r\n\n\r" + std::string(1500, 'w') + "\tx\r\n\r\n5\r";
+  bytes += "User(+,-,x,/)\tR1C3\tRUN=\t2\tR1C1*2\r\n";
+  bytes += "User(+,-,x,/)\tR2C3\tINACTIVE=\t-1\t" + std::string(1000, '1') + "\r\n";
+  bytes += "OSTREL_CELL_COLOR\tR1C1\t1\t2\t3\t4\t1\t5\t6\t7\r\n";
+  bytes += "OSTREL_CHAR_STYLE\tR1C2\t20\n\rOSTREL_CELL_H\t20\t30\r\nOSTREL_CELL_W\t70\t80\t90\r\nOSTREL_LEFT_TOP\tR2C2";
+  WriteBytes("chunks.orl", bytes);
+  const auto readAndWrite = [&](std::size_t chunk, const std::string& out) {
+    TableFileSetChunkBytes(chunk);
+    const WindowHandle table = NewTable();
+    DropsBegin();
+    EXPECT_EQ(TableFileRead(table, Path("chunks.orl")), 0) << chunk;
+    const ReadDrops drops = DropsTake();
+    TableFileSetChunkBytes(0);
+    EXPECT_EQ(TableFileWrite(table, Path(out), SAVE_AS), 0);
+    return std::pair{ReadBytes(Path(out)), drops};
+  };
+  const auto [whole, wholeDrops] = readAndWrite(0, "whole.orl");
+  // LF CR after CR LF is an empty line: an empty row.
+  EXPECT_EQ(whole.substr(0, 27), "1\t\xE4\xB8\xAD\xE6\x96\x87\t2.00\r\n \t \t \r\n" + std::string(5, 'w'));
+  EXPECT_EQ(wholeDrops.iCount[DROP_TEXTS_CUT], 1);
+  EXPECT_EQ(wholeDrops.iCount[DROP_FORMULAS_TOO_LONG], 1);
+  for (const std::size_t chunk : {1u, 2u, 3u, 5u, 13u, 64u, 1000u}) {
+    const auto [bytesRead, drops] = readAndWrite(chunk, "chunk.orl");
+    EXPECT_EQ(bytesRead, whole) << chunk;
+    EXPECT_EQ(drops.iCount, wholeDrops.iCount) << chunk;
+  }
 }
 
 // The cells go to the top-left cell of the current selection.
