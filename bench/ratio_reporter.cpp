@@ -32,12 +32,28 @@ bool UseColour() {
   return isatty(STDOUT_FILENO) && term && std::strcmp(term, "dumb") != 0;
 }
 
+struct PerItem {
+  std::string szName;
+  std::string szBaseline;
+  int iItems;
+  std::string szItem;
+};
+
+std::vector<PerItem>& PerItems() {
+  static std::vector<PerItem> perItems;
+  return perItems;
+}
+
 }  // namespace
 
 RatioReporter::RatioReporter()
     : ConsoleReporter(static_cast<OutputOptions>(OO_Tabular | (UseColour() ? OO_Color : OO_None))) {}
 
 void AddRatio(const std::string& name, const std::string& baseline) { Ratios().emplace_back(name, baseline); }
+
+void AddPerItem(const std::string& name, const std::string& baseline, int items, const std::string& item) {
+  PerItems().push_back(PerItem{name, baseline, items, item});
+}
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
@@ -66,6 +82,20 @@ void RatioReporter::Finalize() {
     const double tb = b->second.dSeconds / b->second.iRuns;
     std::fprintf(out, "%-34s %12s  %-32s %12s %9.2fx\n", name.c_str(), HumanTime(ta).c_str(), baseline.c_str(),
                  HumanTime(tb).c_str(), tb > 0 ? ta / tb : 0.0);
+  }
+  header = false;
+  for (const PerItem& p : PerItems()) {
+    const auto a = timings_.find(p.szName);
+    const auto b = timings_.find(p.szBaseline);
+    if (a == timings_.end() || b == timings_.end() || p.iItems <= 0) continue;
+    if (!header) {
+      std::fprintf(out, "\nCost per item: (case - baseline) / items, both measured in this run\n");
+      header = true;
+    }
+    const double ta = a->second.dSeconds / a->second.iRuns;
+    const double tb = b->second.dSeconds / b->second.iRuns;
+    std::fprintf(out, "%-34s %12s per %s (%d)\n", p.szName.c_str(), HumanTime((ta - tb) / p.iItems).c_str(),
+                 p.szItem.c_str(), p.iItems);
   }
   std::fflush(out);
 }
