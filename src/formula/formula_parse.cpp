@@ -1,6 +1,8 @@
 #include "formula/formula_parse.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 
 #include "formula/formula_errors.h"
@@ -28,24 +30,49 @@ constexpr std::string_view PLACEHOLDER_COMPARISON = "R0000C0000";
 
 using NameText = FixedText<FUNCTION_NAME_LIMIT + 4>;
 
+// The last number an operation spliced into the formula text, so that the
+// formula's final text can take the display form of that very value.
+struct LastResult {
+  FormulaResultText text;
+  double value = 0.0;
+  bool bSet = false;
+};
+
 struct Engine {
   TableRecord& t;
   WindowHandle hwnd;
   bool check;
+  LastResult* last;  // null: results are spliced in display form
 };
+
+int Process(const Engine& e, std::string_view text, int stage, std::string_view context, FormulaWorkText& out);
+
+// Evaluate `name` over the argument list just filled and hand back the text
+// to splice in; with a LastResult it keeps every digit and is remembered.
+int EvaluateOperation(const Engine& e, std::string_view name, FormulaResultText& result) {
+  if (!e.last) return FormulaEvalOp(e.t, e.hwnd, name, result);
+  double value = std::numeric_limits<double>::quiet_NaN();
+  if (FormulaEvalOp(e.t, e.hwnd, name, result, RESULT_SPLICED, &value) != 0) return -1;
+  e.last->bSet = value == value;
+  if (e.last->bSet) {
+    e.last->value = value;
+    e.last->text.Assign(result.view());
+  }
+  return 0;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool IsOneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
 
 // A parser failure in evaluate mode: the error text goes to the target.
-int FailToCell(Engine& e, FormulaError error) {
+int FailToCell(const Engine& e, FormulaError error) {
   if (!e.check) FormulaErrorToCell(e.t, e.hwnd, FormulaErrorText(error));
   return -1;
 }
 
 // A failure with a message in check mode and an error text in evaluate mode.
-int Fail(Engine& e, FormulaError error, TextId caption, TextId text, std::string_view p1 = {},
+int Fail(const Engine& e, FormulaError error, TextId caption, TextId text, std::string_view p1 = {},
          std::string_view p2 = {}, std::string_view p3 = {}) {
   if (e.check) {
     ShowFormulaMessage(caption, text, p1, p2, p3);
@@ -54,7 +81,7 @@ int Fail(Engine& e, FormulaError error, TextId caption, TextId text, std::string
   return FailToCell(e, error);
 }
 
-int FailTooLong(Engine& e) {
+int FailTooLong(const Engine& e) {
   return Fail(e, ERR_TEXT_TOO_LONG, TXT_CAPTION_ERROR, TXT_FORMULA_TOO_LONG);
 }
 
@@ -189,12 +216,11 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
       if (!text.Replace(start, close + 1 - start, PLACEHOLDER_CALL)) return FailTooLong(e);
     } else {
       FormulaWorkText arguments;
-      if (FormulaProcess(e.t, e.hwnd, view.substr(open, close + 1 - open), STAGE_GROUPS, FORMULA_EVALUATE,
-                         callName.view(), arguments) != 0) {
+      if (Process(e, view.substr(open, close + 1 - open), STAGE_GROUPS, callName.view(), arguments) != 0) {
         return -1;
       }
       FormulaResultText result;
-      if (FormulaEvalOp(e.t, e.hwnd, callName.view(), result) != 0) return -1;
+      if (EvaluateOperation(e, callName.view(), result) != 0) return -1;
       if (!text.Replace(start, close + 1 - start, result.view())) return FailTooLong(e);
     }
     from = outer;
@@ -247,8 +273,7 @@ int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
       replaced = PLACEHOLDER_GROUP.size();
     } else {
       FormulaWorkText inner;
-      if (FormulaProcess(e.t, e.hwnd, text.view().substr(open + 1, i - open - 1), STAGE_ARITHMETIC,
-                         FORMULA_EVALUATE, context, inner) != 0) {
+      if (Process(e, text.view().substr(open + 1, i - open - 1), STAGE_ARITHMETIC, context, inner) != 0) {
         return -1;
       }
       if (!text.Replace(open, i + 1 - open, inner.view())) return FailTooLong(e);
@@ -300,12 +325,11 @@ int ReduceOperation(Engine& e, FormulaWorkText& text, std::size_t left, std::siz
   }
   const FixedText<4> opName(op);
   FormulaWorkText operation;
-  if (FormulaProcess(e.t, e.hwnd, view.substr(left, right - left), nextStage, FORMULA_EVALUATE, opName.view(),
-                     operation) != 0) {
+  if (Process(e, view.substr(left, right - left), nextStage, opName.view(), operation) != 0) {
     return -1;
   }
   FormulaResultText result;
-  if (FormulaEvalOp(e.t, e.hwnd, opName.view(), result) != 0) return -1;
+  if (EvaluateOperation(e, opName.view(), result) != 0) return -1;
   if (!text.Replace(left, right - left, result.view())) return FailTooLong(e);
   *next = left + result.size();
   return 0;
@@ -547,19 +571,15 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
 // ---- The check ------------------------------------------------------------
 
 // A matrix-producing function may not share its formula with anything else.
+// Both lists come from the function table, in its order: the
+// matrix-producing functions, then every other operator and function.
 int CheckMatrixMixing(std::string_view text) {
-  static constexpr std::string_view kMatrix[] = {"m_inverse", "m_minus", "m_mult", "m_plus", "m_transp"};
-  static constexpr std::string_view kOthers[] = {
-      "+",     "-",       "*",       "/",       "^",      "acos",   "asin",   "atan",     "cos",    "cosh",
-      "exp",   "fabs",    "ln",      "log",     "log10",  "sin",    "sinh",   "sqrt",     "tan",    "tanh",
-      "degrees", "radians", "atan2", "pow",     "average", "maximum", "median", "minimum", "sum",   "=",
-      "==",    "!=",      "<>",      "<",       "<=",     "=<",     ">",      ">=",       "=>",     "if",
-      "sum_if", "count",  "count_if", "m_determ"};
-  for (std::string_view matrix : kMatrix) {
-    if (text.find(matrix) == std::string_view::npos) continue;
-    for (std::string_view other : kOthers) {
-      if (text.find(other) == std::string_view::npos) continue;
-      ShowFormulaMessage(TXT_CAPTION_MESSAGE, TXT_FORMULA_MATRIX_MIXED, matrix, other);
+  for (const FormulaFunction& matrix : FormulaFunctions()) {
+    if (matrix.result != RESULT_MATRIX || text.find(matrix.szName) == std::string_view::npos) continue;
+    for (const FormulaFunction& other : FormulaFunctions()) {
+      if (other.result == RESULT_MATRIX || other.kind == FUNCTION_RESERVED) continue;
+      if (text.find(other.szName) == std::string_view::npos) continue;
+      ShowFormulaMessage(TXT_CAPTION_MESSAGE, TXT_FORMULA_MATRIX_MIXED, matrix.szName, other.szName);
       return -1;
     }
     return 0;
@@ -615,16 +635,17 @@ int CheckTemplateWords(std::string_view text) {
 
 }  // namespace
 
-int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
-                   std::string_view context, FormulaWorkText& out) {
-  Engine e{t, hwnd, mode == FORMULA_CHECK};
+namespace {
+
+int Process(const Engine& parent, std::string_view text, int stage, std::string_view context, FormulaWorkText& out) {
+  Engine e = parent;
   if (!CopyWithoutBlanks(text, out)) return FailTooLong(e);
   MaskQuoted(out);
   NameText name(context.substr(0, FUNCTION_NAME_LIMIT));
   if (stage <= STAGE_CALLS) {
     // A whole formula starts with every matrix buffer entry free; a failed
     // formula before it may have left some taken.
-    if (!e.check) FreeMatrixEntries(t);
+    if (!e.check) FreeMatrixEntries(e.t);
     if (StageCalls(e, out, name) != 0) return -1;
   }
   if (stage <= STAGE_GROUPS && StageGroups(e, out, name.view()) != 0) return -1;
@@ -632,6 +653,32 @@ int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int
   if (stage <= STAGE_COMPARISONS && StageComparisons(e, out) != 0) return -1;
   if (stage <= STAGE_ARGUMENTS && StageArguments(e, out.view(), name.view()) != 0) return -1;
   return 0;
+}
+
+// The final text of a formula whose last operation left its number as the
+// whole text (or behind a sign): the display form of that number, which is
+// the exponent form from 100000 on and below 0.00001.
+void ShowLastResult(const LastResult& last, FormulaResultText& text) {
+  if (!last.bSet || last.value == 0.0) return;
+  // Between these bounds both forms are the same text.
+  const double magnitude = std::fabs(last.value);
+  if (magnitude >= 0.00001 && magnitude < 100000.0) return;
+  const std::string_view shown = text.view();
+  double value = last.value;
+  if (shown.size() == last.text.size() + 1 && shown[0] == '-' && last.text[0] != '-' &&
+      shown.substr(1) == last.text.view()) {
+    value = -value;
+  } else if (shown != last.text.view()) {
+    return;
+  }
+  FormatResult(value, 0, true, text, RESULT_DISPLAY);
+}
+
+}  // namespace
+
+int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
+                   std::string_view context, FormulaWorkText& out) {
+  return Process(Engine{t, hwnd, mode == FORMULA_CHECK, nullptr}, text, stage, context, out);
 }
 
 int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode, std::string_view context,
@@ -642,7 +689,7 @@ int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode
 }
 
 int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
-  Engine e{t, hwnd, true};
+  Engine e{t, hwnd, true, nullptr};
   FormulaWorkText work;
   if (!CopyWithoutBlanks(text, work) || work.size() > FORMULA_INPUT_CHARS) return FailTooLong(e);
   if (CheckMatrixMixing(work.view()) != 0) return -1;
@@ -689,11 +736,13 @@ int FormulaCheck(WindowHandle hwnd, std::string& text) {
 
 int FormulaEvaluate(TableRecord& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result) {
   FormulaWorkText work;
-  if (FormulaProcess(t, hwnd, text, STAGE_CALLS, FORMULA_EVALUATE, "", work) != 0) return -1;
+  LastResult last;
+  if (Process(Engine{t, hwnd, false, &last}, text, STAGE_CALLS, "", work) != 0) return -1;
   if (!result.Assign(work.view())) {
     FormulaErrorToCell(t, hwnd, FormulaErrorText(ERR_TEXT_TOO_LONG));
     return -1;
   }
+  ShowLastResult(last, result);
   FormulaResolveResult(t, result);
   return 0;
 }

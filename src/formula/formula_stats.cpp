@@ -1,9 +1,11 @@
 // Statistical and conditional functions over values and cell ranges. Text
 // and empty cells are skipped; only numeric cells and values take part.
 #include <algorithm>
+#include <cmath>
 
 #include "formula/formula_errors.h"
 #include "formula/formula_eval_call.h"
+#include "formula/formula_functions.h"
 #include "table/cell_reference.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
@@ -22,6 +24,29 @@ int PlacesOf(std::string_view text, int places) {
 
 bool IsValue(std::string_view text) { return !text.empty() && CellIsText(text) == 0; }
 
+// A sum that carries the rounding error of each addition along
+// (Neumaier), so that a sum of decimals comes out as the double nearest to
+// their exact sum, not with the error of every step added up.
+class ExactSum {
+ public:
+  void Add(double x) {
+    const double t = sum_ + x;
+    if (std::fabs(sum_) >= std::fabs(x)) {
+      error_ += (sum_ - t) + x;
+    } else {
+      error_ += (x - t) + sum_;
+    }
+    sum_ = t;
+  }
+  // An infinite or NaN part makes the sum that value, never NaN from the
+  // error term.
+  double Value() const { return std::isfinite(sum_) ? sum_ + error_ : sum_; }
+
+ private:
+  double sum_ = 0.0;
+  double error_ = 0.0;
+};
+
 // The text a cell shows, with a long text expanded.
 std::string_view CellShownText(const TableRecord& t, int row, int col) {
   const std::string_view text = TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
@@ -36,7 +61,7 @@ std::string_view CellRawText(const TableRecord& t, int row, int col) {
 
 int RangeError(EvalCall& c, std::string_view argument) {
   c.text.Assign("Err ");
-  c.text.AppendCut(c.name == "count" ? std::string_view("sum") : c.name);
+  c.text.AppendCut(c.fn.evaluate == EvaluateCount ? std::string_view("sum") : c.name);
   c.text.AppendCut("( ");
   c.text.AppendCut(argument);
   c.text.AppendCut(" )");
@@ -172,7 +197,9 @@ void ConditionOf(EvalCall& c, int k, Condition* condition) {
   ReadCondition(raw, condition);
 }
 
-int CountIf(EvalCall& c) {
+}  // namespace
+
+int EvaluateCountIf(EvalCall& c) {
   const int n = c.ArgCount();
   Condition condition;
   ConditionOf(c, n - 1, &condition);
@@ -198,6 +225,8 @@ int CountIf(EvalCall& c) {
   return 0;
 }
 
+namespace {
+
 // The summed range of a tested range: a range, or a single cell standing
 // for the corner where summing starts.
 int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange* range) {
@@ -209,20 +238,22 @@ int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange*
   return 0;
 }
 
-int SumIf(EvalCall& c) {
+}  // namespace
+
+int EvaluateSumIf(EvalCall& c) {
   const int n = c.ArgCount();
   const int h = n / 2;
   Condition condition;
   ConditionOf(c, h, &condition);
   const TableRecord& t = c.t;
-  double sum = 0.0;
+  ExactSum sum;
   int places = 12;
   for (int i = 0; i < h; ++i) {
     const std::string_view test = c.Arg(i);
     const std::string_view summed = c.Arg(i + h + 1);
     if (test.find(':') == std::string_view::npos) {
       if (condition.Admits(test) && condition.Holds(test) && IsValue(summed)) {
-        sum += TextToDouble(summed);
+        sum.Add(TextToDouble(summed));
         places = PlacesOf(summed, places);
       }
       continue;
@@ -243,17 +274,17 @@ int SumIf(EvalCall& c) {
         if (row >= t.iRows || col >= t.iCols) continue;
         const std::string_view value = CellRawText(t, row, col);
         if (!IsValue(value)) continue;
-        sum += TextToDouble(value);
+        sum.Add(TextToDouble(value));
         places = PlacesOf(value, places);
       }
     }
   }
-  c.value = sum;
+  c.value = sum.Value();
   c.places = places;
   return 0;
 }
 
-int Median(EvalCall& c) {
+int EvaluateMedian(EvalCall& c) {
   TableRecord& t = c.t;
   std::size_t n = 0;
   bool overflow = false;
@@ -281,42 +312,70 @@ int Median(EvalCall& c) {
   return 0;
 }
 
-}  // namespace
+namespace {
 
-int EvaluateStatistic(EvalCall& c) {
-  const std::string_view name = c.name;
-  if (name == "count_if") return CountIf(c);
-  if (name == "sum_if") return SumIf(c);
-  if (name == "median") return Median(c);
+// What a list function collects from its values.
+struct Collected {
+  ExactSum sum;
+  double dMaximum = 0.0;
+  double dMinimum = 0.0;
+  int iCount = 0;
+  int iPlaces = 12;
+};
 
-  double sum = 0.0;
-  double extreme = 0.0;
-  int count = 0;
-  int places = 12;
-  const bool maximum = name == "maximum";
-  const bool minimum = name == "minimum";
-  const int status = ForEachValue(c, 0, c.ArgCount(), [&](std::string_view text) {
+// Collect every value of the arguments; -1 after a range that does not read.
+int Collect(EvalCall& c, Collected* out) {
+  return ForEachValue(c, 0, c.ArgCount(), [out](std::string_view text) {
     const double value = TextToDouble(text);
-    if (count == 0 || (maximum && value > extreme) || (minimum && value < extreme)) extreme = value;
-    sum += value;
-    ++count;
-    places = PlacesOf(text, places);
+    // The first value starts both.
+    if (out->iCount == 0 || value > out->dMaximum) out->dMaximum = value;
+    if (out->iCount == 0 || value < out->dMinimum) out->dMinimum = value;
+    out->sum.Add(value);
+    ++out->iCount;
+    out->iPlaces = PlacesOf(text, out->iPlaces);
     return 0;
   });
-  if (status != 0) return -1;
-  if (name == "average") {
-    if (count == 0) return c.Error(FormulaErrorText(ERR_AVERAGE_NO_VALUE));
-    c.value = sum / count;
-    c.places = 12;
-    return 0;
-  }
-  c.places = places;
-  if (maximum || minimum) {
-    c.value = extreme;
-  } else if (name == "count") {
-    c.value = count;
-  } else {
-    c.value = sum;
-  }
+}
+
+}  // namespace
+
+int EvaluateSum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.sum.Value();
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateCount(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.iCount;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateMaximum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.dMaximum;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateMinimum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.dMinimum;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateAverage(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  if (values.iCount == 0) return c.Error(FormulaErrorText(ERR_AVERAGE_NO_VALUE));
+  c.value = values.sum.Value() / values.iCount;
+  c.places = 12;
   return 0;
 }
