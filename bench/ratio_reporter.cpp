@@ -61,6 +61,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
     Timing& t = timings_[run.run_name.function_name];
     t.dSeconds += run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    t.dCpuSeconds += run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     t.iRuns += 1;
   }
 }
@@ -89,13 +90,15 @@ void RatioReporter::Finalize() {
     const auto b = timings_.find(p.szBaseline);
     if (a == timings_.end() || b == timings_.end() || p.iItems <= 0) continue;
     if (!header) {
-      std::fprintf(out, "\nCost per item: (case - baseline) / items, both measured in this run\n");
+      std::fprintf(out, "\nCost per item: (case - baseline) / items, both measured in this run (real, CPU)\n");
       header = true;
     }
     const double ta = a->second.dSeconds / a->second.iRuns;
     const double tb = b->second.dSeconds / b->second.iRuns;
-    std::fprintf(out, "%-34s %12s per %s (%d)\n", p.szName.c_str(), HumanTime((ta - tb) / p.iItems).c_str(),
-                 p.szItem.c_str(), p.iItems);
+    const double ca = a->second.dCpuSeconds / a->second.iRuns;
+    const double cb = b->second.dCpuSeconds / b->second.iRuns;
+    std::fprintf(out, "%-34s %12s %12s per %s (%d)\n", p.szName.c_str(), HumanTime((ta - tb) / p.iItems).c_str(),
+                 HumanTime((ca - cb) / p.iItems).c_str(), p.szItem.c_str(), p.iItems);
   }
   std::fflush(out);
 }

@@ -24,7 +24,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
  private:
   struct Timing {
-    double dSeconds = 0;  // summed real time per iteration
+    double dSeconds = 0;     // summed real time per iteration
+    double dCpuSeconds = 0;  // summed CPU time per iteration
     int iRuns = 0;
   };
   std::map<std::string, Timing> timings_;

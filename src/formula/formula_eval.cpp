@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "formula/formula_errors.h"
-#include "formula/formula_functions.h"
 #include "formula/formula_eval_call.h"
+#include "formula/formula_functions.h"
+#include "formula/formula_number.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
 #include "table/cell_text.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-double ArgValue(const EvalCall& c, int k) { return TextToDouble(c.Arg(k)); }
+double ArgValue(const EvalCall& c, int k) { return NumberValue(c.Arg(k)); }
 
 }  // namespace
 
@@ -143,7 +144,7 @@ int RequireNumbers(EvalCall& c, ArgumentRule rule, int first, int count) {
   for (int k = first; k < first + count; ++k) {
     const std::string_view argument = c.Arg(k);
     if (IsErrorText(argument)) return c.Error(argument);
-    if (CellIsText(argument) != 0) allNumbers = false;
+    if (!IsNumberText(argument)) allNumbers = false;
   }
   if (allNumbers) return 0;
   auto shortened = [&](int k) {

@@ -7,6 +7,7 @@
 #include "formula/formula_functions.h"
 #include "formula/formula_matrix_math.h"
 #include "formula/formula_names.h"
+#include "formula/formula_number.h"
 #include "formula/formula_recalc.h"
 #include "table/cell_reference.h"
 #include "formula/formula_result.h"
@@ -60,8 +61,8 @@ struct MatrixCall {
     const TableCell& cell =
         t.cells[static_cast<std::size_t>(op.range.iRowFrom + i) * t.iCols + op.range.iColFrom + j];
     const std::string_view text = TextOf(cell.szText);
-    if (text.empty() || CellIsText(text) != 0) return false;
-    *value = TextToDouble(text);
+    if (text.empty() || !IsNumberText(text)) return false;
+    *value = NumberValue(text);
     if (text.size() > 13) iPlaces = std::max(iPlaces, DecimalsOf(text));
     return true;
   }

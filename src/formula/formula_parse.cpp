@@ -11,6 +11,7 @@
 #include "formula/formula_messages.h"
 #include "formula/formula_names.h"
 #include "table/cell_reference.h"
+#include "formula/formula_number.h"
 #include "formula/formula_result.h"
 #include "platform/message_box.h"
 #include "platform/text_buffer.h"
@@ -63,7 +64,26 @@ int EvaluateOperation(const Engine& e, std::string_view name, FormulaResultText&
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsOneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+// A set of characters, tested by one lookup (the stages test characters
+// against small sets at every position).
+class CharSet {
+ public:
+  constexpr explicit CharSet(std::string_view chars) {
+    for (char c : chars) bits_[static_cast<unsigned char>(c)] = true;
+  }
+  constexpr bool Has(char c) const { return bits_[static_cast<unsigned char>(c)]; }
+  // Whether any character of `text` is in the set.
+  bool AnyIn(std::string_view text) const {
+    for (char c : text) {
+      if (Has(c)) return true;
+    }
+    return false;
+  }
+
+ private:
+  bool bits_[256] = {};
+};
+
 
 // A parser failure in evaluate mode: the error text goes to the target.
 int FailToCell(const Engine& e, FormulaError error) {
@@ -145,17 +165,17 @@ std::size_t MatchingClose(std::string_view text, std::size_t open, std::size_t t
 }
 
 // The characters that may stand before an operand, and after one.
-constexpr std::string_view BEFORE_OPERAND = "!(*+,-/<=>^";
-constexpr std::string_view AFTER_OPERAND = "!)*+,-/<=>^";
+constexpr CharSet BEFORE_OPERAND("!(*+,-/<=>^");
+constexpr CharSet AFTER_OPERAND("!)*+,-/<=>^");
 
 // Check what surrounds a call or group from `start` to the ')' at `close`
 // with its '(' at `open`.
 int CheckSurroundings(Engine& e, std::string_view text, std::size_t start, std::size_t open, std::size_t close,
                       std::string_view name) {
-  if (start > 0 && !IsOneOf(text[start - 1], BEFORE_OPERAND)) {
+  if (start > 0 && !BEFORE_OPERAND.Has(text[start - 1])) {
     return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_BEFORE, name);
   }
-  if (close + 1 < text.size() && !IsOneOf(text[close + 1], AFTER_OPERAND)) {
+  if (close + 1 < text.size() && !AFTER_OPERAND.Has(text[close + 1])) {
     return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_AFTER, name);
   }
   if (close == open + 1) return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_INSIDE, name);
@@ -233,6 +253,7 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
 // Groups are reduced innermost first, left to right. A '(' without a
 // matching ')' fails once every complete group before it is reduced.
 int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
+  if (text.view().find('(') == std::string_view::npos) return 0;
   // The leftmost '(' that is never closed: the last one opened at depth 0
   // when the text ends with brackets open.
   std::size_t unclosed = std::string_view::npos;
@@ -297,11 +318,13 @@ int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
 
 // Characters that end an arithmetic operand (operator '+' and '-' too).
 bool EndsArithmeticOperand(std::string_view text, std::size_t k) {
-  return IsOneOf(text[k], "!*,/<=>^") || IsAddOperatorAt(text, k);
+  static constexpr CharSet kEnds("!*,/<=>^");
+  return kEnds.Has(text[k]) || IsAddOperatorAt(text, k);
 }
 
 bool EndsComparisonOperand(std::string_view text, std::size_t k) {
-  return IsOneOf(text[k], "!,<=>") || IsAddOperatorAt(text, k);
+  static constexpr CharSet kEnds("!,<=>");
+  return kEnds.Has(text[k]) || IsAddOperatorAt(text, k);
 }
 
 // Reduce the operation whose operator runs from `at` for `length`
@@ -360,18 +383,28 @@ int ArithmeticPass(Engine& e, FormulaWorkText& text, IsPassOperator isPassOperat
 // together, left to right. A sign binds tighter than any operator.
 int StageArithmetic(Engine& e, FormulaWorkText& text) {
   if (text.empty()) return 0;
-  if (IsOneOf(text[0], "^*/+")) {
+  static constexpr CharSet kLeading("^*/+");
+  static constexpr CharSet kTrailing("^*/+-");
+  static constexpr CharSet kProducts("*/");
+  static constexpr CharSet kSums("+-");
+  if (kLeading.Has(text[0])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_OPERATOR, text.view().substr(0, 1));
   }
   const char last = text[text.size() - 1];
-  if (IsOneOf(last, "^*/+-")) {
+  if (kTrailing.Has(last)) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_OPERATOR,
                 text.view().substr(text.size() - 1));
   }
-  if (ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '^'; }) != 0) return -1;
-  if (ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '*' || v[i] == '/'; }) != 0) {
+  // A pass whose operators the text does not hold has nothing to reduce.
+  if (text.view().find('^') != std::string_view::npos &&
+      ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '^'; }) != 0) {
     return -1;
   }
+  if (kProducts.AnyIn(text.view()) &&
+      ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '*' || v[i] == '/'; }) != 0) {
+    return -1;
+  }
+  if (!kSums.AnyIn(text.view())) return 0;
   return ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return IsAddOperatorAt(v, i); });
 }
 
@@ -383,11 +416,14 @@ std::size_t ComparisonRun(std::string_view text, std::size_t i) {
 }
 
 int StageComparisons(Engine& e, FormulaWorkText& text) {
-  if (text.empty()) return 0;
-  if (IsOneOf(text[0], "=!<>")) {
+  // Without a comparison character there is nothing to check or reduce.
+  static constexpr CharSet kComparison("!<=>");
+  static constexpr CharSet kTrailing("=<>");
+  if (!kComparison.AnyIn(text.view())) return 0;
+  if (kComparison.Has(text[0])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_OPERATOR, text.view().substr(0, 1));
   }
-  if (IsOneOf(text[text.size() - 1], "=<>")) {
+  if (kTrailing.Has(text[text.size() - 1])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_OPERATOR,
                 text.view().substr(text.size() - 1));
   }
@@ -421,7 +457,7 @@ int StageComparisons(Engine& e, FormulaWorkText& text) {
 
 // Split the text into arguments; false (after the failure) when an
 // argument is empty, too long, or there are too many.
-int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
+int SplitArguments(Engine& e, std::string_view text, FunctionKind kind) {
   TableRecord& t = e.t;
   t.iArgCount = 0;
   auto add = [&](std::string_view argument) -> int {
@@ -432,7 +468,7 @@ int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
     ++t.iArgCount;
     return 0;
   };
-  if (IsComparisonOperator(context)) {
+  if (kind == FUNCTION_COMPARISON) {
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (!IsComparisonChar(text[i])) continue;
       const std::size_t run = ComparisonRun(text, i);
@@ -445,7 +481,8 @@ int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
   // the check, which leaves comparisons unreduced, meets them here.
   std::size_t begin = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsOneOf(text[i], "*,/^") || IsAddOperatorAt(text, i)) {
+    static constexpr CharSet kSeparators("*,/^");
+    if (kSeparators.Has(text[i]) || IsAddOperatorAt(text, i)) {
       if (add(text.substr(begin, i - begin)) != 0) return -1;
       begin = i + 1;
     } else if (IsComparisonChar(text[i])) {
@@ -500,9 +537,9 @@ int ResolveReference(Engine& e, int k, int row, int col) {
 
 bool IsQuoted(std::string_view argument) { return argument.find('"') != std::string_view::npos; }
 
-int StageArgumentsMatrix(Engine& e, std::string_view context) {
+int StageArgumentsMatrix(Engine& e, const FormulaFunction& context) {
   TableRecord& t = e.t;
-  const bool twoOperands = AllowsCommas(context);
+  const bool twoOperands = context.iOperands == 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
     if (IsQuoted(argument)) {
@@ -518,7 +555,7 @@ int StageArgumentsMatrix(Engine& e, std::string_view context) {
     // Ranges and markers are the operands; a number (the result of
     // m_determ) is no reference to validate.
     if (argument.find(':') != std::string_view::npos || argument.substr(0, MATRIX_MARKER.size()) == MATRIX_MARKER ||
-        CellIsText(argument) == 0) {
+        IsNumberText(argument)) {
       continue;
     }
     int row = 0;
@@ -528,18 +565,25 @@ int StageArgumentsMatrix(Engine& e, std::string_view context) {
   return 0;
 }
 
+// `context` names the operation the list is for; its table entry is looked
+// up once here.
 int StageArguments(Engine& e, std::string_view text, std::string_view context) {
+  const FormulaFunction* fn = FindFormulaFunction(context);
+  // What the name check would say of the name: operators and names that are
+  // too long count as no function.
+  const FunctionKind kind = !fn ? FUNCTION_NONE : fn->kind;
+  const FunctionKind nameKind = context.size() >= FUNCTION_NAME_LIMIT ? FUNCTION_NONE : kind;
   TableRecord& t = e.t;
   t.iArgCount = 0;
   if (text.empty()) return 0;
-  if (!IsMatrixFunction(context)) {
+  const bool matrix = nameKind == FUNCTION_MATRIX;
+  if (!matrix) {
     if (text[0] == ',') return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_COMMA);
     if (text.back() == ',') return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_COMMA);
   }
-  if (SplitArguments(e, text, context) != 0) return -1;
-  if (IsMatrixFunction(context)) return StageArgumentsMatrix(e, context);
+  if (SplitArguments(e, text, kind) != 0) return -1;
+  if (matrix) return StageArgumentsMatrix(e, *fn);
 
-  const FunctionKind kind = FunctionKindOf(context);
   if (!e.check && (kind == FUNCTION_SUM_IF || kind == FUNCTION_COUNT_IF) && t.iArgCount > 1) {
     for (int k = 0; k < t.iArgCount; ++k) {
       if (!IsQuoted(TextOf(t.szArgs[k]))) continue;
@@ -548,11 +592,11 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
       break;
     }
   }
-  const bool statistic = IsStatisticContext(context);
+  const bool statistic = kind == FUNCTION_STATISTIC || kind == FUNCTION_COUNT_IF || kind == FUNCTION_SUM_IF;
   const int half = t.iArgCount / 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
-    if (CellIsText(argument) == 0) continue;
+    if (IsNumberText(argument)) continue;
     if (statistic && argument.find(':') != std::string_view::npos) continue;
     if (!e.check && IsQuoted(argument)) continue;
     int row = 0;
@@ -645,7 +689,9 @@ int Process(const Engine& parent, std::string_view text, int stage, std::string_
   if (stage <= STAGE_CALLS) {
     // A whole formula starts with every matrix buffer entry free; a failed
     // formula before it may have left some taken.
-    if (!e.check) FreeMatrixEntries(e.t);
+    // Only a matrix function takes entries (and only a matrix function's
+    // arguments read markers), so other formulas need not touch them.
+    if (!e.check && out.view().find("m_") != std::string_view::npos) FreeMatrixEntries(e.t);
     if (StageCalls(e, out, name) != 0) return -1;
   }
   if (stage <= STAGE_GROUPS && StageGroups(e, out, name.view()) != 0) return -1;

@@ -115,6 +115,8 @@ struct FormulaTableState {
   std::vector<int> cycleFirst;  // per slot: the first place of its cycle (its own place when in none)
   std::vector<int> cycleSize;   // per slot: the slots of its cycle (1 when in none)
   Pass pass;
+  std::vector<int> found;  // scratch for the readers of one cell
+  int freeSlotHint = 0;
 };
 
 std::int64_t CellKey(int row, int col) { return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(col); }
@@ -363,7 +365,7 @@ void Queue(FormulaTableState& state, int slot) {
 
 // Queue the running readers of cell (row, col).
 void QueueReaders(const TableRecord& t, FormulaTableState& state, int row, int col, bool skipMatrix) {
-  std::vector<int> readers;
+  std::vector<int>& readers = state.found;
   AllReadersOf(state, row, col, readers);
   KeepRunning(t, state, skipMatrix, readers);
   for (int s : readers) Queue(state, s);
@@ -451,7 +453,24 @@ void FormulaReadSetsChanged(const TableRecord& t) {
   if (void* state = TableExtensionGet(t, TableExtensionId::Formula)) {
     static_cast<FormulaTableState*>(state)->valid = false;
     static_cast<FormulaTableState*>(state)->ordered = false;
+    static_cast<FormulaTableState*>(state)->freeSlotHint = 0;
   }
+}
+
+int FormulaFreeSlotHint(const TableRecord& t) {
+  const void* state = TableExtensionGet(t, TableExtensionId::Formula);
+  return state ? static_cast<const FormulaTableState*>(state)->freeSlotHint : 0;
+}
+
+void FormulaSetFreeSlotHint(const TableRecord& t, int hint) {
+  StateOf(t).freeSlotHint = std::clamp(hint, 0, FORMULA_SLOTS);
+}
+
+int FormulaLowestFreeSlot(const TableRecord& t) {
+  for (int s = FormulaFreeSlotHint(t); s < FORMULA_SLOTS; ++s) {
+    if (t.formulaSlots[s].iState == FORMULA_FREE) return s;
+  }
+  return -1;
 }
 
 void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {

@@ -39,6 +39,15 @@ int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormul
 // target must be followed by this call (the registry's own functions do).
 void FormulaReadSetsChanged(const TableRecord& t);
 
+// The lowest slot that may be free: every slot below it is taken. Reset to
+// 0 by FormulaReadSetsChanged; a caller that takes the lowest free slot
+// `slot` (after that call) may raise it to slot + 1.
+int FormulaFreeSlotHint(const TableRecord& t);
+void FormulaSetFreeSlotHint(const TableRecord& t, int hint);
+
+// The lowest free slot from the hint on, or -1 when the registry is full.
+int FormulaLowestFreeSlot(const TableRecord& t);
+
 // Watch the walk: `observer` is told every slot about to be evaluated by a
 // recalculation (null stops watching).
 using RecalcObserver = void (*)(void* context, int slot);

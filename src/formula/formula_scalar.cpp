@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formula/formula_errors.h"
+#include "formula/formula_number.h"
 #include "formula/formula_eval_call.h"
 #include "formula/formula_functions.h"
 #include "formula/formula_result.h"
@@ -41,7 +42,7 @@ bool ReadOne(EvalCall& c, double* x) {
     return false;
   }
   if (RequireNumbers(c, RULE_ONE, 0, 1) != 0) return false;
-  *x = TextToDouble(c.Arg(0));
+  *x = NumberValue(c.Arg(0));
   c.places = 12;
   return true;
 }
@@ -53,8 +54,8 @@ bool ReadTwo(EvalCall& c, double* x, double* y) {
     return false;
   }
   if (RequireNumbers(c, RULE_TWO, 0, 2) != 0) return false;
-  *x = TextToDouble(c.Arg(0));
-  *y = TextToDouble(c.Arg(1));
+  *x = NumberValue(c.Arg(0));
+  *y = NumberValue(c.Arg(1));
   c.places = 12;
   return true;
 }

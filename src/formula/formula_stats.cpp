@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formula/formula_errors.h"
+#include "formula/formula_number.h"
 #include "formula/formula_eval_call.h"
 #include "formula/formula_functions.h"
 #include "table/cell_reference.h"
@@ -22,7 +23,7 @@ int PlacesOf(std::string_view text, int places) {
   return own > places ? own : places;
 }
 
-bool IsValue(std::string_view text) { return !text.empty() && CellIsText(text) == 0; }
+bool IsValue(std::string_view text) { return !text.empty() && IsNumberText(text); }
 
 // A sum that carries the rounding error of each addition along
 // (Neumaier), so that a sum of decimals comes out as the double nearest to
@@ -110,7 +111,7 @@ struct Condition {
     if (!bNumeric) {
       return bContains ? value.find(text.view()) != std::string_view::npos : value == text.view();
     }
-    const double x = TextToDouble(value);
+    const double x = NumberValue(value);
     switch (relation) {
       case REL_EQ: return x == dThreshold;
       case REL_NE: return x != dThreshold;
@@ -155,7 +156,7 @@ void ReadCondition(std::string_view raw, Condition* condition) {
     for (char ch : raw) {
       if (ch != '"' && !IsComparisonMark(ch)) condition->text.Append(ch);
     }
-    condition->dThreshold = TextToDouble(condition->text.view());
+    condition->dThreshold = NumberValue(condition->text.view());
     std::size_t front = 0;
     while (front < raw.size() && (IsComparisonMark(raw[front]) || raw[front] == '"')) ++front;
     std::string_view lead = raw.substr(0, front);
@@ -253,7 +254,7 @@ int EvaluateSumIf(EvalCall& c) {
     const std::string_view summed = c.Arg(i + h + 1);
     if (test.find(':') == std::string_view::npos) {
       if (condition.Admits(test) && condition.Holds(test) && IsValue(summed)) {
-        sum.Add(TextToDouble(summed));
+        sum.Add(NumberValue(summed));
         places = PlacesOf(summed, places);
       }
       continue;
@@ -274,7 +275,7 @@ int EvaluateSumIf(EvalCall& c) {
         if (row >= t.iRows || col >= t.iCols) continue;
         const std::string_view value = CellRawText(t, row, col);
         if (!IsValue(value)) continue;
-        sum.Add(TextToDouble(value));
+        sum.Add(NumberValue(value));
         places = PlacesOf(value, places);
       }
     }
@@ -293,7 +294,7 @@ int EvaluateMedian(EvalCall& c) {
       overflow = true;
       return -1;
     }
-    t.dSortBuffer[n++] = TextToDouble(text);
+    t.dSortBuffer[n++] = NumberValue(text);
     return 0;
   });
   if (overflow) return c.Error(FormulaErrorText(ERR_MEDIAN_TOO_MANY));
@@ -326,7 +327,7 @@ struct Collected {
 // Collect every value of the arguments; -1 after a range that does not read.
 int Collect(EvalCall& c, Collected* out) {
   return ForEachValue(c, 0, c.ArgCount(), [out](std::string_view text) {
-    const double value = TextToDouble(text);
+    const double value = NumberValue(text);
     // The first value starts both.
     if (out->iCount == 0 || value > out->dMaximum) out->dMaximum = value;
     if (out->iCount == 0 || value < out->dMinimum) out->dMinimum = value;
