@@ -92,6 +92,7 @@ struct Pass {
   int evaluating = -1;
   std::vector<char> done;    // per slot: evaluated in this pass
   std::vector<char> queued;  // per slot: waiting in `heap`
+  std::vector<char> cycleQueued;  // per first place of a cycle: all of it queued
   std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>> heap;
 };
 
@@ -355,6 +356,10 @@ void Queue(FormulaTableState& state, int slot) {
   Pass& pass = state.pass;
   const int first = state.cycleFirst[slot];
   const int size = state.cycleSize[slot];
+  if (size > 1) {
+    if (pass.cycleQueued[first]) return;
+    pass.cycleQueued[first] = 1;
+  }
   for (int p = first; p < first + size; ++p) {
     const int s = size == 1 ? slot : state.slotAt[p];
     if (pass.done[s] || pass.queued[s]) continue;
@@ -382,6 +387,7 @@ class PassScope {
     pass.evaluating = -1;
     pass.done.assign(kSlotCount, 0);
     pass.queued.assign(kSlotCount, 0);
+    pass.cycleQueued.assign(kSlotCount, 0);
     current_ = t.iCurrentFormula;
   }
   ~PassScope() {
@@ -430,6 +436,17 @@ void Recalc(WindowHandle hwnd, int row, int col, bool skipMatrix) {
   TableRecord& t = *guard.get();
   FormulaTableState& state = ReadSetsOf(t);
   if (state.pass.active) {
+    const int slot = state.pass.evaluating;
+    const FormulaSlot* s = slot >= 0 && slot < FORMULA_SLOTS ? &t.formulaSlots[slot] : nullptr;
+    if (s && state.ordered && !state.matrix[slot] && s->iTargetRow == row && s->iTargetCol == col) {
+      // The evaluated formula stored its result: its readers are known
+      // from the dependency order.
+      for (int e = state.readerStart[slot]; e < state.readerStart[slot + 1]; ++e) {
+        const int reader = state.readers[e];
+        if (t.formulaSlots[reader].iState == FORMULA_RUN && !(skipMatrix && state.matrix[reader])) Queue(state, reader);
+      }
+      return;
+    }
     QueueReaders(t, state, row, col, skipMatrix);
     return;
   }

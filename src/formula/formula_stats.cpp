@@ -25,12 +25,29 @@ int PlacesOf(std::string_view text, int places) {
 
 bool IsValue(std::string_view text) { return !text.empty() && IsNumberText(text); }
 
-// A sum that carries the rounding error of each addition along
-// (Neumaier), so that a sum of decimals comes out as the double nearest to
-// their exact sum, not with the error of every step added up.
+// A sum of values given with their texts. While every text is a plain
+// decimal the sum is kept exactly, in units of the smallest place seen, so
+// that a sum of decimals comes out as the double nearest to their exact
+// sum even when the values cancel; otherwise the sum carries the rounding
+// error of each addition along (Neumaier).
 class ExactSum {
  public:
-  void Add(double x) {
+  void Add(std::string_view text, double x) {
+    AddRounded(x);
+    if (exact_) exact_ = AddDecimal(text);
+  }
+  double Value() const {
+    constexpr long long kExactDoubleLimit = 1LL << 53;
+    if (exact_ && units_ > -kExactDoubleLimit && units_ < kExactDoubleLimit) {
+      return static_cast<double>(units_) / ExactPowerOfTen(places_);
+    }
+    // An infinite or NaN part makes the sum that value, never NaN from the
+    // error term.
+    return std::isfinite(sum_) ? sum_ + error_ : sum_;
+  }
+
+ private:
+  void AddRounded(double x) {
     const double t = sum_ + x;
     if (std::fabs(sum_) >= std::fabs(x)) {
       error_ += (sum_ - t) + x;
@@ -39,13 +56,25 @@ class ExactSum {
     }
     sum_ = t;
   }
-  // An infinite or NaN part makes the sum that value, never NaN from the
-  // error term.
-  double Value() const { return std::isfinite(sum_) ? sum_ + error_ : sum_; }
+  // False when the text is no plain decimal or the units would overflow.
+  bool AddDecimal(std::string_view text) {
+    long long digits = 0;
+    int places = 0;
+    if (!ReadPlainDecimal(text, &digits, &places)) return false;
+    for (; places_ < places; ++places_) {
+      if (__builtin_mul_overflow(units_, 10LL, &units_)) return false;
+    }
+    for (int p = places; p < places_; ++p) {
+      if (__builtin_mul_overflow(digits, 10LL, &digits)) return false;
+    }
+    return !__builtin_add_overflow(units_, digits, &units_);
+  }
 
- private:
   double sum_ = 0.0;
   double error_ = 0.0;
+  long long units_ = 0;
+  int places_ = 0;
+  bool exact_ = true;
 };
 
 // The text a cell shows, with a long text expanded.
@@ -56,6 +85,7 @@ std::string_view CellShownText(const TableRecord& t, int row, int col) {
   return slot >= 0 ? TextOf(t.szLongText[slot]) : text;
 }
 
+// The text a cell holds.
 std::string_view CellRawText(const TableRecord& t, int row, int col) {
   return TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
 }
@@ -254,7 +284,7 @@ int EvaluateSumIf(EvalCall& c) {
     const std::string_view summed = c.Arg(i + h + 1);
     if (test.find(':') == std::string_view::npos) {
       if (condition.Admits(test) && condition.Holds(test) && IsValue(summed)) {
-        sum.Add(NumberValue(summed));
+        sum.Add(summed, NumberValue(summed));
         places = PlacesOf(summed, places);
       }
       continue;
@@ -275,7 +305,7 @@ int EvaluateSumIf(EvalCall& c) {
         if (row >= t.iRows || col >= t.iCols) continue;
         const std::string_view value = CellRawText(t, row, col);
         if (!IsValue(value)) continue;
-        sum.Add(NumberValue(value));
+        sum.Add(value, NumberValue(value));
         places = PlacesOf(value, places);
       }
     }
@@ -331,7 +361,7 @@ int Collect(EvalCall& c, Collected* out) {
     // The first value starts both.
     if (out->iCount == 0 || value > out->dMaximum) out->dMaximum = value;
     if (out->iCount == 0 || value < out->dMinimum) out->dMinimum = value;
-    out->sum.Add(value);
+    out->sum.Add(text, value);
     ++out->iCount;
     out->iPlaces = PlacesOf(text, out->iPlaces);
     return 0;

@@ -12,6 +12,7 @@
 #include "table/cell_reference.h"
 #include "formula/formula_registry.h"
 #include "table/formula_slot.h"
+#include "files/table_file_read.h"
 #include "platform/dialogs.h"
 #include "platform/text_buffer.h"
 #include "support/dialog_script_guard.h"
@@ -461,6 +462,69 @@ TEST_F(FormulaRegistryTest, DecimalsApplyToTheTargetAndTheSelection) {
   EXPECT_EQ(Shown(1, 2), "0.67");
   EXPECT_EQ(Shown(2, 2), "0.67");
   EXPECT_EQ(Slot(0).iDecimals, 2);
+}
+
+// A chain whose slots run against the order it depends on gives the same
+// texts as the same chain in dependency order, each formula run once.
+TEST_F(FormulaRegistryTest, AReversedChainEqualsTheForwardChain) {
+  struct Line {
+    std::string target;
+    std::string text;
+  };
+  std::vector<Line> chain;  // in dependency order: each reads the one before
+  std::string previous = "R1C1";
+  for (int i = 0; i < FORMULA_SLOTS; ++i) {
+    const std::string target = "R" + std::to_string(i % 100 + 1) + "C" + std::to_string(i / 100 + 2);
+    chain.push_back({target, previous + (i % 3 == 0 ? "*1.5" : "+0.125")});
+    previous = target;
+  }
+  Set(1, 1, "0.5");
+  auto texts = [&] {
+    std::vector<std::string> out;
+    for (const Line& line : chain) out.push_back(Shown(RefRow(line.target, 1000), RefCol(line.target, 1000)));
+    return out;
+  };
+  for (const Line& line : chain) Load(line.target, line.text);
+  trace.clear();
+  RecalcAll(table_);
+  EXPECT_EQ(trace.size(), chain.size());
+  const std::vector<std::string> forward = texts();
+  for (const Line& line : chain) FormulaDelete(table_, line.target);
+  ASSERT_EQ(Count(), 0);
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) Load(it->target, it->text);
+  EXPECT_EQ(Text(0), chain.back().text);
+  trace.clear();
+  RecalcAll(table_);
+  EXPECT_EQ(trace.size(), chain.size());
+  EXPECT_EQ(texts(), forward);
+  EXPECT_EQ(forward.back(), Shown(100, 31));
+}
+
+// Formulas that each read all of their targets through one range load once
+// each and end: the 11-formula file that used to hang, and 3,000 of them.
+TEST_F(FormulaRegistryTest, RangeCyclesInAFileLoadAndEnd) {
+  for (const int formulas : {11, FORMULA_SLOTS}) {
+    SCOPED_TRACE(formulas);
+    // The cell lines give the table enough rows for every target.
+    std::string file;
+    for (int row = 1; row <= (formulas > 11 ? formulas : 1); ++row) file += "1\t2\r\n";
+    const std::string range = "sum(R1C3:R" + std::to_string(formulas) + "C3)*0";
+    for (int row = 1; row <= formulas; ++row) {
+      file += "User(+,-,x,/)\tR" + std::to_string(row) + "C3\tRUN=\t-1\t" + range + "\r\n";
+    }
+    trace.clear();
+    ASSERT_EQ(TableFileReadBuffer(table_, file, "cycle.orl"), 0);
+    EXPECT_EQ(Count(), formulas);
+    EXPECT_EQ(trace.size(), static_cast<std::size_t>(formulas));
+    EXPECT_EQ(Shown(1, 3), "0");
+    EXPECT_EQ(Shown(formulas, 3), "0");
+    // A change to a cell the range holds runs each of them once more.
+    trace.clear();
+    Set(formulas, 3, "5");
+    EXPECT_EQ(trace.size(), static_cast<std::size_t>(formulas));
+    for (int row = 1; row <= formulas; ++row) FormulaDelete(table_, "R" + std::to_string(row) + "C3");
+    ASSERT_EQ(Count(), 0);
+  }
 }
 
 }  // namespace
