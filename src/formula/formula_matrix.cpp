@@ -311,7 +311,7 @@ namespace {
 bool ArgumentShape(std::string_view text, int rows, int cols, int depth, int* outRows, int* outCols);
 
 // Split the argument text between a call's brackets at its top-level
-// commas; false for more than `most` arguments.
+// commas: the number of arguments, or -1 for more than `most`.
 int SplitTopLevel(std::string_view inner, std::string_view* args, int most) {
   int count = 0;
   int depth = 0;
@@ -328,6 +328,7 @@ int SplitTopLevel(std::string_view inner, std::string_view* args, int most) {
   return count;
 }
 
+// The shape of what a matrix-producing call text yields.
 bool CallShape(std::string_view text, int rows, int cols, int depth, int* outRows, int* outCols) {
   const std::size_t open = text.find('(');
   if (depth > 20 || open == std::string_view::npos || text.back() != ')') return false;
@@ -369,6 +370,7 @@ bool ArgumentShape(std::string_view text, int rows, int cols, int depth, int* ou
 
 }  // namespace
 
+// Nested calls are followed to a bounded depth.
 bool MatrixResultShape(std::string_view text, int rows, int cols, int* outRows, int* outCols) {
   return CallShape(text, rows, cols, 0, outRows, outCols);
 }

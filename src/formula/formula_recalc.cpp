@@ -120,18 +120,22 @@ struct FormulaTableState {
   int freeSlotHint = 0;
 };
 
+// The key of cell (row, col) in the map of single cells.
 std::int64_t CellKey(int row, int col) { return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(col); }
 
+// Whether a formula text is a matrix function call.
 bool IsMatrixText(std::string_view text) {
   const std::size_t open = text.find('(');
   return open != std::string_view::npos && IsMatrixFunction(text.substr(0, open));
 }
 
+// Record that `slot` reads cell (row, col), once.
 void AddCell(FormulaTableState& state, int row, int col, int slot) {
   std::vector<int>& readers = state.cells[CellKey(row, col)];
   if (readers.empty() || readers.back() != slot) readers.push_back(slot);
 }
 
+// Read what every registered slot reads out of its text.
 void Build(const TableRecord& t, FormulaTableState& state) {
   state.cells.clear();
   state.ranges.ranges.clear();
@@ -155,10 +159,12 @@ void Build(const TableRecord& t, FormulaTableState& state) {
   state.ordered = false;
 }
 
+// The registry state kept in the table's formula extension slot.
 FormulaTableState& StateOf(const TableRecord& t) {
   return TableExtensionOf<FormulaTableState>(const_cast<TableRecord&>(t), TableExtensionId::Formula);
 }
 
+// The state with read sets that match the texts and the table's size.
 FormulaTableState& ReadSetsOf(const TableRecord& t) {
   FormulaTableState& state = StateOf(t);
   if (!state.valid || state.rows != t.iRows || state.cols != t.iCols) Build(t, state);
@@ -189,6 +195,7 @@ void KeepRunning(const TableRecord& t, const FormulaTableState& state, bool skip
   slots.resize(kept);
 }
 
+// The running readers of cell (row, col), sorted.
 void ReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
   out.clear();
   if (t.iFormulaCount <= 0) return;
@@ -339,6 +346,7 @@ void Order(const TableRecord& t, FormulaTableState& state) {
   state.ordered = true;
 }
 
+// The state with read sets and the dependency order built.
 FormulaTableState& OrderedStateOf(const TableRecord& t) {
   FormulaTableState& state = ReadSetsOf(t);
   if (!state.ordered) Order(t, state);
@@ -430,6 +438,8 @@ class PassScope {
   int current_ = -1;
 };
 
+// A change of cell (row, col): queued into the pass in progress, or the
+// start of a pass of its own.
 void Recalc(WindowHandle hwnd, int row, int col, bool skipMatrix) {
   TableLockGuard guard(hwnd);
   if (!guard || guard->iFormulaCount <= 0) return;
@@ -512,6 +522,12 @@ void RecalcDependantsSkippingMatrix(WindowHandle hwnd, int row, int col) { Recal
 
 int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormula) {
   if (slot < 0 || slot > FORMULA_SLOTS) return -1;
+  FormulaTableState& state = OrderedStateOf(t);
+  if (state.pass.active) {
+    // Inside a pass the formula waits for its turn like any other.
+    Queue(state, slot);
+    return 0;
+  }
   PassScope scope(hwnd, t);
   const int status = scope.Run(slot, newFormula);
   scope.Drain();
@@ -522,6 +538,13 @@ void RecalcAll(WindowHandle hwnd) {
   TableLockGuard guard(hwnd);
   if (!guard || guard->iFormulaCount <= 0) return;
   TableRecord& t = *guard.get();
+  FormulaTableState& state = OrderedStateOf(t);
+  if (state.pass.active) {
+    for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
+      if (t.formulaSlots[slot].iState == FORMULA_RUN) Queue(state, slot);
+    }
+    return;
+  }
   const int cursor = CurrentCursorSlot();
   SetCursorSlot(CURSOR_WAIT);
   {
