@@ -11,6 +11,7 @@ void RegisterTableBenchmarks();
 void RegisterNumberBenchmarks();
 void RegisterFormulaBenchmarks();
 void RegisterFormulaRegistryBenchmarks();
+void RegisterFormulaLoadBenchmarks();
 void RegisterTableFileBenchmarks();
 void RegisterTextImportBenchmarks();
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   RegisterNumberBenchmarks();
   RegisterFormulaBenchmarks();
   RegisterFormulaRegistryBenchmarks();
+  RegisterFormulaLoadBenchmarks();
   RegisterTableFileBenchmarks();
   RegisterTextImportBenchmarks();
   RatioReporter reporter;

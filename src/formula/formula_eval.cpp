@@ -4,6 +4,8 @@
 
 #include "formula/formula_errors.h"
 #include "formula/formula_eval_call.h"
+#include "formula/formula_functions.h"
+#include "formula/formula_number.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
 #include "table/cell_text.h"
@@ -11,54 +13,12 @@
 
 namespace {
 
-enum Family : int {
-  FAMILY_ARITHMETIC,
-  FAMILY_SCALAR,
-  FAMILY_STATISTIC,
-  FAMILY_COMPARISON,
-  FAMILY_IF,
-  FAMILY_MATRIX,
-  FAMILY_MATRIX_NUMBER,  // m_determ: a matrix in, a number out
-};
+double ArgValue(const EvalCall& c, int k) { return NumberValue(c.Arg(k)); }
 
-struct Operation {
-  const char* szName;
-  Family family;
-};
+}  // namespace
 
-// The 49 operations, in their fixed order.
-constexpr Operation kOperations[] = {
-    {"+", FAMILY_ARITHMETIC},        {"-", FAMILY_ARITHMETIC},      {"*", FAMILY_ARITHMETIC},
-    {"/", FAMILY_ARITHMETIC},        {"^", FAMILY_ARITHMETIC},      {"acos", FAMILY_SCALAR},
-    {"asin", FAMILY_SCALAR},         {"atan", FAMILY_SCALAR},       {"atan2", FAMILY_SCALAR},
-    {"cos", FAMILY_SCALAR},          {"cosh", FAMILY_SCALAR},       {"exp", FAMILY_SCALAR},
-    {"fabs", FAMILY_SCALAR},         {"ln", FAMILY_SCALAR},         {"log", FAMILY_SCALAR},
-    {"log10", FAMILY_SCALAR},        {"pow", FAMILY_SCALAR},        {"sin", FAMILY_SCALAR},
-    {"sinh", FAMILY_SCALAR},         {"sqrt", FAMILY_SCALAR},       {"tan", FAMILY_SCALAR},
-    {"tanh", FAMILY_SCALAR},         {"average", FAMILY_STATISTIC}, {"maximum", FAMILY_STATISTIC},
-    {"median", FAMILY_STATISTIC},    {"minimum", FAMILY_STATISTIC}, {"sum", FAMILY_STATISTIC},
-    {"=", FAMILY_COMPARISON},        {"==", FAMILY_COMPARISON},     {"!=", FAMILY_COMPARISON},
-    {"<>", FAMILY_COMPARISON},       {"<", FAMILY_COMPARISON},      {"<=", FAMILY_COMPARISON},
-    {"=<", FAMILY_COMPARISON},       {">", FAMILY_COMPARISON},      {">=", FAMILY_COMPARISON},
-    {"=>", FAMILY_COMPARISON},       {"if", FAMILY_IF},             {"degrees", FAMILY_SCALAR},
-    {"radians", FAMILY_SCALAR},      {"sum_if", FAMILY_STATISTIC},  {"count", FAMILY_STATISTIC},
-    {"count_if", FAMILY_STATISTIC},  {"m_determ", FAMILY_MATRIX_NUMBER}, {"m_inverse", FAMILY_MATRIX},
-    {"m_minus", FAMILY_MATRIX},      {"m_mult", FAMILY_MATRIX},     {"m_plus", FAMILY_MATRIX},
-    {"m_transp", FAMILY_MATRIX},
-};
-static_assert(sizeof(kOperations) / sizeof(kOperations[0]) == 49);
-
-const Operation* FindOperation(std::string_view name) {
-  for (const Operation& op : kOperations) {
-    if (name == op.szName) return &op;
-  }
-  return nullptr;
-}
-
-double ArgValue(const EvalCall& c, int k) { return TextToDouble(c.Arg(k)); }
-
-int Arithmetic(EvalCall& c) {
-  const char op = c.name[0];
+int EvaluateArithmetic(EvalCall& c) {
+  const char op = static_cast<char>(c.fn.iVariant);
   if (c.ArgCount() != 2) {
     switch (op) {
       case '+': return c.Error(FormulaErrorText(ERR_COUNT_PLUS));
@@ -106,7 +66,7 @@ int Arithmetic(EvalCall& c) {
   }
 }
 
-int Comparison(EvalCall& c) {
+int EvaluateComparison(EvalCall& c) {
   if (c.ArgCount() != 2) {
     c.text.Assign("Err ?");
     c.text.AppendCut(c.name);
@@ -116,27 +76,21 @@ int Comparison(EvalCall& c) {
   if (RequireNumbers(c, RULE_TWO, 0, 2) != 0) return -1;
   const double a = ArgValue(c, 0);
   const double b = ArgValue(c, 1);
-  const std::string_view op = c.name;
   bool holds = false;
-  if (op == "=" || op == "==") {
-    holds = a == b;
-  } else if (op == "!=" || op == "<>") {
-    holds = a != b;
-  } else if (op == "<") {
-    holds = a < b;
-  } else if (op == "<=" || op == "=<") {
-    holds = a <= b;
-  } else if (op == ">") {
-    holds = a > b;
-  } else {
-    holds = a >= b;
+  switch (c.fn.iVariant) {
+    case RELATION_EQUAL: holds = a == b; break;
+    case RELATION_NOT_EQUAL: holds = a != b; break;
+    case RELATION_LESS: holds = a < b; break;
+    case RELATION_LESS_EQUAL: holds = a <= b; break;
+    case RELATION_GREATER: holds = a > b; break;
+    default: holds = a >= b; break;
   }
   c.value = holds ? 1.0 : 0.0;
   c.places = 0;
   return 0;
 }
 
-int If(EvalCall& c) {
+int EvaluateIf(EvalCall& c) {
   if (c.ArgCount() != 3) return c.Error(FormulaErrorText(ERR_COUNT_IF));
   // A condition that is an error passes the error on rather than choosing.
   if (IsErrorText(c.Arg(0))) return c.Error(c.Arg(0));
@@ -157,12 +111,30 @@ int If(EvalCall& c) {
   return 0;
 }
 
+namespace {
+
 // "Err name(?)": the text of a function called with no argument.
 int MissingArguments(EvalCall& c) {
   c.text.Assign("Err ");
   c.text.AppendCut(c.name);
   c.text.AppendCut("(?)");
   return -1;
+}
+
+// Check what the evaluator itself does not: functions over lists need an
+// argument, sum_if an odd number of them. 0, or -1 with the error text.
+int CheckArgumentList(EvalCall& c) {
+  switch (c.fn.kind) {
+    case FUNCTION_STATISTIC:
+    case FUNCTION_COUNT_IF:
+    case FUNCTION_MATRIX:
+      return c.ArgCount() < 1 ? MissingArguments(c) : 0;
+    case FUNCTION_SUM_IF:
+      if (c.ArgCount() < 1) return MissingArguments(c);
+      return c.ArgCount() % 2 == 0 ? c.Error(FormulaErrorText(ERR_COUNT_SUM_IF_EVEN)) : 0;
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
@@ -172,7 +144,7 @@ int RequireNumbers(EvalCall& c, ArgumentRule rule, int first, int count) {
   for (int k = first; k < first + count; ++k) {
     const std::string_view argument = c.Arg(k);
     if (IsErrorText(argument)) return c.Error(argument);
-    if (CellIsText(argument) != 0) allNumbers = false;
+    if (!IsNumberText(argument)) allNumbers = false;
   }
   if (allNumbers) return 0;
   auto shortened = [&](int k) {
@@ -204,52 +176,26 @@ int RequireNumbers(EvalCall& c, ArgumentRule rule, int first, int count) {
   return -1;
 }
 
-int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result) {
+int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
+                  ResultForm form, double* value) {
   result.Clear();
-  const Operation* op = FindOperation(name);
-  if (!op) {
+  const FormulaFunction* fn = FindFormulaFunction(name);
+  if (!fn || !fn->evaluate) {
     result.Assign(FormulaErrorText(ERR_UNKNOWN_OPERATION));
     return -1;
   }
-  EvalCall c{t, hwnd, name, result};
-  int status = 0;
-  switch (op->family) {
-    case FAMILY_ARITHMETIC:
-      status = Arithmetic(c);
-      break;
-    case FAMILY_SCALAR:
-      status = EvaluateScalar(c);
-      break;
-    case FAMILY_COMPARISON:
-      status = Comparison(c);
-      break;
-    case FAMILY_IF:
-      status = If(c);
-      break;
-    case FAMILY_STATISTIC:
-      if (c.ArgCount() < 1) {
-        status = MissingArguments(c);
-      } else if (name == "sum_if" && c.ArgCount() % 2 == 0) {
-        status = c.Error(FormulaErrorText(ERR_COUNT_SUM_IF_EVEN));
-      } else {
-        status = EvaluateStatistic(c);
-      }
-      break;
-    case FAMILY_MATRIX:
-    case FAMILY_MATRIX_NUMBER:
-      if (c.ArgCount() < 1) {
-        status = MissingArguments(c);
-        // The matrix-producing functions place their own errors.
-        if (op->family == FAMILY_MATRIX) {
-          FormulaPlaceMatrixError(t, hwnd, result.view());
-          return -1;
-        }
-      } else {
-        status = EvaluateMatrix(c);
-        if (op->family == FAMILY_MATRIX) return status;
-      }
-      break;
+  EvalCall c{t, hwnd, name, result, *fn};
+  if (CheckArgumentList(c) != 0) {
+    // The matrix-producing functions place their own errors.
+    if (fn->result == RESULT_MATRIX) {
+      FormulaPlaceMatrixError(t, hwnd, result.view());
+    } else {
+      FormulaPlaceError(t, hwnd, result.view());
+    }
+    return -1;
   }
+  int status = fn->evaluate(c);
+  if (fn->result == RESULT_MATRIX) return status;
   if (status == 0) {
     if (std::isinf(c.value)) {
       status = c.Error(FormulaErrorText(c.value > 0 ? ERR_INFINITE : ERR_NEGATIVE_INFINITE));
@@ -263,10 +209,11 @@ int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, Form
   }
   const int decimals = CurrentDecimals(t);
   if (decimals < 0) {
-    FormatResult(c.value, c.places, true, result);
+    FormatResult(c.value, c.places, true, result, form);
   } else {
-    FormatResult(c.value, decimals, false, result);
+    FormatResult(c.value, decimals, false, result, form);
   }
+  if (value) *value = c.value;
   return 0;
 }
 

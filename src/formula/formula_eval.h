@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "formula/formula_result.h"
 #include "formula/formula_text.h"
 #include "platform/window.h"
 #include "table/table_record.h"
@@ -13,5 +14,9 @@
 // marker. 0, or -1 with the error text in `result`, already placed: into
 // the current formula's target, or in a message box when no formula is
 // current. An unknown name gives "Err ???" and places nothing.
-int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result);
+// `form` chooses the result text: the display form of a cell (exponent
+// form from 100000 on), or the spliced form that keeps every digit of the
+// value within 15 significant digits; `value` receives the number.
+int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
+                  ResultForm form = RESULT_DISPLAY, double* value = nullptr);
 int FormulaEvalOp(WindowHandle hwnd, std::string_view name, FormulaResultText& result);

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "formula/formula_functions.h"
 #include "formula/formula_text.h"
 #include "platform/text_buffer.h"
 #include "platform/window.h"
@@ -15,6 +16,7 @@ struct EvalCall {
   WindowHandle hwnd;
   std::string_view name;
   FormulaResultText& text;  // the error text, or the marker of a matrix result
+  const FormulaFunction& fn;
   double value = 0.0;
   int places = 0;
 
@@ -40,10 +42,3 @@ enum ArgumentRule : int {
 // holding an error passes that error on; any other text fails with a text
 // built from the shortened arguments. 0, or -1 with the error set.
 int RequireNumbers(EvalCall& c, ArgumentRule rule, int first, int count);
-
-// The scalar functions (one and two numbers) and their domain checks.
-int EvaluateScalar(EvalCall& c);
-// average, count, count_if, maximum, median, minimum, sum, sum_if.
-int EvaluateStatistic(EvalCall& c);
-// The six matrix functions.
-int EvaluateMatrix(EvalCall& c);

@@ -4,8 +4,10 @@
 
 #include "formula/formula_errors.h"
 #include "formula/formula_eval_call.h"
+#include "formula/formula_functions.h"
 #include "formula/formula_matrix_math.h"
 #include "formula/formula_names.h"
+#include "formula/formula_number.h"
 #include "formula/formula_recalc.h"
 #include "table/cell_reference.h"
 #include "formula/formula_result.h"
@@ -59,20 +61,23 @@ struct MatrixCall {
     const TableCell& cell =
         t.cells[static_cast<std::size_t>(op.range.iRowFrom + i) * t.iCols + op.range.iColFrom + j];
     const std::string_view text = TextOf(cell.szText);
-    if (text.empty() || CellIsText(text) != 0) return false;
-    *value = TextToDouble(text);
+    if (text.empty() || !IsNumberText(text)) return false;
+    *value = NumberValue(text);
     if (text.size() > 13) iPlaces = std::max(iPlaces, DecimalsOf(text));
     return true;
   }
 };
 
-const char* PrefixOf(std::string_view name) {
-  if (name == "m_plus") return "Err m_plus( ";
-  if (name == "m_minus") return "Err m_minus( ";
-  if (name == "m_mult") return "Err m_mult(  ";
-  if (name == "m_transp") return "Err m_transp(  ";
-  if (name == "m_determ") return "Err m_determ(  ";
-  return "Err m_inverse( ";
+// The start of every error text of a matrix function.
+const char* PrefixOf(int variant) {
+  switch (variant) {
+    case MATRIX_PLUS: return "Err m_plus( ";
+    case MATRIX_MINUS: return "Err m_minus( ";
+    case MATRIX_MULT: return "Err m_mult(  ";
+    case MATRIX_TRANSP: return "Err m_transp(  ";
+    case MATRIX_DETERM: return "Err m_determ(  ";
+    default: return "Err m_inverse( ";
+  }
 }
 
 // Read an operand's kind and size. -1 after the failure; `none` is set for
@@ -145,9 +150,9 @@ int MatrixMarkerEntry(std::string_view text) {
 
 int EvaluateMatrix(EvalCall& c) {
   TableRecord& t = c.t;
-  const std::string_view name = c.name;
-  MatrixCall m{c, name != "m_determ", PrefixOf(name)};
-  const bool twoOperands = name == "m_plus" || name == "m_minus" || name == "m_mult";
+  const int variant = c.fn.iVariant;
+  MatrixCall m{c, c.fn.result == RESULT_MATRIX, PrefixOf(variant)};
+  const bool twoOperands = c.fn.iOperands == 2;
 
   int result = -1;
   if (m.bProducing) {
@@ -174,10 +179,10 @@ int EvaluateMatrix(EvalCall& c) {
   MatrixEntry* out = m.bProducing ? &t.matrixBuffer[result] : nullptr;
   double x = 0.0;
   double y = 0.0;
-  if (name == "m_plus" || name == "m_minus") {
+  if (variant == MATRIX_PLUS || variant == MATRIX_MINUS) {
     if (a.iRows != b.iRows) return m.Fail(ERR_MATRIX_ROWS_DIFFER);
     if (a.iCols != b.iCols) return m.Fail(ERR_MATRIX_COLS_DIFFER);
-    const bool plus = name == "m_plus";
+    const bool plus = variant == MATRIX_PLUS;
     out->iRows = a.iRows;
     out->iCols = a.iCols;
     for (int i = 0; i < a.iRows; ++i) {
@@ -188,7 +193,7 @@ int EvaluateMatrix(EvalCall& c) {
         out->values[i * STRIDE + j] = (hasA && hasB) ? (plus ? x + y : x - y) : 0.0;
       }
     }
-  } else if (name == "m_mult") {
+  } else if (variant == MATRIX_MULT) {
     if (a.iCols != b.iRows) return m.Fail(ERR_MATRIX_MULT_SHAPE);
     out->iRows = a.iRows;
     out->iCols = b.iCols;
@@ -206,7 +211,7 @@ int EvaluateMatrix(EvalCall& c) {
         out->empty[i * STRIDE + j] = any ? 0 : 1;
       }
     }
-  } else if (name == "m_transp") {
+  } else if (variant == MATRIX_TRANSP) {
     out->iRows = a.iCols;
     out->iCols = a.iRows;
     for (int i = 0; i < a.iRows; ++i) {
@@ -220,7 +225,7 @@ int EvaluateMatrix(EvalCall& c) {
     double square[MATRIX_MAX_DIM * MATRIX_MAX_DIM];
     if (ReadSquare(m, a, square) != 0) return -1;
     const int n = a.iRows;
-    if (name == "m_determ") {
+    if (variant == MATRIX_DETERM) {
       c.value = MatrixDeterminant(square, n, STRIDE);
     } else {
       if (!MatrixInverse(square, n, STRIDE, out->values.data())) return m.Fail(ERR_MATRIX_SINGULAR);
@@ -297,4 +302,75 @@ int PlaceMatrixResult(WindowHandle hwnd, int entry, int row, int col, bool newFo
   }
   FreeMatrixEntries(t);
   return 0;
+}
+
+namespace {
+
+// The rows and columns of what a matrix argument text yields: a range, or
+// a nested call; false when the text does not tell.
+bool ArgumentShape(std::string_view text, int rows, int cols, int depth, int* outRows, int* outCols);
+
+// Split the argument text between a call's brackets at its top-level
+// commas: the number of arguments, or -1 for more than `most`.
+int SplitTopLevel(std::string_view inner, std::string_view* args, int most) {
+  int count = 0;
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= inner.size(); ++i) {
+    const char ch = i < inner.size() ? inner[i] : ',';
+    if (ch == '(') ++depth;
+    if (ch == ')') --depth;
+    if (ch != ',' || depth != 0) continue;
+    if (count >= most) return -1;
+    args[count++] = inner.substr(start, i - start);
+    start = i + 1;
+  }
+  return count;
+}
+
+// The shape of what a matrix-producing call text yields.
+bool CallShape(std::string_view text, int rows, int cols, int depth, int* outRows, int* outCols) {
+  const std::size_t open = text.find('(');
+  if (depth > 20 || open == std::string_view::npos || text.back() != ')') return false;
+  const FormulaFunction* f = FindFormulaFunction(text.substr(0, open));
+  if (!f || f->kind != FUNCTION_MATRIX || f->result != RESULT_MATRIX) return false;
+  std::string_view args[2];
+  if (SplitTopLevel(text.substr(open + 1, text.size() - open - 2), args, 2) != f->iOperands) return false;
+  int shapes[2][2] = {{0, 0}, {0, 0}};
+  for (int k = 0; k < f->iOperands; ++k) {
+    if (!ArgumentShape(args[k], rows, cols, depth + 1, &shapes[k][0], &shapes[k][1])) return false;
+  }
+  switch (f->iVariant) {
+    case MATRIX_MULT:
+      *outRows = shapes[0][0];
+      *outCols = shapes[1][1];
+      break;
+    case MATRIX_TRANSP:
+      *outRows = shapes[0][1];
+      *outCols = shapes[0][0];
+      break;
+    default:
+      *outRows = shapes[0][0];
+      *outCols = shapes[0][1];
+      break;
+  }
+  *outRows = std::min(*outRows, MATRIX_MAX_DIM);
+  *outCols = std::min(*outCols, MATRIX_MAX_DIM);
+  return true;
+}
+
+bool ArgumentShape(std::string_view text, int rows, int cols, int depth, int* outRows, int* outCols) {
+  if (text.find('(') != std::string_view::npos) return CallShape(text, rows, cols, depth, outRows, outCols);
+  FormulaRange range{};
+  if (ReadRange(text, rows, cols, &range) != 0) return false;
+  *outRows = range.iRowTo - range.iRowFrom + 1;
+  *outCols = range.iColTo - range.iColFrom + 1;
+  return true;
+}
+
+}  // namespace
+
+// Nested calls are followed to a bounded depth.
+bool MatrixResultShape(std::string_view text, int rows, int cols, int* outRows, int* outCols) {
+  return CallShape(text, rows, cols, 0, outRows, outCols);
 }

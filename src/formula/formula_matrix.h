@@ -16,6 +16,11 @@ void FreeMatrixEntries(TableRecord& t);
 // Entry number of a marker text, or -1 when the text is none.
 int MatrixMarkerEntry(std::string_view text);
 
+// The rows and columns of the block a matrix-producing formula text places,
+// read from the ranges it names (nested calls included); false when the
+// text does not tell (then only the run shows it).
+bool MatrixResultShape(std::string_view text, int rows, int cols, int* outRows, int* outCols);
+
 // Re-runs the formulas that read a cell of a placed block (other than its
 // bottom-right cell, whose store recalculates as usual).
 using MatrixCellRecalc = void (*)(WindowHandle hwnd, int row, int col);

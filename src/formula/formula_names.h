@@ -1,8 +1,11 @@
 // The vocabulary of the formula language: character classes, the sign
-// rule and the function names.
+// rule and the questions the parser asks about names (answered from the
+// function table).
 #pragma once
 
 #include <string_view>
+
+#include "formula/formula_functions.h"
 
 // Lower-case letters and the underscore start and make up names.
 inline bool IsNameChar(char c) { return (c >= 'a' && c <= 'z') || c == '_'; }
@@ -39,22 +42,11 @@ inline bool IsAddOperatorAt(std::string_view text, std::size_t i) {
   return (text[i] == '+' || text[i] == '-') && !IsSignAt(text, i);
 }
 
-// What a function takes.
-enum FunctionKind : int {
-  FUNCTION_NONE = 0,
-  FUNCTION_ONE,        // exactly one number
-  FUNCTION_TWO,        // exactly two numbers
-  FUNCTION_RESERVED,   // accepted by the name check, never evaluated
-  FUNCTION_STATISTIC,  // numbers, references and ranges
-  FUNCTION_IF,
-  FUNCTION_COUNT_IF,
-  FUNCTION_SUM_IF,
-  FUNCTION_MATRIX,
-};
-
 // Names of at least this many characters are never function names.
 inline constexpr std::size_t FUNCTION_NAME_LIMIT = 20;
 
+// The kind of a function name (FUNCTION_NONE for operators and names that
+// are no function).
 FunctionKind FunctionKindOf(std::string_view name);
 inline bool IsFunctionName(std::string_view name) { return FunctionKindOf(name) != FUNCTION_NONE; }
 
@@ -68,7 +60,7 @@ inline bool IsMatrixFunction(std::string_view name) { return FunctionKindOf(name
 // True for the ten comparison operators.
 bool IsComparisonOperator(std::string_view name);
 
-// Functions whose arguments may hold commas.
+// Functions whose arguments may hold commas: all that take more than one.
 bool AllowsCommas(std::string_view name);
 
 // The marker that stands for a matrix result in a formula text.

@@ -1,6 +1,8 @@
 #include "formula/formula_parse.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 
 #include "formula/formula_errors.h"
@@ -9,6 +11,7 @@
 #include "formula/formula_messages.h"
 #include "formula/formula_names.h"
 #include "table/cell_reference.h"
+#include "formula/formula_number.h"
 #include "formula/formula_result.h"
 #include "platform/message_box.h"
 #include "platform/text_buffer.h"
@@ -28,24 +31,68 @@ constexpr std::string_view PLACEHOLDER_COMPARISON = "R0000C0000";
 
 using NameText = FixedText<FUNCTION_NAME_LIMIT + 4>;
 
+// The last number an operation spliced into the formula text, so that the
+// formula's final text can take the display form of that very value.
+struct LastResult {
+  FormulaResultText text;
+  double value = 0.0;
+  bool bSet = false;
+};
+
 struct Engine {
   TableRecord& t;
   WindowHandle hwnd;
   bool check;
+  LastResult* last;  // null: results are spliced in display form
 };
+
+int Process(const Engine& e, std::string_view text, int stage, std::string_view context, FormulaWorkText& out);
+
+// Evaluate `name` over the argument list just filled and hand back the text
+// to splice in; with a LastResult it keeps every digit and is remembered.
+int EvaluateOperation(const Engine& e, std::string_view name, FormulaResultText& result) {
+  if (!e.last) return FormulaEvalOp(e.t, e.hwnd, name, result);
+  double value = std::numeric_limits<double>::quiet_NaN();
+  if (FormulaEvalOp(e.t, e.hwnd, name, result, RESULT_SPLICED, &value) != 0) return -1;
+  e.last->bSet = value == value;
+  if (e.last->bSet) {
+    e.last->value = value;
+    e.last->text.Assign(result.view());
+  }
+  return 0;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsOneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+// A set of characters, tested by one lookup (the stages test characters
+// against small sets at every position).
+class CharSet {
+ public:
+  constexpr explicit CharSet(std::string_view chars) {
+    for (char c : chars) bits_[static_cast<unsigned char>(c)] = true;
+  }
+  constexpr bool Has(char c) const { return bits_[static_cast<unsigned char>(c)]; }
+  // Whether any character of `text` is in the set.
+  bool AnyIn(std::string_view text) const {
+    for (char c : text) {
+      if (Has(c)) return true;
+    }
+    return false;
+  }
+
+ private:
+  bool bits_[256] = {};
+};
+
 
 // A parser failure in evaluate mode: the error text goes to the target.
-int FailToCell(Engine& e, FormulaError error) {
+int FailToCell(const Engine& e, FormulaError error) {
   if (!e.check) FormulaErrorToCell(e.t, e.hwnd, FormulaErrorText(error));
   return -1;
 }
 
 // A failure with a message in check mode and an error text in evaluate mode.
-int Fail(Engine& e, FormulaError error, TextId caption, TextId text, std::string_view p1 = {},
+int Fail(const Engine& e, FormulaError error, TextId caption, TextId text, std::string_view p1 = {},
          std::string_view p2 = {}, std::string_view p3 = {}) {
   if (e.check) {
     ShowFormulaMessage(caption, text, p1, p2, p3);
@@ -54,7 +101,7 @@ int Fail(Engine& e, FormulaError error, TextId caption, TextId text, std::string
   return FailToCell(e, error);
 }
 
-int FailTooLong(Engine& e) {
+int FailTooLong(const Engine& e) {
   return Fail(e, ERR_TEXT_TOO_LONG, TXT_CAPTION_ERROR, TXT_FORMULA_TOO_LONG);
 }
 
@@ -118,17 +165,17 @@ std::size_t MatchingClose(std::string_view text, std::size_t open, std::size_t t
 }
 
 // The characters that may stand before an operand, and after one.
-constexpr std::string_view BEFORE_OPERAND = "!(*+,-/<=>^";
-constexpr std::string_view AFTER_OPERAND = "!)*+,-/<=>^";
+constexpr CharSet BEFORE_OPERAND("!(*+,-/<=>^");
+constexpr CharSet AFTER_OPERAND("!)*+,-/<=>^");
 
 // Check what surrounds a call or group from `start` to the ')' at `close`
 // with its '(' at `open`.
 int CheckSurroundings(Engine& e, std::string_view text, std::size_t start, std::size_t open, std::size_t close,
                       std::string_view name) {
-  if (start > 0 && !IsOneOf(text[start - 1], BEFORE_OPERAND)) {
+  if (start > 0 && !BEFORE_OPERAND.Has(text[start - 1])) {
     return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_BEFORE, name);
   }
-  if (close + 1 < text.size() && !IsOneOf(text[close + 1], AFTER_OPERAND)) {
+  if (close + 1 < text.size() && !AFTER_OPERAND.Has(text[close + 1])) {
     return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_AFTER, name);
   }
   if (close == open + 1) return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_MISSING_INSIDE, name);
@@ -189,12 +236,11 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
       if (!text.Replace(start, close + 1 - start, PLACEHOLDER_CALL)) return FailTooLong(e);
     } else {
       FormulaWorkText arguments;
-      if (FormulaProcess(e.t, e.hwnd, view.substr(open, close + 1 - open), STAGE_GROUPS, FORMULA_EVALUATE,
-                         callName.view(), arguments) != 0) {
+      if (Process(e, view.substr(open, close + 1 - open), STAGE_GROUPS, callName.view(), arguments) != 0) {
         return -1;
       }
       FormulaResultText result;
-      if (FormulaEvalOp(e.t, e.hwnd, callName.view(), result) != 0) return -1;
+      if (EvaluateOperation(e, callName.view(), result) != 0) return -1;
       if (!text.Replace(start, close + 1 - start, result.view())) return FailTooLong(e);
     }
     from = outer;
@@ -207,6 +253,7 @@ int StageCalls(Engine& e, FormulaWorkText& text, NameText& lastName) {
 // Groups are reduced innermost first, left to right. A '(' without a
 // matching ')' fails once every complete group before it is reduced.
 int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
+  if (text.view().find('(') == std::string_view::npos) return 0;
   // The leftmost '(' that is never closed: the last one opened at depth 0
   // when the text ends with brackets open.
   std::size_t unclosed = std::string_view::npos;
@@ -247,8 +294,7 @@ int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
       replaced = PLACEHOLDER_GROUP.size();
     } else {
       FormulaWorkText inner;
-      if (FormulaProcess(e.t, e.hwnd, text.view().substr(open + 1, i - open - 1), STAGE_ARITHMETIC,
-                         FORMULA_EVALUATE, context, inner) != 0) {
+      if (Process(e, text.view().substr(open + 1, i - open - 1), STAGE_ARITHMETIC, context, inner) != 0) {
         return -1;
       }
       if (!text.Replace(open, i + 1 - open, inner.view())) return FailTooLong(e);
@@ -272,11 +318,13 @@ int StageGroups(Engine& e, FormulaWorkText& text, std::string_view context) {
 
 // Characters that end an arithmetic operand (operator '+' and '-' too).
 bool EndsArithmeticOperand(std::string_view text, std::size_t k) {
-  return IsOneOf(text[k], "!*,/<=>^") || IsAddOperatorAt(text, k);
+  static constexpr CharSet kEnds("!*,/<=>^");
+  return kEnds.Has(text[k]) || IsAddOperatorAt(text, k);
 }
 
 bool EndsComparisonOperand(std::string_view text, std::size_t k) {
-  return IsOneOf(text[k], "!,<=>") || IsAddOperatorAt(text, k);
+  static constexpr CharSet kEnds("!,<=>");
+  return kEnds.Has(text[k]) || IsAddOperatorAt(text, k);
 }
 
 // Reduce the operation whose operator runs from `at` for `length`
@@ -300,12 +348,11 @@ int ReduceOperation(Engine& e, FormulaWorkText& text, std::size_t left, std::siz
   }
   const FixedText<4> opName(op);
   FormulaWorkText operation;
-  if (FormulaProcess(e.t, e.hwnd, view.substr(left, right - left), nextStage, FORMULA_EVALUATE, opName.view(),
-                     operation) != 0) {
+  if (Process(e, view.substr(left, right - left), nextStage, opName.view(), operation) != 0) {
     return -1;
   }
   FormulaResultText result;
-  if (FormulaEvalOp(e.t, e.hwnd, opName.view(), result) != 0) return -1;
+  if (EvaluateOperation(e, opName.view(), result) != 0) return -1;
   if (!text.Replace(left, right - left, result.view())) return FailTooLong(e);
   *next = left + result.size();
   return 0;
@@ -336,18 +383,28 @@ int ArithmeticPass(Engine& e, FormulaWorkText& text, IsPassOperator isPassOperat
 // together, left to right. A sign binds tighter than any operator.
 int StageArithmetic(Engine& e, FormulaWorkText& text) {
   if (text.empty()) return 0;
-  if (IsOneOf(text[0], "^*/+")) {
+  static constexpr CharSet kLeading("^*/+");
+  static constexpr CharSet kTrailing("^*/+-");
+  static constexpr CharSet kProducts("*/");
+  static constexpr CharSet kSums("+-");
+  if (kLeading.Has(text[0])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_OPERATOR, text.view().substr(0, 1));
   }
   const char last = text[text.size() - 1];
-  if (IsOneOf(last, "^*/+-")) {
+  if (kTrailing.Has(last)) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_OPERATOR,
                 text.view().substr(text.size() - 1));
   }
-  if (ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '^'; }) != 0) return -1;
-  if (ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '*' || v[i] == '/'; }) != 0) {
+  // A pass whose operators the text does not hold has nothing to reduce.
+  if (text.view().find('^') != std::string_view::npos &&
+      ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '^'; }) != 0) {
     return -1;
   }
+  if (kProducts.AnyIn(text.view()) &&
+      ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return v[i] == '*' || v[i] == '/'; }) != 0) {
+    return -1;
+  }
+  if (!kSums.AnyIn(text.view())) return 0;
   return ArithmeticPass(e, text, [](std::string_view v, std::size_t i) { return IsAddOperatorAt(v, i); });
 }
 
@@ -359,11 +416,14 @@ std::size_t ComparisonRun(std::string_view text, std::size_t i) {
 }
 
 int StageComparisons(Engine& e, FormulaWorkText& text) {
-  if (text.empty()) return 0;
-  if (IsOneOf(text[0], "=!<>")) {
+  // Without a comparison character there is nothing to check or reduce.
+  static constexpr CharSet kComparison("!<=>");
+  static constexpr CharSet kTrailing("=<>");
+  if (!kComparison.AnyIn(text.view())) return 0;
+  if (kComparison.Has(text[0])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_OPERATOR, text.view().substr(0, 1));
   }
-  if (IsOneOf(text[text.size() - 1], "=<>")) {
+  if (kTrailing.Has(text[text.size() - 1])) {
     return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_OPERATOR,
                 text.view().substr(text.size() - 1));
   }
@@ -397,7 +457,7 @@ int StageComparisons(Engine& e, FormulaWorkText& text) {
 
 // Split the text into arguments; false (after the failure) when an
 // argument is empty, too long, or there are too many.
-int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
+int SplitArguments(Engine& e, std::string_view text, FunctionKind kind) {
   TableRecord& t = e.t;
   t.iArgCount = 0;
   auto add = [&](std::string_view argument) -> int {
@@ -408,7 +468,7 @@ int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
     ++t.iArgCount;
     return 0;
   };
-  if (IsComparisonOperator(context)) {
+  if (kind == FUNCTION_COMPARISON) {
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (!IsComparisonChar(text[i])) continue;
       const std::size_t run = ComparisonRun(text, i);
@@ -421,7 +481,8 @@ int SplitArguments(Engine& e, std::string_view text, std::string_view context) {
   // the check, which leaves comparisons unreduced, meets them here.
   std::size_t begin = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsOneOf(text[i], "*,/^") || IsAddOperatorAt(text, i)) {
+    static constexpr CharSet kSeparators("*,/^");
+    if (kSeparators.Has(text[i]) || IsAddOperatorAt(text, i)) {
       if (add(text.substr(begin, i - begin)) != 0) return -1;
       begin = i + 1;
     } else if (IsComparisonChar(text[i])) {
@@ -476,9 +537,9 @@ int ResolveReference(Engine& e, int k, int row, int col) {
 
 bool IsQuoted(std::string_view argument) { return argument.find('"') != std::string_view::npos; }
 
-int StageArgumentsMatrix(Engine& e, std::string_view context) {
+int StageArgumentsMatrix(Engine& e, const FormulaFunction& context) {
   TableRecord& t = e.t;
-  const bool twoOperands = AllowsCommas(context);
+  const bool twoOperands = context.iOperands == 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
     if (IsQuoted(argument)) {
@@ -494,7 +555,7 @@ int StageArgumentsMatrix(Engine& e, std::string_view context) {
     // Ranges and markers are the operands; a number (the result of
     // m_determ) is no reference to validate.
     if (argument.find(':') != std::string_view::npos || argument.substr(0, MATRIX_MARKER.size()) == MATRIX_MARKER ||
-        CellIsText(argument) == 0) {
+        IsNumberText(argument)) {
       continue;
     }
     int row = 0;
@@ -504,18 +565,25 @@ int StageArgumentsMatrix(Engine& e, std::string_view context) {
   return 0;
 }
 
+// `context` names the operation the list is for; its table entry is looked
+// up once here.
 int StageArguments(Engine& e, std::string_view text, std::string_view context) {
+  const FormulaFunction* fn = FindFormulaFunction(context);
+  // What the name check would say of the name: operators and names that are
+  // too long count as no function.
+  const FunctionKind kind = !fn ? FUNCTION_NONE : fn->kind;
+  const FunctionKind nameKind = context.size() >= FUNCTION_NAME_LIMIT ? FUNCTION_NONE : kind;
   TableRecord& t = e.t;
   t.iArgCount = 0;
   if (text.empty()) return 0;
-  if (!IsMatrixFunction(context)) {
+  const bool matrix = nameKind == FUNCTION_MATRIX;
+  if (!matrix) {
     if (text[0] == ',') return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_LEADING_COMMA);
     if (text.back() == ',') return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_TRAILING_COMMA);
   }
-  if (SplitArguments(e, text, context) != 0) return -1;
-  if (IsMatrixFunction(context)) return StageArgumentsMatrix(e, context);
+  if (SplitArguments(e, text, kind) != 0) return -1;
+  if (matrix) return StageArgumentsMatrix(e, *fn);
 
-  const FunctionKind kind = FunctionKindOf(context);
   if (!e.check && (kind == FUNCTION_SUM_IF || kind == FUNCTION_COUNT_IF) && t.iArgCount > 1) {
     for (int k = 0; k < t.iArgCount; ++k) {
       if (!IsQuoted(TextOf(t.szArgs[k]))) continue;
@@ -524,11 +592,11 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
       break;
     }
   }
-  const bool statistic = IsStatisticContext(context);
+  const bool statistic = kind == FUNCTION_STATISTIC || kind == FUNCTION_COUNT_IF || kind == FUNCTION_SUM_IF;
   const int half = t.iArgCount / 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
-    if (CellIsText(argument) == 0) continue;
+    if (IsNumberText(argument)) continue;
     if (statistic && argument.find(':') != std::string_view::npos) continue;
     if (!e.check && IsQuoted(argument)) continue;
     int row = 0;
@@ -547,19 +615,15 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
 // ---- The check ------------------------------------------------------------
 
 // A matrix-producing function may not share its formula with anything else.
+// Both lists come from the function table, in its order: the
+// matrix-producing functions, then every other operator and function.
 int CheckMatrixMixing(std::string_view text) {
-  static constexpr std::string_view kMatrix[] = {"m_inverse", "m_minus", "m_mult", "m_plus", "m_transp"};
-  static constexpr std::string_view kOthers[] = {
-      "+",     "-",       "*",       "/",       "^",      "acos",   "asin",   "atan",     "cos",    "cosh",
-      "exp",   "fabs",    "ln",      "log",     "log10",  "sin",    "sinh",   "sqrt",     "tan",    "tanh",
-      "degrees", "radians", "atan2", "pow",     "average", "maximum", "median", "minimum", "sum",   "=",
-      "==",    "!=",      "<>",      "<",       "<=",     "=<",     ">",      ">=",       "=>",     "if",
-      "sum_if", "count",  "count_if", "m_determ"};
-  for (std::string_view matrix : kMatrix) {
-    if (text.find(matrix) == std::string_view::npos) continue;
-    for (std::string_view other : kOthers) {
-      if (text.find(other) == std::string_view::npos) continue;
-      ShowFormulaMessage(TXT_CAPTION_MESSAGE, TXT_FORMULA_MATRIX_MIXED, matrix, other);
+  for (const FormulaFunction& matrix : FormulaFunctions()) {
+    if (matrix.result != RESULT_MATRIX || text.find(matrix.szName) == std::string_view::npos) continue;
+    for (const FormulaFunction& other : FormulaFunctions()) {
+      if (other.result == RESULT_MATRIX || other.kind == FUNCTION_RESERVED) continue;
+      if (text.find(other.szName) == std::string_view::npos) continue;
+      ShowFormulaMessage(TXT_CAPTION_MESSAGE, TXT_FORMULA_MATRIX_MIXED, matrix.szName, other.szName);
       return -1;
     }
     return 0;
@@ -615,16 +679,19 @@ int CheckTemplateWords(std::string_view text) {
 
 }  // namespace
 
-int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
-                   std::string_view context, FormulaWorkText& out) {
-  Engine e{t, hwnd, mode == FORMULA_CHECK};
+namespace {
+
+int Process(const Engine& parent, std::string_view text, int stage, std::string_view context, FormulaWorkText& out) {
+  Engine e = parent;
   if (!CopyWithoutBlanks(text, out)) return FailTooLong(e);
   MaskQuoted(out);
   NameText name(context.substr(0, FUNCTION_NAME_LIMIT));
   if (stage <= STAGE_CALLS) {
     // A whole formula starts with every matrix buffer entry free; a failed
     // formula before it may have left some taken.
-    if (!e.check) FreeMatrixEntries(t);
+    // Only a matrix function takes entries (and only a matrix function's
+    // arguments read markers), so other formulas need not touch them.
+    if (!e.check && out.view().find("m_") != std::string_view::npos) FreeMatrixEntries(e.t);
     if (StageCalls(e, out, name) != 0) return -1;
   }
   if (stage <= STAGE_GROUPS && StageGroups(e, out, name.view()) != 0) return -1;
@@ -632,6 +699,32 @@ int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int
   if (stage <= STAGE_COMPARISONS && StageComparisons(e, out) != 0) return -1;
   if (stage <= STAGE_ARGUMENTS && StageArguments(e, out.view(), name.view()) != 0) return -1;
   return 0;
+}
+
+// The final text of a formula whose last operation left its number as the
+// whole text (or behind a sign): the display form of that number, which is
+// the exponent form from 100000 on and below 0.00001.
+void ShowLastResult(const LastResult& last, FormulaResultText& text) {
+  if (!last.bSet || last.value == 0.0) return;
+  // Between these bounds both forms are the same text.
+  const double magnitude = std::fabs(last.value);
+  if (magnitude >= 0.00001 && magnitude < 100000.0) return;
+  const std::string_view shown = text.view();
+  double value = last.value;
+  if (shown.size() == last.text.size() + 1 && shown[0] == '-' && last.text[0] != '-' &&
+      shown.substr(1) == last.text.view()) {
+    value = -value;
+  } else if (shown != last.text.view()) {
+    return;
+  }
+  FormatResult(value, 0, true, text, RESULT_DISPLAY);
+}
+
+}  // namespace
+
+int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
+                   std::string_view context, FormulaWorkText& out) {
+  return Process(Engine{t, hwnd, mode == FORMULA_CHECK, nullptr}, text, stage, context, out);
 }
 
 int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode, std::string_view context,
@@ -642,7 +735,7 @@ int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode
 }
 
 int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
-  Engine e{t, hwnd, true};
+  Engine e{t, hwnd, true, nullptr};
   FormulaWorkText work;
   if (!CopyWithoutBlanks(text, work) || work.size() > FORMULA_INPUT_CHARS) return FailTooLong(e);
   if (CheckMatrixMixing(work.view()) != 0) return -1;
@@ -689,11 +782,13 @@ int FormulaCheck(WindowHandle hwnd, std::string& text) {
 
 int FormulaEvaluate(TableRecord& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result) {
   FormulaWorkText work;
-  if (FormulaProcess(t, hwnd, text, STAGE_CALLS, FORMULA_EVALUATE, "", work) != 0) return -1;
+  LastResult last;
+  if (Process(Engine{t, hwnd, false, &last}, text, STAGE_CALLS, "", work) != 0) return -1;
   if (!result.Assign(work.view())) {
     FormulaErrorToCell(t, hwnd, FormulaErrorText(ERR_TEXT_TOO_LONG));
     return -1;
   }
+  ShowLastResult(last, result);
   FormulaResolveResult(t, result);
   return 0;
 }

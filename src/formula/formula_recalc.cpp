@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <queue>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "formula/formula_matrix.h"
@@ -22,193 +25,448 @@ namespace {
 // Tokens longer than this are not read as references by the scan.
 constexpr std::size_t kLongestReadToken = 500;
 
+// Slots the walk knows: the usable ones and the scratch slot.
+constexpr int kSlotCount = FORMULA_SLOTS + 1;
+
+// Ranges are found through a grid of buckets of this many rows and
+// columns; a range that covers more buckets than kWideRange is kept in a
+// list that every lookup scans.
+constexpr int kBucketRows = 32;
+constexpr int kBucketCols = 8;
+constexpr int kWideRange = 64;
+
 struct RangeRead {
   int slot;
   FormulaRange block;
 };
 
-// What the slots of one table read: single cells (and range corners) by
-// cell, and range blocks in slot order.
-struct ReadSets {
+// The ranges of all slots, found by the cell they contain.
+struct RangeIndex {
+  int bucketCols = 0;
+  std::vector<RangeRead> ranges;
+  std::vector<std::vector<int>> buckets;  // indices into `ranges`
+  std::vector<int> wide;
+
+  void Build(int rows, int cols) {
+    bucketCols = (cols + kBucketCols - 1) / kBucketCols;
+    const int bucketRows = (rows + kBucketRows - 1) / kBucketRows;
+    buckets.assign(static_cast<std::size_t>(bucketRows) * bucketCols, {});
+    wide.clear();
+    for (std::size_t k = 0; k < ranges.size(); ++k) {
+      const FormulaRange& b = ranges[k].block;
+      const int r0 = b.iRowFrom / kBucketRows;
+      const int r1 = b.iRowTo / kBucketRows;
+      const int c0 = b.iColFrom / kBucketCols;
+      const int c1 = b.iColTo / kBucketCols;
+      if ((r1 - r0 + 1) * (c1 - c0 + 1) > kWideRange) {
+        wide.push_back(static_cast<int>(k));
+        continue;
+      }
+      for (int r = r0; r <= r1; ++r) {
+        for (int c = c0; c <= c1; ++c) buckets[static_cast<std::size_t>(r) * bucketCols + c].push_back(static_cast<int>(k));
+      }
+    }
+  }
+
+  // Add the slots of the ranges holding (row, col) to `out` (unsorted).
+  void Find(int row, int col, std::vector<int>& out) const {
+    auto test = [&](int k) {
+      const FormulaRange& b = ranges[static_cast<std::size_t>(k)].block;
+      if (row >= b.iRowFrom && row <= b.iRowTo && col >= b.iColFrom && col <= b.iColTo) {
+        out.push_back(ranges[static_cast<std::size_t>(k)].slot);
+      }
+    };
+    const std::size_t bucket = static_cast<std::size_t>(row / kBucketRows) * bucketCols + col / kBucketCols;
+    if (bucket < buckets.size()) {
+      for (int k : buckets[bucket]) test(k);
+    }
+    for (int k : wide) test(k);
+  }
+};
+
+// A recalculation in progress: what has run, and what waits, ordered by
+// the slots' places in the dependency order.
+struct Pass {
+  bool active = false;
+  WindowHandle hwnd = WindowHandle::None;
+  int evaluating = -1;
+  std::vector<char> done;    // per slot: evaluated in this pass
+  std::vector<char> queued;  // per slot: waiting in `heap`
+  std::vector<char> cycleQueued;  // per first place of a cycle: all of it queued
+  std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>> heap;
+};
+
+// The formula registry's state of one table, kept in the table's
+// extension slot: what each slot reads, the order the slots run in, and
+// the recalculation in progress.
+struct FormulaTableState {
   bool valid = false;
   int rows = 0;
   int cols = 0;
-  std::unordered_map<std::int64_t, std::vector<int>> cells;
-  std::vector<RangeRead> ranges;
+  std::unordered_map<std::int64_t, std::vector<int>> cells;  // single cells and range corners
+  RangeIndex ranges;
   std::vector<char> matrix;  // per slot: the text is a matrix function call
+  // Dependency order, built on demand from the read sets: the readers of
+  // each slot's result cells, and each slot's place in the order.
+  bool ordered = false;
+  std::vector<int> readerStart;  // per slot, into `readers`; one more entry
+  std::vector<int> readers;
+  std::vector<int> place;       // per slot
+  std::vector<int> slotAt;      // per place
+  std::vector<int> cycleFirst;  // per slot: the first place of its cycle (its own place when in none)
+  std::vector<int> cycleSize;   // per slot: the slots of its cycle (1 when in none)
+  Pass pass;
+  std::vector<int> found;  // scratch for the readers of one cell
+  int freeSlotHint = 0;
 };
 
+// The key of cell (row, col) in the map of single cells.
 std::int64_t CellKey(int row, int col) { return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(col); }
 
+// Whether a formula text is a matrix function call.
 bool IsMatrixText(std::string_view text) {
   const std::size_t open = text.find('(');
   return open != std::string_view::npos && IsMatrixFunction(text.substr(0, open));
 }
 
-void AddCell(ReadSets& sets, int row, int col, int slot) {
-  std::vector<int>& readers = sets.cells[CellKey(row, col)];
+// Record that `slot` reads cell (row, col), once.
+void AddCell(FormulaTableState& state, int row, int col, int slot) {
+  std::vector<int>& readers = state.cells[CellKey(row, col)];
   if (readers.empty() || readers.back() != slot) readers.push_back(slot);
 }
 
-void Build(const TableRecord& t, ReadSets& sets) {
-  sets.cells.clear();
-  sets.ranges.clear();
-  sets.matrix.assign(FORMULA_SLOTS, 0);
-  sets.rows = t.iRows;
-  sets.cols = t.iCols;
+// Read what every registered slot reads out of its text.
+void Build(const TableRecord& t, FormulaTableState& state) {
+  state.cells.clear();
+  state.ranges.ranges.clear();
+  state.matrix.assign(kSlotCount, 0);
+  state.rows = t.iRows;
+  state.cols = t.iCols;
   for (int s = 0; s < FORMULA_SLOTS; ++s) {
     const FormulaSlot& slot = t.formulaSlots[s];
     if (slot.iState == FORMULA_FREE) continue;
     const std::string_view text = TextOf(slot.szFormula);
-    sets.matrix[s] = IsMatrixText(text) ? 1 : 0;
+    state.matrix[s] = IsMatrixText(text) ? 1 : 0;
     ForEachFormulaRef(
         text, t.iRows, t.iCols, kLongestReadToken,
-        [&sets, s](std::string_view, int row, int col) {
-          if (row >= 0 && col >= 0) AddCell(sets, row, col, s);
+        [&state, s](std::string_view, int row, int col) {
+          if (row >= 0 && col >= 0) AddCell(state, row, col, s);
         },
-        [&sets, s](const FormulaRange& block) { sets.ranges.push_back({s, block}); });
+        [&state, s](const FormulaRange& block) { state.ranges.ranges.push_back({s, block}); });
   }
-  sets.valid = true;
+  state.ranges.Build(t.iRows, t.iCols);
+  state.valid = true;
+  state.ordered = false;
 }
 
-ReadSets& SetsOf(const TableRecord& t) {
-  // The read sets are a cache kept in the table's formula slot.
-  ReadSets& sets = TableExtensionOf<ReadSets>(const_cast<TableRecord&>(t), TableExtensionId::Formula);
-  if (!sets.valid || sets.rows != t.iRows || sets.cols != t.iCols) Build(t, sets);
-  return sets;
+// The registry state kept in the table's formula extension slot.
+FormulaTableState& StateOf(const TableRecord& t) {
+  return TableExtensionOf<FormulaTableState>(const_cast<TableRecord&>(t), TableExtensionId::Formula);
 }
 
-void ReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
+// The state with read sets that match the texts and the table's size.
+FormulaTableState& ReadSetsOf(const TableRecord& t) {
+  FormulaTableState& state = StateOf(t);
+  if (!state.valid || state.rows != t.iRows || state.cols != t.iCols) Build(t, state);
+  return state;
+}
+
+// Every registered slot reading cell (row, col), sorted, whatever its state.
+void AllReadersOf(const FormulaTableState& state, int row, int col, std::vector<int>& out) {
   out.clear();
-  if (t.iFormulaCount <= 0) return;
-  const ReadSets& sets = SetsOf(t);
-  const auto it = sets.cells.find(CellKey(row, col));
-  if (it != sets.cells.end()) out = it->second;
-  bool merged = false;
-  for (const RangeRead& range : sets.ranges) {
-    const FormulaRange& b = range.block;
-    if (row < b.iRowFrom || row > b.iRowTo || col < b.iColFrom || col > b.iColTo) continue;
-    if (!out.empty() && out.back() == range.slot) continue;
-    out.push_back(range.slot);
-    merged = true;
-  }
-  if (merged) {
+  const auto it = state.cells.find(CellKey(row, col));
+  if (it != state.cells.end()) out = it->second;
+  const std::size_t direct = out.size();
+  state.ranges.Find(row, col, out);
+  if (out.size() != direct) {
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
   }
+}
+
+// Keep the running slots (and, when asked, pass over matrix formulas).
+void KeepRunning(const TableRecord& t, const FormulaTableState& state, bool skipMatrix, std::vector<int>& slots) {
   std::size_t kept = 0;
-  for (int s : out) {
+  for (int s : slots) {
     if (t.formulaSlots[s].iState != FORMULA_RUN) continue;
-    if (skipMatrix && sets.matrix[s]) continue;
-    out[kept++] = s;
+    if (skipMatrix && state.matrix[s]) continue;
+    slots[kept++] = s;
   }
-  out.resize(kept);
+  slots.resize(kept);
 }
 
-// One changed cell whose readers are being run.
-struct Frame {
-  std::vector<int> readers;
-  std::size_t next = 0;
-  int owner = -1;  // the slot whose result store changed the cell, -1 none
-  bool ended = false;
-};
-
-// A recalculation in progress on one table. Stores made while a formula
-// of the walk is evaluated add frames instead of recursing.
-struct Walk {
-  WindowHandle hwnd;
-  TableRecord* t;
-  std::vector<Frame> frames;
-  std::vector<int> onPath;
-  std::vector<char> evaluated;  // per slot, when a full recalculation tracks it
-  int evaluating = -1;
-};
-
-std::vector<Walk*>& Walks() {
-  static std::vector<Walk*> walks;
-  return walks;
+// The running readers of cell (row, col), sorted.
+void ReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
+  out.clear();
+  if (t.iFormulaCount <= 0) return;
+  const FormulaTableState& state = ReadSetsOf(t);
+  AllReadersOf(state, row, col, out);
+  KeepRunning(t, state, skipMatrix, out);
 }
 
-Walk* WalkOf(const TableRecord* t) {
-  auto& walks = Walks();
-  for (auto it = walks.rbegin(); it != walks.rend(); ++it)
-    if ((*it)->t == t) return *it;
-  return nullptr;
+// ---- The dependency order ---------------------------------------------------
+
+// Strongly connected components of the reader graph (Tarjan, iterative):
+// `component` gets each slot's component number, in an order where a
+// component comes after every component it reaches (reverse topological).
+int Components(const FormulaTableState& state, std::vector<int>& component) {
+  const int n = kSlotCount;
+  std::vector<int> index(n, -1);
+  std::vector<int> low(n, 0);
+  std::vector<char> onStack(n, 0);
+  std::vector<int> stack;
+  std::vector<std::pair<int, int>> calls;  // (slot, next edge)
+  component.assign(n, -1);
+  int counter = 0;
+  int components = 0;
+  for (int root = 0; root < n; ++root) {
+    if (index[root] >= 0) continue;
+    calls.emplace_back(root, state.readerStart[root]);
+    index[root] = low[root] = counter++;
+    stack.push_back(root);
+    onStack[root] = 1;
+    while (!calls.empty()) {
+      auto& [v, edge] = calls.back();
+      if (edge < state.readerStart[v + 1]) {
+        const int w = state.readers[edge++];
+        if (index[w] < 0) {
+          index[w] = low[w] = counter++;
+          stack.push_back(w);
+          onStack[w] = 1;
+          calls.emplace_back(w, state.readerStart[w]);
+        } else if (onStack[w]) {
+          low[v] = std::min(low[v], index[w]);
+        }
+        continue;
+      }
+      if (low[v] == index[v]) {
+        int w = -1;
+        do {
+          w = stack.back();
+          stack.pop_back();
+          onStack[w] = 0;
+          component[w] = components;
+        } while (w != v);
+        ++components;
+      }
+      const int done = v;
+      calls.pop_back();
+      if (!calls.empty()) {
+        const int parent = calls.back().first;
+        low[parent] = std::min(low[parent], low[done]);
+      }
+    }
+  }
+  return components;
 }
 
-void PushFrame(Walk& walk, int row, int col, bool skipMatrix) {
-  Frame frame;
-  frame.owner = walk.evaluating;
-  ReadersOf(*walk.t, row, col, skipMatrix, frame.readers);
-  if (frame.owner >= 0) ++walk.onPath[frame.owner];
-  walk.frames.push_back(std::move(frame));
+// Rows and columns of the block a matrix formula places (its own target
+// counted), read from the ranges in its text; 1 x 1 when the text does not
+// tell.
+void BlockOf(const TableRecord& t, std::string_view text, int* rows, int* cols) {
+  *rows = 1;
+  *cols = 1;
+  int r = 0;
+  int c = 0;
+  if (MatrixResultShape(text, t.iRows, t.iCols, &r, &c) && r > 0 && c > 0) {
+    *rows = r;
+    *cols = c;
+  }
 }
+
+// The readers of every slot's result cells, then the places: components in
+// an order where every slot comes after the slots whose results it reads,
+// the component holding the lowest slot first among those free to go, and
+// the slots of one component in slot order.
+void Order(const TableRecord& t, FormulaTableState& state) {
+  state.readerStart.assign(kSlotCount + 1, 0);
+  state.readers.clear();
+  std::vector<int> found;
+  std::vector<int> block;
+  for (int s = 0; s < kSlotCount; ++s) {
+    state.readerStart[s] = static_cast<int>(state.readers.size());
+    const FormulaSlot& slot = t.formulaSlots[s];
+    if (s >= FORMULA_SLOTS || slot.iState == FORMULA_FREE || slot.iTargetRow < 1 || slot.iTargetCol < 1) continue;
+    int rows = 1;
+    int cols = 1;
+    if (state.matrix[s]) BlockOf(t, TextOf(slot.szFormula), &rows, &cols);
+    block.clear();
+    for (int i = 0; i < rows && slot.iTargetRow + i < t.iRows; ++i) {
+      for (int j = 0; j < cols && slot.iTargetCol + j < t.iCols; ++j) {
+        AllReadersOf(state, slot.iTargetRow + i, slot.iTargetCol + j, found);
+        block.insert(block.end(), found.begin(), found.end());
+      }
+    }
+    std::sort(block.begin(), block.end());
+    block.erase(std::unique(block.begin(), block.end()), block.end());
+    state.readers.insert(state.readers.end(), block.begin(), block.end());
+  }
+  state.readerStart[kSlotCount] = static_cast<int>(state.readers.size());
+
+  std::vector<int> component;
+  const int components = Components(state, component);
+  std::vector<int> lowest(components, kSlotCount);
+  std::vector<std::vector<int>> members(components);
+  for (int s = 0; s < kSlotCount; ++s) {
+    lowest[component[s]] = std::min(lowest[component[s]], s);
+    members[component[s]].push_back(s);
+  }
+  std::vector<int> waiting(components, 0);  // edges from other components still to come
+  for (int s = 0; s < kSlotCount; ++s) {
+    for (int e = state.readerStart[s]; e < state.readerStart[s + 1]; ++e) {
+      if (component[state.readers[e]] != component[s]) ++waiting[component[state.readers[e]]];
+    }
+  }
+  std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>> free;
+  for (int k = 0; k < components; ++k) {
+    if (waiting[k] == 0) free.emplace(lowest[k], k);
+  }
+  state.place.assign(kSlotCount, 0);
+  state.slotAt.assign(kSlotCount, 0);
+  state.cycleFirst.assign(kSlotCount, 0);
+  state.cycleSize.assign(kSlotCount, 1);
+  int next = 0;
+  while (!free.empty()) {
+    const int k = free.top().second;
+    free.pop();
+    const int first = next;
+    for (int s : members[k]) {
+      state.cycleFirst[s] = first;
+      state.cycleSize[s] = static_cast<int>(members[k].size());
+      state.slotAt[next] = s;
+      state.place[s] = next++;
+    }
+    for (int s : members[k]) {
+      for (int e = state.readerStart[s]; e < state.readerStart[s + 1]; ++e) {
+        const int other = component[state.readers[e]];
+        if (other != k && --waiting[other] == 0) free.emplace(lowest[other], other);
+      }
+    }
+  }
+  state.ordered = true;
+}
+
+// The state with read sets and the dependency order built.
+FormulaTableState& OrderedStateOf(const TableRecord& t) {
+  FormulaTableState& state = ReadSetsOf(t);
+  if (!state.ordered) Order(t, state);
+  return state;
+}
+
+// ---- Passes -------------------------------------------------------------------
 
 RecalcObserver gObserver = nullptr;
 void* gObserverContext = nullptr;
 
-// Evaluate one slot inside the walk; the frames its stores add are put in
-// store order (the first store's readers run first).
-int EvaluateInWalk(Walk& walk, int slot) {
-  const std::size_t base = walk.frames.size();
-  if (gObserver) gObserver(gObserverContext, slot);
-  if (!walk.evaluated.empty()) walk.evaluated[static_cast<std::size_t>(slot)] = 1;
-  walk.evaluating = slot;
-  ++walk.onPath[slot];
-  const int status = FormulaRunSlot(*walk.t, walk.hwnd, slot, false);
-  --walk.onPath[slot];
-  walk.evaluating = -1;
-  std::reverse(walk.frames.begin() + static_cast<std::ptrdiff_t>(base), walk.frames.end());
-  return status;
-}
-
-void Drain(Walk& walk) {
-  while (!walk.frames.empty()) {
-    const std::size_t index = walk.frames.size() - 1;
-    Frame& top = walk.frames[index];
-    if (top.ended || top.next >= top.readers.size()) {
-      if (top.owner >= 0) --walk.onPath[top.owner];
-      walk.frames.pop_back();
-      continue;
-    }
-    const int slot = top.readers[top.next++];
-    // A formula on the current path is not run again: that ends cycles.
-    if (walk.onPath[slot] > 0 || walk.t->formulaSlots[slot].iState != FORMULA_RUN) continue;
-    if (EvaluateInWalk(walk, slot) != 0) walk.frames[index].ended = true;
+// Queue one slot; a slot in a cycle brings the whole cycle, so that its
+// formulas run once each in slot order whichever of them the change reached.
+void Queue(FormulaTableState& state, int slot) {
+  Pass& pass = state.pass;
+  const int first = state.cycleFirst[slot];
+  const int size = state.cycleSize[slot];
+  if (size > 1) {
+    if (pass.cycleQueued[first]) return;
+    pass.cycleQueued[first] = 1;
+  }
+  for (int p = first; p < first + size; ++p) {
+    const int s = size == 1 ? slot : state.slotAt[p];
+    if (pass.done[s] || pass.queued[s]) continue;
+    pass.queued[s] = 1;
+    pass.heap.emplace(state.place[s], s);
   }
 }
 
-class WalkScope {
+// Queue the running readers of cell (row, col).
+void QueueReaders(const TableRecord& t, FormulaTableState& state, int row, int col, bool skipMatrix) {
+  std::vector<int>& readers = state.found;
+  AllReadersOf(state, row, col, readers);
+  KeepRunning(t, state, skipMatrix, readers);
+  for (int s : readers) Queue(state, s);
+}
+
+// One pass over a table: begun by the first change, ended when every
+// formula it queued has run.
+class PassScope {
  public:
-  WalkScope(WindowHandle hwnd, TableRecord* t) {
-    walk_.hwnd = hwnd;
-    walk_.t = t;
-    walk_.onPath.assign(FORMULA_SLOTS + 1, 0);
-    current_ = t->iCurrentFormula;
-    Walks().push_back(&walk_);
+  PassScope(WindowHandle hwnd, TableRecord& t) : t_(t), state_(OrderedStateOf(t)) {
+    Pass& pass = state_.pass;
+    pass.active = true;
+    pass.hwnd = hwnd;
+    pass.evaluating = -1;
+    pass.done.assign(kSlotCount, 0);
+    pass.queued.assign(kSlotCount, 0);
+    pass.cycleQueued.assign(kSlotCount, 0);
+    current_ = t.iCurrentFormula;
   }
-  ~WalkScope() {
-    Walks().pop_back();
-    walk_.t->iCurrentFormula = current_;
+  ~PassScope() {
+    Pass& pass = state_.pass;
+    pass.active = false;
+    while (!pass.heap.empty()) pass.heap.pop();
+    t_.iCurrentFormula = current_;
   }
-  Walk& walk() { return walk_; }
+  PassScope(const PassScope&) = delete;
+  PassScope& operator=(const PassScope&) = delete;
+
+  FormulaTableState& state() { return state_; }
+
+  // Evaluate one slot in the pass. 0, or -1 when its evaluation failed.
+  int Run(int slot, bool newFormula) {
+    Pass& pass = state_.pass;
+    pass.done[slot] = 1;
+    if (gObserver) gObserver(gObserverContext, slot);
+    pass.evaluating = slot;
+    const int status = FormulaRunSlot(t_, pass.hwnd, slot, newFormula);
+    pass.evaluating = -1;
+    return status;
+  }
+
+  // Run what waits, lowest place first; a failure does not stop the pass.
+  void Drain() {
+    Pass& pass = state_.pass;
+    while (!pass.heap.empty()) {
+      const int slot = pass.heap.top().second;
+      pass.heap.pop();
+      pass.queued[slot] = 0;
+      if (pass.done[slot] || t_.formulaSlots[slot].iState != FORMULA_RUN) continue;
+      Run(slot, false);
+    }
+  }
 
  private:
-  Walk walk_;
+  TableRecord& t_;
+  FormulaTableState& state_;
   int current_ = -1;
 };
 
+// A change of cell (row, col): queued into the pass in progress, or the
+// start of a pass of its own.
 void Recalc(WindowHandle hwnd, int row, int col, bool skipMatrix) {
-  TableLockGuard t(hwnd);
-  if (!t || t->iFormulaCount <= 0) return;
-  if (Walk* walk = WalkOf(t.get())) {
-    PushFrame(*walk, row, col, skipMatrix);
+  TableLockGuard guard(hwnd);
+  if (!guard || guard->iFormulaCount <= 0) return;
+  TableRecord& t = *guard.get();
+  FormulaTableState& state = ReadSetsOf(t);
+  if (state.pass.active) {
+    const int slot = state.pass.evaluating;
+    const FormulaSlot* s = slot >= 0 && slot < FORMULA_SLOTS ? &t.formulaSlots[slot] : nullptr;
+    if (s && state.ordered && !state.matrix[slot] && s->iTargetRow == row && s->iTargetCol == col) {
+      // The evaluated formula stored its result: its readers are known
+      // from the dependency order.
+      for (int e = state.readerStart[slot]; e < state.readerStart[slot + 1]; ++e) {
+        const int reader = state.readers[e];
+        if (t.formulaSlots[reader].iState == FORMULA_RUN && !(skipMatrix && state.matrix[reader])) Queue(state, reader);
+      }
+      return;
+    }
+    QueueReaders(t, state, row, col, skipMatrix);
     return;
   }
-  WalkScope scope(hwnd, t.get());
-  PushFrame(scope.walk(), row, col, skipMatrix);
-  if (scope.walk().frames.back().readers.empty()) return;
-  Drain(scope.walk());
+  std::vector<int> readers;
+  AllReadersOf(state, row, col, readers);
+  KeepRunning(t, state, skipMatrix, readers);
+  if (readers.empty()) return;
+  PassScope scope(hwnd, t);
+  for (int s : readers) Queue(scope.state(), s);
+  scope.Drain();
 }
 
 }  // namespace
@@ -219,7 +477,27 @@ void SetRecalcObserver(RecalcObserver observer, void* context) {
 }
 
 void FormulaReadSetsChanged(const TableRecord& t) {
-  if (void* sets = TableExtensionGet(t, TableExtensionId::Formula)) static_cast<ReadSets*>(sets)->valid = false;
+  if (void* state = TableExtensionGet(t, TableExtensionId::Formula)) {
+    static_cast<FormulaTableState*>(state)->valid = false;
+    static_cast<FormulaTableState*>(state)->ordered = false;
+    static_cast<FormulaTableState*>(state)->freeSlotHint = 0;
+  }
+}
+
+int FormulaFreeSlotHint(const TableRecord& t) {
+  const void* state = TableExtensionGet(t, TableExtensionId::Formula);
+  return state ? static_cast<const FormulaTableState*>(state)->freeSlotHint : 0;
+}
+
+void FormulaSetFreeSlotHint(const TableRecord& t, int hint) {
+  StateOf(t).freeSlotHint = std::clamp(hint, 0, FORMULA_SLOTS);
+}
+
+int FormulaLowestFreeSlot(const TableRecord& t) {
+  for (int s = FormulaFreeSlotHint(t); s < FORMULA_SLOTS; ++s) {
+    if (t.formulaSlots[s].iState == FORMULA_FREE) return s;
+  }
+  return -1;
 }
 
 void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
@@ -244,37 +522,37 @@ void RecalcDependantsSkippingMatrix(WindowHandle hwnd, int row, int col) { Recal
 
 int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormula) {
   if (slot < 0 || slot > FORMULA_SLOTS) return -1;
-  WalkScope scope(hwnd, &t);
-  Walk& walk = scope.walk();
-  const std::size_t base = walk.frames.size();
-  walk.evaluating = slot;
-  ++walk.onPath[slot];
-  const int status = FormulaRunSlot(t, hwnd, slot, newFormula);
-  --walk.onPath[slot];
-  walk.evaluating = -1;
-  std::reverse(walk.frames.begin() + static_cast<std::ptrdiff_t>(base), walk.frames.end());
-  Drain(walk);
+  FormulaTableState& state = OrderedStateOf(t);
+  if (state.pass.active) {
+    // Inside a pass the formula waits for its turn like any other.
+    Queue(state, slot);
+    return 0;
+  }
+  PassScope scope(hwnd, t);
+  const int status = scope.Run(slot, newFormula);
+  scope.Drain();
   return status;
 }
 
 void RecalcAll(WindowHandle hwnd) {
-  TableLockGuard t(hwnd);
-  if (!t || t->iFormulaCount <= 0) return;
+  TableLockGuard guard(hwnd);
+  if (!guard || guard->iFormulaCount <= 0) return;
+  TableRecord& t = *guard.get();
+  FormulaTableState& state = OrderedStateOf(t);
+  if (state.pass.active) {
+    for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
+      if (t.formulaSlots[slot].iState == FORMULA_RUN) Queue(state, slot);
+    }
+    return;
+  }
   const int cursor = CurrentCursorSlot();
   SetCursorSlot(CURSOR_WAIT);
   {
-    WalkScope scope(hwnd, t.get());
-    Walk& walk = scope.walk();
-    // A slot already run as a reader of an earlier slot is not run again
-    // from the top: whenever its inputs change later in this pass, its
-    // readers' walk runs it once more. A chain of 3000 formulas so costs
-    // 3000 evaluations, not 3000 x 3000.
-    walk.evaluated.assign(FORMULA_SLOTS + 1, 0);
+    PassScope scope(hwnd, t);
     for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
-      if (t->formulaSlots[slot].iState != FORMULA_RUN || walk.evaluated[static_cast<std::size_t>(slot)]) continue;
-      EvaluateInWalk(walk, slot);
-      Drain(walk);
+      if (t.formulaSlots[slot].iState == FORMULA_RUN) Queue(scope.state(), slot);
     }
+    scope.Drain();
   }
   SetCursorSlot(cursor);
 }

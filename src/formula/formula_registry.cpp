@@ -129,6 +129,9 @@ int CopyFormula(TableRecord& t, const FormulaSlot& source, int row, int col) {
   StoreAlignment(slot);
   LinkNew(t, s, isNew);
   FormulaReadSetsChanged(t);
+  // The lowest free slot was taken: a file's lines fill the slots upwards
+  // without searching from slot 0 each time.
+  if (isNew) FormulaSetFreeSlotHint(t, s + 1);
   return 0;
 }
 
@@ -190,11 +193,10 @@ int FindFormulaSlot(TableRecord& t, int row, int col, bool* isNew) {
   *isNew = false;
   const int existing = SlotOfTarget(t, row, col);
   if (existing >= 0) return existing;
-  for (int s = 0; s < FORMULA_SLOTS; ++s) {
-    if (t.formulaSlots[s].iState == FORMULA_FREE) {
-      *isNew = true;
-      return s;
-    }
+  const int s = FormulaLowestFreeSlot(t);
+  if (s >= 0) {
+    *isNew = true;
+    return s;
   }
   ShowFormulaMessage(TXT_REGISTRY_CAPTION_ERROR, TXT_REGISTRY_FULL);
   return -1;
@@ -335,9 +337,7 @@ int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view targ
   bool isNew = false;
   if (s < 0 || s >= FORMULA_SLOTS || t.formulaSlots[s].iState == FORMULA_FREE ||
       t.formulaSlots[s].iTargetRow != row || t.formulaSlots[s].iTargetCol != col) {
-    s = -1;
-    for (int i = 0; i < FORMULA_SLOTS && s < 0; ++i)
-      if (t.formulaSlots[i].iState == FORMULA_FREE) s = i;
+    s = FormulaLowestFreeSlot(t);
     if (s < 0) return -1;
     isNew = true;
   }
@@ -354,6 +354,9 @@ int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view targ
   StoreAlignment(slot);
   LinkNew(t, s, isNew);
   FormulaReadSetsChanged(t);
+  // The lowest free slot was taken: a file's lines fill the slots upwards
+  // without searching from slot 0 each time.
+  if (isNew) FormulaSetFreeSlotHint(t, s + 1);
   return 0;
 }
 

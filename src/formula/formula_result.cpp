@@ -1,6 +1,9 @@
 #include "formula/formula_result.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <system_error>
 
 #include "formula/formula_recalc.h"
 #include "table/cell_reference.h"
@@ -55,37 +58,92 @@ std::size_t PointOf(const char* text, std::size_t length) {
   return length;
 }
 
+// Places a double can show in fixed notation without going beyond the 15
+// significant digits it holds: 13 below 100, one fewer per further integer
+// digit.
+int FixedPlacesFor(double magnitude) {
+  int places = 13;
+  for (double limit = 100.0; magnitude >= limit && places > 0; limit *= 10.0) --places;
+  return places;
+}
+
+// Exponent form with 15 significant digits and no trailing zeros in the
+// mantissa (1.5e+20, 3.33333333333333e-08).
+std::size_t FormatFullExponentTo(char* buf, std::size_t cap, double value) {
+  char digits[40];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 14);
+  if (ec != std::errc()) return TextCopyTo(buf, cap, "0");
+  const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+  const std::size_t e = text.find('e');
+  std::size_t mantissa = e;
+  while (mantissa > 0 && text[mantissa - 1] == '0') --mantissa;
+  if (mantissa > 0 && text[mantissa - 1] == '.') --mantissa;
+  const std::size_t n = TextCopyTo(buf, cap, text.substr(0, mantissa));
+  return n + TextCopyTo(buf + n, cap - n, text.substr(e));
+}
+
+// Round the number text half away from zero to `places` digits after its
+// point (the text has more), working on its digits: one unit of the last
+// kept place is added when the first dropped digit is 5 or more, then the
+// rest is cut. The buffer has room for one more character (a carry).
+std::size_t RoundTextTo(char* buf, std::size_t point, int places) {
+  const std::size_t keep = places == 0 ? point : point + 1 + static_cast<std::size_t>(places);
+  const bool up = buf[point + 1 + static_cast<std::size_t>(places)] >= '5';
+  std::size_t length = keep;
+  if (up) {
+    bool carry = true;
+    std::size_t i = keep;
+    while (carry && i > 0) {
+      --i;
+      if (buf[i] == '.') continue;
+      if (buf[i] < '0' || buf[i] > '9') {
+        ++i;
+        break;
+      }
+      if (buf[i] == '9') {
+        buf[i] = '0';
+      } else {
+        ++buf[i];
+        carry = false;
+      }
+    }
+    if (carry) {
+      // 9.96 to one place: every kept digit rolled over, a 1 goes first.
+      const std::size_t first = (buf[0] == '-') ? 1 : 0;
+      std::memmove(buf + first + 1, buf + first, length - first);
+      buf[first] = '1';
+      ++length;
+    }
+  }
+  buf[length] = '\0';
+  return length;
+}
+
 }  // namespace
 
-void FormatResult(double value, int places, bool automatic, FormulaResultText& out) {
+void FormatResult(double value, int places, bool automatic, FormulaResultText& out, ResultForm form) {
   char buf[80];
   std::size_t length = 0;
   const double magnitude = std::fabs(value);
+  const double upper = form == RESULT_SPLICED ? SPLICED_FIXED_LIMIT : 100000.0;
   if (value == 0.0) {
     length = TextCopyTo(buf, sizeof buf, "0.00000000");
-  } else if (magnitude >= 100000.0 || magnitude < 0.00001) {
-    FormatExponentTo(buf, sizeof buf, value);
+  } else if (magnitude >= upper || magnitude < 0.00001) {
+    if (form == RESULT_SPLICED) {
+      FormatFullExponentTo(buf, sizeof buf, value);
+    } else {
+      FormatExponentTo(buf, sizeof buf, value);
+    }
     out.Assign(buf);
     return;
   } else {
-    length = FormatFixedPlacesTo(buf, sizeof buf, value, 13);
+    length = FormatFixedPlacesTo(buf, sizeof buf - 1, value, FixedPlacesFor(magnitude));
   }
   if (automatic) length = StripZeros(buf, length);
   if (places < 0) places = 0;
-  std::size_t point = PointOf(buf, length);
-  std::size_t digits = point < length ? length - point - 1 : 0;
-  if (digits <= static_cast<std::size_t>(places)) {
-    out.Assign(std::string_view(buf, length));
-    return;
-  }
-  if (buf[point + 1 + places] >= '5') {
-    const double unit = std::pow(10.0, -places);
-    length = FormatFixedPlacesTo(buf, sizeof buf, value + std::copysign(unit, value), 13);
-    if (automatic) length = StripZeros(buf, length);
-    point = PointOf(buf, length);
-    digits = point < length ? length - point - 1 : 0;
-  }
-  if (digits > static_cast<std::size_t>(places)) length = places == 0 ? point : point + 1 + places;
+  const std::size_t point = PointOf(buf, length);
+  const std::size_t digits = point < length ? length - point - 1 : 0;
+  if (digits > static_cast<std::size_t>(places)) length = RoundTextTo(buf, point, places);
   out.Assign(std::string_view(buf, length));
 }
 

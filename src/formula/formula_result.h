@@ -16,11 +16,25 @@
 // 1.25e-1 has 3).
 int DecimalsOf(std::string_view text);
 
-// The text of a formula result. Values of 100000 and more, or below
-// 0.00001, are written in exponent form; others with 13 places, then with
-// `automatic` trailing zeros go, and the text is rounded (half away from
+// Where a result text goes: into a cell as the formula's final text, or
+// back into the formula text for the operations still to come.
+enum ResultForm : int {
+  RESULT_DISPLAY,
+  RESULT_SPLICED,
+};
+
+// Spliced results below this magnitude are written in fixed notation.
+inline constexpr double SPLICED_FIXED_LIMIT = 1e15;
+
+// The text of a formula result, never with more significant digits than a
+// double holds (15). Values of 100000 and more, or below 0.00001, are
+// written in exponent form ("%e" for display; 15 significant digits when
+// spliced, where fixed notation goes on up to 1e15); others with 13 places
+// below 100 and one fewer per further integer digit. With `automatic`
+// trailing zeros go; then the text is rounded on its digits (half away from
 // zero) and cut to `places` places.
-void FormatResult(double value, int places, bool automatic, FormulaResultText& out);
+void FormatResult(double value, int places, bool automatic, FormulaResultText& out,
+                  ResultForm form = RESULT_DISPLAY);
 std::string FormatResult(double value, int places, bool automatic);
 
 // The slot of the formula being evaluated, or null for an evaluation that

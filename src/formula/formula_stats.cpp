@@ -1,9 +1,12 @@
 // Statistical and conditional functions over values and cell ranges. Text
 // and empty cells are skipped; only numeric cells and values take part.
 #include <algorithm>
+#include <cmath>
 
 #include "formula/formula_errors.h"
+#include "formula/formula_number.h"
 #include "formula/formula_eval_call.h"
+#include "formula/formula_functions.h"
 #include "table/cell_reference.h"
 #include "formula/formula_result.h"
 #include "platform/number_text.h"
@@ -20,7 +23,59 @@ int PlacesOf(std::string_view text, int places) {
   return own > places ? own : places;
 }
 
-bool IsValue(std::string_view text) { return !text.empty() && CellIsText(text) == 0; }
+bool IsValue(std::string_view text) { return !text.empty() && IsNumberText(text); }
+
+// A sum of values given with their texts. While every text is a plain
+// decimal the sum is kept exactly, in units of the smallest place seen, so
+// that a sum of decimals comes out as the double nearest to their exact
+// sum even when the values cancel; otherwise the sum carries the rounding
+// error of each addition along (Neumaier).
+class ExactSum {
+ public:
+  void Add(std::string_view text, double x) {
+    AddRounded(x);
+    if (exact_) exact_ = AddDecimal(text);
+  }
+  double Value() const {
+    constexpr long long kExactDoubleLimit = 1LL << 53;
+    if (exact_ && units_ > -kExactDoubleLimit && units_ < kExactDoubleLimit) {
+      return static_cast<double>(units_) / ExactPowerOfTen(places_);
+    }
+    // An infinite or NaN part makes the sum that value, never NaN from the
+    // error term.
+    return std::isfinite(sum_) ? sum_ + error_ : sum_;
+  }
+
+ private:
+  void AddRounded(double x) {
+    const double t = sum_ + x;
+    if (std::fabs(sum_) >= std::fabs(x)) {
+      error_ += (sum_ - t) + x;
+    } else {
+      error_ += (x - t) + sum_;
+    }
+    sum_ = t;
+  }
+  // False when the text is no plain decimal or the units would overflow.
+  bool AddDecimal(std::string_view text) {
+    long long digits = 0;
+    int places = 0;
+    if (!ReadPlainDecimal(text, &digits, &places)) return false;
+    for (; places_ < places; ++places_) {
+      if (__builtin_mul_overflow(units_, 10LL, &units_)) return false;
+    }
+    for (int p = places; p < places_; ++p) {
+      if (__builtin_mul_overflow(digits, 10LL, &digits)) return false;
+    }
+    return !__builtin_add_overflow(units_, digits, &units_);
+  }
+
+  double sum_ = 0.0;
+  double error_ = 0.0;
+  long long units_ = 0;
+  int places_ = 0;
+  bool exact_ = true;
+};
 
 // The text a cell shows, with a long text expanded.
 std::string_view CellShownText(const TableRecord& t, int row, int col) {
@@ -30,13 +85,14 @@ std::string_view CellShownText(const TableRecord& t, int row, int col) {
   return slot >= 0 ? LongTextAt(t, slot) : text;
 }
 
+// The text a cell holds.
 std::string_view CellRawText(const TableRecord& t, int row, int col) {
   return TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
 }
 
 int RangeError(EvalCall& c, std::string_view argument) {
   c.text.Assign("Err ");
-  c.text.AppendCut(c.name == "count" ? std::string_view("sum") : c.name);
+  c.text.AppendCut(c.fn.evaluate == EvaluateCount ? std::string_view("sum") : c.name);
   c.text.AppendCut("( ");
   c.text.AppendCut(argument);
   c.text.AppendCut(" )");
@@ -85,7 +141,7 @@ struct Condition {
     if (!bNumeric) {
       return bContains ? value.find(text.view()) != std::string_view::npos : value == text.view();
     }
-    const double x = TextToDouble(value);
+    const double x = NumberValue(value);
     switch (relation) {
       case REL_EQ: return x == dThreshold;
       case REL_NE: return x != dThreshold;
@@ -130,7 +186,7 @@ void ReadCondition(std::string_view raw, Condition* condition) {
     for (char ch : raw) {
       if (ch != '"' && !IsComparisonMark(ch)) condition->text.Append(ch);
     }
-    condition->dThreshold = TextToDouble(condition->text.view());
+    condition->dThreshold = NumberValue(condition->text.view());
     std::size_t front = 0;
     while (front < raw.size() && (IsComparisonMark(raw[front]) || raw[front] == '"')) ++front;
     std::string_view lead = raw.substr(0, front);
@@ -172,7 +228,9 @@ void ConditionOf(EvalCall& c, int k, Condition* condition) {
   ReadCondition(raw, condition);
 }
 
-int CountIf(EvalCall& c) {
+}  // namespace
+
+int EvaluateCountIf(EvalCall& c) {
   const int n = c.ArgCount();
   Condition condition;
   ConditionOf(c, n - 1, &condition);
@@ -198,6 +256,8 @@ int CountIf(EvalCall& c) {
   return 0;
 }
 
+namespace {
+
 // The summed range of a tested range: a range, or a single cell standing
 // for the corner where summing starts.
 int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange* range) {
@@ -209,20 +269,22 @@ int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange*
   return 0;
 }
 
-int SumIf(EvalCall& c) {
+}  // namespace
+
+int EvaluateSumIf(EvalCall& c) {
   const int n = c.ArgCount();
   const int h = n / 2;
   Condition condition;
   ConditionOf(c, h, &condition);
   const TableRecord& t = c.t;
-  double sum = 0.0;
+  ExactSum sum;
   int places = 12;
   for (int i = 0; i < h; ++i) {
     const std::string_view test = c.Arg(i);
     const std::string_view summed = c.Arg(i + h + 1);
     if (test.find(':') == std::string_view::npos) {
       if (condition.Admits(test) && condition.Holds(test) && IsValue(summed)) {
-        sum += TextToDouble(summed);
+        sum.Add(summed, NumberValue(summed));
         places = PlacesOf(summed, places);
       }
       continue;
@@ -243,17 +305,17 @@ int SumIf(EvalCall& c) {
         if (row >= t.iRows || col >= t.iCols) continue;
         const std::string_view value = CellRawText(t, row, col);
         if (!IsValue(value)) continue;
-        sum += TextToDouble(value);
+        sum.Add(value, NumberValue(value));
         places = PlacesOf(value, places);
       }
     }
   }
-  c.value = sum;
+  c.value = sum.Value();
   c.places = places;
   return 0;
 }
 
-int Median(EvalCall& c) {
+int EvaluateMedian(EvalCall& c) {
   TableRecord& t = c.t;
   std::size_t n = 0;
   bool overflow = false;
@@ -262,7 +324,7 @@ int Median(EvalCall& c) {
       overflow = true;
       return -1;
     }
-    t.dSortBuffer[n++] = TextToDouble(text);
+    t.dSortBuffer[n++] = NumberValue(text);
     return 0;
   });
   if (overflow) return c.Error(FormulaErrorText(ERR_MEDIAN_TOO_MANY));
@@ -281,42 +343,70 @@ int Median(EvalCall& c) {
   return 0;
 }
 
-}  // namespace
+namespace {
 
-int EvaluateStatistic(EvalCall& c) {
-  const std::string_view name = c.name;
-  if (name == "count_if") return CountIf(c);
-  if (name == "sum_if") return SumIf(c);
-  if (name == "median") return Median(c);
+// What a list function collects from its values.
+struct Collected {
+  ExactSum sum;
+  double dMaximum = 0.0;
+  double dMinimum = 0.0;
+  int iCount = 0;
+  int iPlaces = 12;
+};
 
-  double sum = 0.0;
-  double extreme = 0.0;
-  int count = 0;
-  int places = 12;
-  const bool maximum = name == "maximum";
-  const bool minimum = name == "minimum";
-  const int status = ForEachValue(c, 0, c.ArgCount(), [&](std::string_view text) {
-    const double value = TextToDouble(text);
-    if (count == 0 || (maximum && value > extreme) || (minimum && value < extreme)) extreme = value;
-    sum += value;
-    ++count;
-    places = PlacesOf(text, places);
+// Collect every value of the arguments; -1 after a range that does not read.
+int Collect(EvalCall& c, Collected* out) {
+  return ForEachValue(c, 0, c.ArgCount(), [out](std::string_view text) {
+    const double value = NumberValue(text);
+    // The first value starts both.
+    if (out->iCount == 0 || value > out->dMaximum) out->dMaximum = value;
+    if (out->iCount == 0 || value < out->dMinimum) out->dMinimum = value;
+    out->sum.Add(text, value);
+    ++out->iCount;
+    out->iPlaces = PlacesOf(text, out->iPlaces);
     return 0;
   });
-  if (status != 0) return -1;
-  if (name == "average") {
-    if (count == 0) return c.Error(FormulaErrorText(ERR_AVERAGE_NO_VALUE));
-    c.value = sum / count;
-    c.places = 12;
-    return 0;
-  }
-  c.places = places;
-  if (maximum || minimum) {
-    c.value = extreme;
-  } else if (name == "count") {
-    c.value = count;
-  } else {
-    c.value = sum;
-  }
+}
+
+}  // namespace
+
+int EvaluateSum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.sum.Value();
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateCount(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.iCount;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateMaximum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.dMaximum;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateMinimum(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  c.value = values.dMinimum;
+  c.places = values.iPlaces;
+  return 0;
+}
+
+int EvaluateAverage(EvalCall& c) {
+  Collected values;
+  if (Collect(c, &values) != 0) return -1;
+  if (values.iCount == 0) return c.Error(FormulaErrorText(ERR_AVERAGE_NO_VALUE));
+  c.value = values.sum.Value() / values.iCount;
+  c.places = 12;
   return 0;
 }

@@ -6,6 +6,7 @@
 #include "table/cell_reference.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
+#include "resources/string_table.h"
 #include "table/table_range.h"
 
 namespace {
@@ -104,10 +105,26 @@ bool BuildRangeList(TableRecord& t, int targetRow, int targetCol, bool pairs, st
   return true;
 }
 
-std::string_view FunctionNameOf(std::string_view entry) { return entry.substr(0, entry.find('(')); }
-
-bool TakesRangePair(std::string_view name) {
-  return name == "sum_if" || name == "count_if" || name == "m_minus" || name == "m_mult" || name == "m_plus";
+std::vector<std::string> BarFunctionEntries(BarList list) {
+  const std::string_view templates = Text(list == BAR_LIST_MATH ? TXT_BAR_MATH_ENTRIES : TXT_BAR_STATS_ENTRIES);
+  std::vector<std::string> entries;
+  for (int line = 0; BarFunction(list, line) != nullptr; ++line) entries.emplace_back(TextLine(templates, line));
+  return entries;
 }
 
-bool TakesTwoArgs(std::string_view name) { return name == "atan2" || name == "pow"; }
+bool BuildFunctionCall(TableRecord& t, int targetRow, int targetCol, BarList list, int line, std::string* out) {
+  out->clear();
+  const FormulaFunction* f = BarFunction(list, line);
+  if (!f) return true;
+  std::string args;
+  bool fits = false;
+  if (list == BAR_LIST_MATH) {
+    fits = BuildCellList(t, targetRow, targetCol, f->kind == FUNCTION_TWO ? BUILD_TWO_ARGS : BUILD_ONE_ARG, 0, &args);
+  } else {
+    const bool pairs = f->iOperands == 2 || f->kind == FUNCTION_COUNT_IF || f->kind == FUNCTION_SUM_IF;
+    fits = BuildRangeList(t, targetRow, targetCol, pairs, &args);
+  }
+  if (!fits) return false;
+  *out = JoinText(f->szName, "(", args, ")");
+  return true;
+}

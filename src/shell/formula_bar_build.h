@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "formula/formula_functions.h"
 #include "table/table_record.h"
 
 // What the built text will be used for.
@@ -30,9 +32,14 @@ bool BuildCellList(TableRecord& t, int targetRow, int targetCol, BuildKind kind,
 // the list would reach the limit.
 bool BuildRangeList(TableRecord& t, int targetRow, int targetCol, bool pairs, std::string* out);
 
-// The name of a function list entry: its text up to the bracket.
-std::string_view FunctionNameOf(std::string_view entry);
-// Whether a statistics entry takes two ranges.
-bool TakesRangePair(std::string_view name);
-// Whether a mathematical entry takes two arguments.
-bool TakesTwoArgs(std::string_view name);
+// The entries of a function list in the current language: the template of
+// every function the function table puts into that list, in list order.
+std::vector<std::string> BarFunctionEntries(BarList list);
+
+// The call the function list entry at `line` (from 0) inserts: the name
+// of the function the table puts there, "(", the selection's cells joined
+// for that function (mathematical list; two arguments joined by ",") or
+// its ranges (statistics list; pairs for the functions of two ranges), and
+// ")". `out` stays empty when no function is at that line. False when the
+// list would reach the limit (nothing is built then).
+bool BuildFunctionCall(TableRecord& t, int targetRow, int targetCol, BarList list, int line, std::string* out);

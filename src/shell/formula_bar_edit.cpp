@@ -166,10 +166,10 @@ void BarFillLists(FormulaBarState& bar, int stateEntry, int decimalsEntry) {
   for (const char* entry : kDecimalEntries) ListAdd(bar.hDecimals, entry);
   ListClear(bar.hMath);
   ListAdd(bar.hMath, Text(TXT_BAR_MATH_HEADER));
-  AddLines(bar.hMath, Text(TXT_BAR_MATH_ENTRIES));
+  for (const std::string& entry : BarFunctionEntries(BAR_LIST_MATH)) ListAdd(bar.hMath, entry);
   ListClear(bar.hStats);
   ListAdd(bar.hStats, Text(TXT_BAR_STATS_HEADER));
-  AddLines(bar.hStats, Text(TXT_BAR_STATS_ENTRIES));
+  for (const std::string& entry : BarFunctionEntries(BAR_LIST_STATS)) ListAdd(bar.hStats, entry);
   ListSetCurrent(bar.hMath, 0);
   ListSetCurrent(bar.hStats, 0);
   SetState(bar, stateEntry);
@@ -350,8 +350,6 @@ void BarFunctionChosen(FormulaBarState& bar, int listId) {
   const WindowHandle list = listId == ID_BAR_MATH_LIST ? bar.hMath : bar.hStats;
   const int index = ListCurrent(list);
   if (index < 1) return;
-  // Entries are the same function names in both languages.
-  const std::string entry = ListEntry(list, index);
   {
     Filling f(bar);
     ListSetCurrent(list, 0);
@@ -360,23 +358,21 @@ void BarFunctionChosen(FormulaBarState& bar, int listId) {
   int row = 0;
   int col = 0;
   if (IsNone(table) || !TargetCell(table, Target(bar), &row, &col)) return;
-  const std::string name(FunctionNameOf(entry));
-  std::string args;
+  std::string call;
   bool fits = false;
   {
     TableLockGuard t(table);
     if (!t) return;
-    if (listId == ID_BAR_MATH_LIST) {
-      fits = BuildCellList(*t.get(), row, col, TakesTwoArgs(name) ? BUILD_TWO_ARGS : BUILD_ONE_ARG, 0, &args);
-    } else {
-      fits = BuildRangeList(*t.get(), row, col, TakesRangePair(name), &args);
-    }
+    // The entry after the header names the function by its place in the
+    // list, the same in both languages.
+    fits = BuildFunctionCall(*t.get(), row, col, listId == ID_BAR_MATH_LIST ? BAR_LIST_MATH : BAR_LIST_STATS,
+                             index - 1, &call);
   }
   if (!fits) {
     TooLong();
     return;
   }
-  InsertText(bar, table, JoinText(name, "(", args, ")"));
+  if (!call.empty()) InsertText(bar, table, call);
 }
 
 void BarDecimalsChosen(FormulaBarState& bar) {

@@ -94,6 +94,87 @@ TEST_F(FormulaMatrixTest, DeterminantAndInverse) {
   EXPECT_NEAR(At(EntryOf(Eval("m_inverse(R14C1:R15C2)")), 1, 1), 1e10, 1e-3);
 }
 
+// Singularity is judged against each row's own scale: badly scaled
+// regular matrices stay regular, a singular one stays singular.
+TEST_F(FormulaMatrixTest, BadlyScaledMatricesAreRegular) {
+  const struct {
+    std::vector<std::vector<const char*>> rows;
+    const char* determinant;
+    double inverse[2][2];
+  } cases[] = {
+      {{{"1e9", "0"}, {"0", "1e-9"}}, "1", {{1e-9, 0}, {0, 1e9}}},
+      {{{"1e20", "0"}, {"0", "1"}}, "1.000000e+20", {{1e-20, 0}, {0, 1}}},
+      {{{"1", "0"}, {"0", "1e-16"}}, "1.000000e-16", {{1, 0}, {0, 1e16}}},
+      {{{"0", "1e-12"}, {"1e12", "0"}}, "-1", {{0, 1e-12}, {1e12, 0}}},
+  };
+  for (const auto& c : cases) {
+    Block(1, 1, c.rows);
+    EXPECT_EQ(Eval("m_determ(R1C1:R2C2)"), c.determinant);
+    const MatrixEntry& inverse = EntryOf(Eval("m_inverse(R1C1:R2C2)"));
+    for (int i = 0; i < 2; ++i) {
+      for (int j = 0; j < 2; ++j) {
+        EXPECT_NEAR(At(inverse, i, j), c.inverse[i][j], 1e-12 * std::fabs(c.inverse[i][j])) << c.determinant;
+      }
+    }
+  }
+  Block(1, 1, {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
+  EXPECT_EQ(Eval("m_determ(R1C1:R3C3)"), "0");
+  EXPECT_EQ(Eval("m_inverse(R1C1:R3C3)"), "Err m_inverse( (...)");
+}
+
+// The 5 x 5 Hilbert matrix, scaled by 2520 so that its cells hold integers,
+// against its exact inverse and determinant (checked here in integers).
+TEST_F(FormulaMatrixTest, HilbertMatrixAgreesWithTheExactReference) {
+  constexpr int n = 5;
+  constexpr long long scale = 2520;  // divisible by 1..9
+  long long a[n][n];
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      a[i][j] = scale / (i + j + 1);
+      Cell(i + 1, j + 1, std::to_string(a[i][j]));
+    }
+  }
+  // The inverse of the Hilbert matrix H has integer elements; that of
+  // 2520 H is it divided by 2520.
+  const long long inverseH[n][n] = {{25, -300, 1050, -1400, 630},
+                                    {-300, 4800, -18900, 26880, -12600},
+                                    {1050, -18900, 79380, -117600, 56700},
+                                    {-1400, 26880, -117600, 179200, -88200},
+                                    {630, -12600, 56700, -88200, 44100}};
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      long long product = 0;
+      for (int k = 0; k < n; ++k) product += a[i][k] * inverseH[k][j];
+      ASSERT_EQ(product, i == j ? scale : 0) << "the reference inverse";
+    }
+  }
+  // det(2520 H) = 2520^5 / 266716800000 exactly: Bareiss elimination in
+  // integers gives it without rounding.
+  long long m[n][n];
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) m[i][j] = a[i][j];
+  }
+  long long previous = 1;
+  for (int k = 0; k < n - 1; ++k) {
+    for (int i = k + 1; i < n; ++i) {
+      for (int j = k + 1; j < n; ++j) m[i][j] = (m[i][j] * m[k][k] - m[i][k] * m[k][j]) / previous;
+    }
+    previous = m[k][k];
+  }
+  const long long determinant = m[n - 1][n - 1];
+  ASSERT_EQ(static_cast<double>(determinant), std::pow(2520.0, 5) / 266716800000.0);
+
+  const std::string shown = Eval("m_determ(R1C1:R5C5)");
+  EXPECT_NEAR(std::stod(shown), static_cast<double>(determinant), 1e-9 * static_cast<double>(determinant)) << shown;
+  const MatrixEntry& inverse = EntryOf(Eval("m_inverse(R1C1:R5C5)"));
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      const double exact = static_cast<double>(inverseH[i][j]) / scale;
+      EXPECT_NEAR(At(inverse, i, j), exact, 1e-9 * std::fabs(exact)) << i << "," << j;
+    }
+  }
+}
+
 TEST_F(FormulaMatrixTest, MatrixResultsFeedOtherMatrixFunctions) {
   // x + y + z = 6, 2y + 5z = -4, 2x + 5y - z = 27.
   Block(1, 1, {{"1", "1", "1"}, {"0", "2", "5"}, {"2", "5", "-1"}});

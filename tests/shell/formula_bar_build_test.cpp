@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/string_table.h"
 #include "support/fresh_table.h"
 #include "table/table_range.h"
 
@@ -118,14 +119,56 @@ TEST(FormulaBarBuild, TooLongListsAreRefused) {
   EXPECT_FALSE(BuildRangeList(t, 300, 1, false, &out));
 }
 
-TEST(FormulaBarBuild, FunctionNames) {
-  EXPECT_EQ(FunctionNameOf("average(num1,num2,...)"), "average");
-  EXPECT_EQ(FunctionNameOf("average(D1,D2,...) 平均值"), "average");
-  EXPECT_TRUE(TakesTwoArgs("pow"));
-  EXPECT_TRUE(TakesTwoArgs("atan2"));
-  EXPECT_FALSE(TakesTwoArgs("log10"));
-  for (const char* name : {"sum_if", "count_if", "m_minus", "m_mult", "m_plus"}) EXPECT_TRUE(TakesRangePair(name));
-  EXPECT_FALSE(TakesRangePair("m_inverse"));
+// The lists offer the functions of the function table, each entry's
+// template naming its function in both languages.
+TEST(FormulaBarBuild, FunctionListsComeFromTheFunctionTable) {
+  const struct {
+    BarList list;
+    TextId templates;
+    std::size_t entries;
+  } lists[] = {{BAR_LIST_MATH, TXT_BAR_MATH_ENTRIES, 19}, {BAR_LIST_STATS, TXT_BAR_STATS_ENTRIES, 14}};
+  for (const auto& l : lists) {
+    EXPECT_EQ(BarFunctionEntries(l.list).size(), l.entries);
+    for (int line = 0; line < static_cast<int>(l.entries); ++line) {
+      const FormulaFunction* f = BarFunction(l.list, line);
+      ASSERT_NE(f, nullptr) << line;
+      const std::string call = std::string(f->szName) + "(";
+      for (bool chinese : {false, true}) {
+        EXPECT_EQ(TextLine(TextIn(l.templates, chinese), line).substr(0, call.size()), call) << line;
+      }
+    }
+  }
+}
+
+// A chosen entry inserts its function with the selection as arguments,
+// joined as the function takes them.
+TEST(FormulaBarBuild, FunctionCallsJoinTheirArgumentsByTheTable) {
+  FreshTable table;
+  TableRecord& t = *table;
+  const struct {
+    BarList list;
+    int line;
+    std::vector<Block> selection;
+    const char* call;
+  } cases[] = {
+      {BAR_LIST_MATH, 12, {{1, 1, 1, 1}}, "pow(R1C1,?)"},
+      {BAR_LIST_MATH, 3, {{1, 1, 1, 2}}, "atan2(R1C1,R1C2)"},
+      {BAR_LIST_MATH, 11, {{1, 1, 1, 2}}, "log10(R1C1?R1C2)"},
+      {BAR_LIST_STATS, 7, {}, "sum_if(?:?,?:?)"},
+      {BAR_LIST_STATS, 2, {{1, 1, 3, 1}}, "count_if(R1C1:R3C1,?:?)"},
+      {BAR_LIST_STATS, 11, {{1, 1, 2, 2}}, "m_mult(R1C1:R2C2,?:?)"},
+      {BAR_LIST_STATS, 9, {{1, 1, 2, 2}}, "m_inverse(R1C1:R2C2)"},
+      {BAR_LIST_STATS, 6, {{1, 1, 3, 1}}, "sum(R1C1:R3C1)"},
+  };
+  for (const auto& c : cases) {
+    SelectBlocks(t, c.selection);
+    std::string call;
+    EXPECT_TRUE(BuildFunctionCall(t, 10, 10, c.list, c.line, &call));
+    EXPECT_EQ(call, c.call);
+  }
+  std::string none = "unchanged";
+  EXPECT_TRUE(BuildFunctionCall(t, 10, 10, BAR_LIST_MATH, 19, &none));
+  EXPECT_EQ(none, "");
 }
 
 }  // namespace
