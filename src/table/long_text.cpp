@@ -15,7 +15,7 @@ int LongTextSlotOf(std::string_view text) {
   return (slot < 0 || slot >= LONG_TEXT_SLOTS) ? -1 : slot;
 }
 
-int LongTextResolve(const TableRecord& t, std::string& text) {
+int LongTextResolve(const TableDocument& t, std::string& text) {
   const int slot = LongTextSlotOf(text);
   if (slot < 0) return -1;
   text.assign(TextOf(t.szLongText[slot]));
@@ -27,7 +27,7 @@ int LongTextResolve(WindowHandle hwnd, std::string& text) {
   return t ? LongTextResolve(*t.get(), text) : -1;
 }
 
-int LongTextRelease(TableRecord& t, std::string_view text) {
+int LongTextRelease(TableDocument& t, std::string_view text) {
   const int slot = LongTextSlotOf(text);
   if (slot < 0) return -1;
   t.szLongText[slot].fill('\0');
@@ -40,7 +40,7 @@ int LongTextRelease(WindowHandle hwnd, std::string_view text) {
   return t ? LongTextRelease(*t.get(), text) : -1;
 }
 
-int LongTextStore(TableRecord& t, std::string_view text) {
+int LongTextStore(TableDocument& t, std::string_view text) {
   int slot = t.iLongTextFreeHint < 0 ? 0 : t.iLongTextFreeHint;
   while (slot < LONG_TEXT_SLOTS && !TextIsEmpty(t.szLongText[slot])) ++slot;
   if (slot >= LONG_TEXT_SLOTS) {

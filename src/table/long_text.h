@@ -17,13 +17,13 @@ int LongTextSlotOf(std::string_view text);
 
 // Replace a long-text reference by its pool text (the empty text for an
 // empty slot); -1 and unchanged for any other text.
-int LongTextResolve(const TableRecord& t, std::string& text);
+int LongTextResolve(const TableDocument& t, std::string& text);
 int LongTextResolve(WindowHandle hwnd, std::string& text);
 
 // Empty the slot named by a long-text reference; -1 for any other text.
-int LongTextRelease(TableRecord& t, std::string_view text);
+int LongTextRelease(TableDocument& t, std::string_view text);
 int LongTextRelease(WindowHandle hwnd, std::string_view text);
 
 // Put a text into the lowest free slot and return the slot, or -1 when the
 // pool is full.
-int LongTextStore(TableRecord& t, std::string_view text);
+int LongTextStore(TableDocument& t, std::string_view text);
