@@ -20,19 +20,19 @@ int TableCellIndex(int row, int col, int rows, int cols, int* index) {
   return 0;
 }
 
-TableCell* TableCellAt(TableRecord& t, int row, int col) {
+TableCell* TableCellAt(TableDocument& t, int row, int col) {
   int index = 0;
   if (TableCellIndex(row, col, t.iRows, t.iCols, &index) != 0 || index >= TABLE_CELL_CAPACITY) return nullptr;
   return &t.cells[index];
 }
 
-const TableCell* TableCellAt(const TableRecord& t, int row, int col) {
-  return TableCellAt(const_cast<TableRecord&>(t), row, col);
+const TableCell* TableCellAt(const TableDocument& t, int row, int col) {
+  return TableCellAt(const_cast<TableDocument&>(t), row, col);
 }
 
 namespace {
 
-void UpdateExtremes(TableRecord& t, int row, int col, double value) {
+void UpdateExtremes(TableDocument& t, int row, int col, double value) {
   if (value >= t.dMaxValue) {
     t.dMaxValue = value;
     t.iMaxRow = row;
@@ -45,14 +45,14 @@ void UpdateExtremes(TableRecord& t, int row, int col, double value) {
   }
 }
 
-void UpdateExtent(TableRecord& t, int row, int col) {
+void UpdateExtent(TableDocument& t, int row, int col) {
   if (t.iUsedRows < row + 1 && t.iUsedRows < t.iRows) t.iUsedRows = row + 1;
   if (t.iUsedCols < col + 1 && t.iUsedCols < t.iCols) t.iUsedCols = col + 1;
 }
 
 }  // namespace
 
-int TableStoreCellText(TableRecord& t, int row, int col, std::string_view input) {
+int TableStoreCellText(TableDocument& t, int row, int col, std::string_view input) {
   TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return -1;
   // Cell texts end at their first zero byte; the cut to length is in
@@ -114,7 +114,7 @@ int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text)
   return 0;
 }
 
-std::string TableCellDisplayText(const TableRecord& t, int row, int col) {
+std::string TableCellDisplayText(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return {};
   std::string text(TextOf(cell->szText));

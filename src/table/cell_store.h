@@ -14,7 +14,7 @@ int TableCellIndex(int row, int col, int rows, int cols, int* index);
 // Store a text into a cell without recalculation: numbers stay in the cell,
 // every other text goes to the long-text pool. -1 for a cell outside the
 // table.
-int TableStoreCellText(TableRecord& t, int row, int col, std::string_view text);
+int TableStoreCellText(TableDocument& t, int row, int col, std::string_view text);
 int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text);
 
 // Store, then recalculate the formulas that read the cell.
@@ -22,9 +22,9 @@ int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text)
 
 // The text a cell shows: its text with a long-text reference resolved; the
 // empty text for a cell outside the table.
-std::string TableCellDisplayText(const TableRecord& t, int row, int col);
+std::string TableCellDisplayText(const TableDocument& t, int row, int col);
 std::string TableCellDisplayText(WindowHandle hwnd, int row, int col);
 
 // The cell at (row, col), or null outside the table.
-TableCell* TableCellAt(TableRecord& t, int row, int col);
-const TableCell* TableCellAt(const TableRecord& t, int row, int col);
+TableCell* TableCellAt(TableDocument& t, int row, int col);
+const TableCell* TableCellAt(const TableDocument& t, int row, int col);

@@ -13,21 +13,21 @@ namespace {
 using LongTextSlot = std::array<char, LONG_TEXT_BYTES>;
 
 // The slot's storage, or null outside the pool.
-const LongTextSlot* SlotAt(const TableRecord& t, int slot) {
+const LongTextSlot* SlotAt(const TableDocument& t, int slot) {
   if (slot < 0) return nullptr;
   if (slot < LONG_TEXT_SLOTS) return &t.szLongText[static_cast<std::size_t>(slot)];
   const int grown = slot - LONG_TEXT_SLOTS;
   return grown < t.iGrownLongTextSlots ? &t.grownLongText[grown] : nullptr;
 }
 
-LongTextSlot* SlotAt(TableRecord& t, int slot) {
+LongTextSlot* SlotAt(TableDocument& t, int slot) {
   return const_cast<LongTextSlot*>(SlotAt(static_cast<const TableRecord&>(t), slot));
 }
 
 // Give the pool more slots: the grown part doubles (at least LONG_TEXT_SLOTS
 // more), up to one slot per cell. The slots keep their numbers and texts.
 // -1 when there is no memory or no more room.
-int GrowPool(TableRecord& t) {
+int GrowPool(TableDocument& t) {
   const int old = t.iGrownLongTextSlots;
   const int room = LONG_TEXT_SLOT_LIMIT - LONG_TEXT_SLOTS - old;
   if (room <= 0) return -1;
@@ -49,20 +49,20 @@ int IsLongTextRef(std::string_view text) {
   return (text[4] >= '0' && text[4] <= '9') ? 1 : -1;
 }
 
-int LongTextSlotCount(const TableRecord& t) { return LONG_TEXT_SLOTS + t.iGrownLongTextSlots; }
+int LongTextSlotCount(const TableDocument& t) { return LONG_TEXT_SLOTS + t.iGrownLongTextSlots; }
 
-int LongTextSlotOf(const TableRecord& t, std::string_view text) {
+int LongTextSlotOf(const TableDocument& t, std::string_view text) {
   if (text.substr(0, 4) != "CHAR") return -1;
   const int slot = TextToInt(text.substr(4));
   return (slot < 0 || slot >= LongTextSlotCount(t)) ? -1 : slot;
 }
 
-std::string_view LongTextAt(const TableRecord& t, int slot) {
+std::string_view LongTextAt(const TableDocument& t, int slot) {
   const LongTextSlot* text = SlotAt(t, slot);
   return text ? TextOf(*text) : std::string_view();
 }
 
-int LongTextResolve(const TableRecord& t, std::string& text) {
+int LongTextResolve(const TableDocument& t, std::string& text) {
   const int slot = LongTextSlotOf(t, text);
   if (slot < 0) return -1;
   text.assign(LongTextAt(t, slot));
@@ -74,7 +74,7 @@ int LongTextResolve(WindowHandle hwnd, std::string& text) {
   return t ? LongTextResolve(*t.get(), text) : -1;
 }
 
-int LongTextRelease(TableRecord& t, std::string_view text) {
+int LongTextRelease(TableDocument& t, std::string_view text) {
   const int slot = LongTextSlotOf(t, text);
   if (slot < 0) return -1;
   SlotAt(t, slot)->fill('\0');
@@ -87,7 +87,7 @@ int LongTextRelease(WindowHandle hwnd, std::string_view text) {
   return t ? LongTextRelease(*t.get(), text) : -1;
 }
 
-int LongTextStore(TableRecord& t, std::string_view text) {
+int LongTextStore(TableDocument& t, std::string_view text) {
   int slot = t.iLongTextFreeHint < 0 ? 0 : t.iLongTextFreeHint;
   while (slot < LongTextSlotCount(t) && !TextIsEmpty(*SlotAt(t, slot))) ++slot;
   if (slot >= LongTextSlotCount(t) && GrowPool(t) != 0) {
@@ -99,7 +99,7 @@ int LongTextStore(TableRecord& t, std::string_view text) {
   return slot;
 }
 
-void LongTextClearAll(TableRecord& t) {
+void LongTextClearAll(TableDocument& t) {
   // Slots never written stay untouched (and out of resident memory).
   for (LongTextSlot& slot : t.szLongText) {
     if (slot[0] != '\0') slot[0] = '\0';
@@ -108,13 +108,13 @@ void LongTextClearAll(TableRecord& t) {
   t.iLongTextFreeHint = 0;
 }
 
-void LongTextFreeGrown(TableRecord& t) {
+void LongTextFreeGrown(TableDocument& t) {
   MemoryFree(t.grownLongText);
   t.grownLongText = nullptr;
   t.iGrownLongTextSlots = 0;
 }
 
-int LongTextTakeLost(TableRecord& t) {
+int LongTextTakeLost(TableDocument& t) {
   const int lost = t.iLongTextLost;
   t.iLongTextLost = 0;
   return lost;

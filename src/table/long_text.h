@@ -15,37 +15,37 @@
 int IsLongTextRef(std::string_view text);
 
 // Slots the table's pool holds now (LONG_TEXT_SLOTS and the grown ones).
-int LongTextSlotCount(const TableRecord& t);
+int LongTextSlotCount(const TableDocument& t);
 
 // Slot named by a text starting with "CHAR", or -1 (no "CHAR", or a slot
 // number outside the pool as it is now).
-int LongTextSlotOf(const TableRecord& t, std::string_view text);
+int LongTextSlotOf(const TableDocument& t, std::string_view text);
 
 // The text in a slot; the empty text for an empty slot or a slot outside
 // the pool.
-std::string_view LongTextAt(const TableRecord& t, int slot);
+std::string_view LongTextAt(const TableDocument& t, int slot);
 
 // Replace a long-text reference by its pool text (the empty text for an
 // empty slot); -1 and unchanged for any other text.
-int LongTextResolve(const TableRecord& t, std::string& text);
+int LongTextResolve(const TableDocument& t, std::string& text);
 int LongTextResolve(WindowHandle hwnd, std::string& text);
 
 // Empty the slot named by a long-text reference; -1 for any other text.
-int LongTextRelease(TableRecord& t, std::string_view text);
+int LongTextRelease(TableDocument& t, std::string_view text);
 int LongTextRelease(WindowHandle hwnd, std::string_view text);
 
 // Put a text into the lowest free slot, growing the pool when every slot
 // is taken, and return the slot; -1 when the pool cannot grow (no memory,
 // or a slot for every cell already).
-int LongTextStore(TableRecord& t, std::string_view text);
+int LongTextStore(TableDocument& t, std::string_view text);
 
 // Empty every slot and give back the storage the pool grew into.
-void LongTextClearAll(TableRecord& t);
+void LongTextClearAll(TableDocument& t);
 
 // Give back the storage the pool grew into, without touching the slots in
 // the record (the record is being freed).
-void LongTextFreeGrown(TableRecord& t);
+void LongTextFreeGrown(TableDocument& t);
 
 // Texts that found no slot since the last call (each shows "Memory
 // overflow"); the count starts again at 0.
-int LongTextTakeLost(TableRecord& t);
+int LongTextTakeLost(TableDocument& t);

@@ -2,7 +2,7 @@
 
 #include "table/cell_store.h"
 
-int SelectionIsSingle(TableRecord& t, TableRange* range) {
+int SelectionIsSingle(TableDocument& t, TableRange* range) {
   if (t.iSelCurrent != 0) return 0;
   const int kind = t.selKind[0];
   if (kind != SELECT_COLUMNS && kind != SELECT_ROWS && kind != SELECT_BLOCK) return 0;
@@ -13,7 +13,7 @@ int SelectionIsSingle(TableRecord& t, TableRange* range) {
   return 1;
 }
 
-int SelectionIsChangeable(TableRecord& t) {
+int SelectionIsChangeable(TableDocument& t) {
   TableRange range{};
   if (!SelectionIsSingle(t, &range)) return 0;
   const bool oneCell = t.selKind[0] == SELECT_BLOCK && range.iRowFrom == range.iRowTo && range.iColFrom == range.iColTo;
@@ -23,7 +23,7 @@ int SelectionIsChangeable(TableRecord& t) {
              : 1;
 }
 
-int CellIsPositionLocked(const TableRecord& t, int row, int col) {
+int CellIsPositionLocked(const TableDocument& t, int row, int col) {
   for (int k = 0; k < LOCK_SLOTS; ++k) {
     if (t.lockRowUsed[k] && t.lockRowIndex[k] == row) return 1;
     if (t.lockColUsed[k] && t.lockColIndex[k] == col) return 1;
@@ -31,13 +31,13 @@ int CellIsPositionLocked(const TableRecord& t, int row, int col) {
   return 0;
 }
 
-int CellIsFormulaTarget(const TableRecord& t, int row, int col) {
+int CellIsFormulaTarget(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) > FORMULA_SLOTS || t.iFormulaCount <= 0) return 0;
   return t.formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))].iState != FORMULA_FREE ? 1 : 0;
 }
 
-int SelectionIsCoordinateRun(TableRecord& t) {
+int SelectionIsCoordinateRun(TableDocument& t) {
   TableRange range{};
   if (!SelectionIsSingle(t, &range)) return 0;
   const int rows = range.iRowTo - range.iRowFrom + 1;

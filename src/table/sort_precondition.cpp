@@ -9,14 +9,14 @@
 namespace {
 
 // The raw text of a cell; empty outside the table.
-std::string_view RawText(const TableRecord& t, int row, int col) {
+std::string_view RawText(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   return cell ? TextOf(cell->szText) : std::string_view();
 }
 
 // Cells `from`..`to` of a line (a column when `column`, else a row) at
 // index `line`: up to the last non-empty one, every cell is a number.
-bool KeyLineIsNumeric(const TableRecord& t, bool column, int line, int from, int to) {
+bool KeyLineIsNumeric(const TableDocument& t, bool column, int line, int from, int to) {
   const auto at = [&](int i) { return column ? RawText(t, i, line) : RawText(t, line, i); };
   int end = to;
   while (end >= from && at(end).empty()) --end;

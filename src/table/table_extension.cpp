@@ -4,20 +4,20 @@
 
 namespace {
 
-TableExtensionSlot& SlotOf(TableRecord& t, TableExtensionId id) { return t.extensions[static_cast<int>(id)]; }
+TableExtensionSlot& SlotOf(TableDocument& t, TableExtensionId id) { return t.extensions[static_cast<int>(id)]; }
 
 }  // namespace
 
-void* TableExtensionGet(const TableRecord& t, TableExtensionId id) { return t.extensions[static_cast<int>(id)].state; }
+void* TableExtensionGet(const TableDocument& t, TableExtensionId id) { return t.extensions[static_cast<int>(id)].state; }
 
-void TableExtensionSet(TableRecord& t, TableExtensionId id, void* state, void (*release)(void*)) {
+void TableExtensionSet(TableDocument& t, TableExtensionId id, void* state, void (*release)(void*)) {
   TableExtensionSlot& slot = SlotOf(t, id);
   if (slot.state && slot.release) slot.release(slot.state);
   slot.state = state;
   slot.release = release;
 }
 
-void TableExtensionsRelease(TableRecord& t) {
+void TableExtensionsRelease(TableDocument& t) {
   for (int i = 0; i < static_cast<int>(TableExtensionId::Count); ++i) {
     TableExtensionSet(t, static_cast<TableExtensionId>(i), nullptr, nullptr);
   }

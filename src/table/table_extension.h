@@ -4,7 +4,7 @@
 // it with the record; the subsystem owns the type behind it.
 #pragma once
 
-struct TableRecord;
+struct TableDocument;
 
 // One slot per subsystem that keeps per-table state.
 enum class TableExtensionId : int {
@@ -19,18 +19,18 @@ struct TableExtensionSlot {
 };
 
 // The state in a slot, or null when the subsystem has none for this table.
-void* TableExtensionGet(const TableRecord& t, TableExtensionId id);
+void* TableExtensionGet(const TableDocument& t, TableExtensionId id);
 
 // Put state into a slot, releasing what was there before.
-void TableExtensionSet(TableRecord& t, TableExtensionId id, void* state, void (*release)(void*));
+void TableExtensionSet(TableDocument& t, TableExtensionId id, void* state, void (*release)(void*));
 
 // Release every slot of a table (when the record is freed or reused).
-void TableExtensionsRelease(TableRecord& t);
+void TableExtensionsRelease(TableDocument& t);
 
 // The subsystem's state of type T for this table, created value-initialised
 // on first use.
 template <class T>
-T& TableExtensionOf(TableRecord& t, TableExtensionId id) {
+T& TableExtensionOf(TableDocument& t, TableExtensionId id) {
   if (void* state = TableExtensionGet(t, id)) return *static_cast<T*>(state);
   T* created = new T{};
   TableExtensionSet(t, id, created, [](void* p) { delete static_cast<T*>(p); });

@@ -26,7 +26,7 @@ void WriteLabel(TableCell& cell, char letter, int number) {
   TextCopyTo(cell.szText.data() + 1, cell.szText.size() - 1, FormatInt(number));
 }
 
-void WriteHeaderLabels(TableRecord& t) {
+void WriteHeaderLabels(TableDocument& t) {
   TableCell* cells = t.cells.data();
   ClearText(cells[0].szText);
   for (int col = 1; col < t.iCols; ++col) WriteLabel(cells[col], 'C', col);
@@ -42,15 +42,31 @@ std::string_view SourceFileStem(std::string_view path) {
   return dot == std::string_view::npos ? name : name.substr(0, dot + 1);
 }
 
+// The view of a new window: nothing linked, the origin at R1C1, no drag.
+void TableInitView(TableView& t) {
+  t.hTrendWindow = t.hPlot3DWindow = t.hChartWindow = WindowHandle::None;
+  t.bLinked = 0;
+  t.iTopRow = t.iLeftCol = 1;
+  t.iColResize = t.iRowResize = -1;
+  t.bImageView = 0;
+  t.hBackBitmap = nullptr;
+  t.bEditShown = 0;
+  t.iCaretHidden = 0;
+}
+
 void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::string_view sourceDir) {
+  TableInitDocument(t, mode, fileName, sourceDir);
+  TableInitView(t);
+  SelectFirstCell(t);
+}
+
+void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, std::string_view sourceDir) {
   // A record may be initialised again: what other parts kept for it goes.
   TableExtensionsRelease(t);
   ClearText(t.szDataPrefix);
   ClearText(t.szDataPostfix);
   t.iDataPropCount1 = 4;
   t.iDataPropCount2 = 0;
-  t.hTrendWindow = t.hPlot3DWindow = t.hChartWindow = WindowHandle::None;
-  t.bLinked = 0;
   t.openParams.fill(0);
   t.iSortBy = 1;
   t.iSortOrder = 1;
@@ -114,19 +130,12 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
   for (int i = 1; i < TABLE_MAX_DIMENSION; ++i) t.colWidth[i] = 80;
   t.rowHeight.fill(18);
   t.iLoadedRows = t.iLoadedCols = 0;
-  SelectFirstCell(t);
   t.iPrintOption1 = t.iPrintOption2 = 1;
-  t.iTopRow = t.iLeftCol = 1;
-  t.iColResize = t.iRowResize = -1;
-  t.bImageView = 0;
   t.iDefaultColWidth = 80;
-  t.hBackBitmap = nullptr;
   t.iUsedRows = t.iUsedCols = 0;
   t.dMaxValue = -99999.0;
   t.dMinValue = 99999.0;
   t.iEditRow = t.iEditCol = 0;
-  t.bEditShown = 0;
-  t.iCaretHidden = 0;
 
   t.highlightColour = {255, 0, 0};
   t.analysisDefaults = {2, 999, 46, 2, 25, 33, 0, 200, 230, 333, 111, 20, 20, 99, 119};

@@ -6,9 +6,13 @@
 #include "platform/window.h"
 #include "table/table_record.h"
 
-// Fill a zero-filled record with the state of a new table opened in `mode`.
-// `fileName` is the window title text (a path, the untitled name or empty);
-// `sourceDir` is the current directory for the file modes.
+// Fill a zero-filled document with the state of a new table opened in
+// `mode`. `fileName` is the window title text (a path, the untitled name or
+// empty); `sourceDir` is the folder of the file for the file modes.
+void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, std::string_view sourceDir);
+
+// Initialise a whole record: its document as above, a new window's view,
+// and the selection at R1C1.
 void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::string_view sourceDir);
 
 // Write the header labels for the current size (R1.. in column 0, C1.. in

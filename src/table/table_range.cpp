@@ -10,7 +10,7 @@
 #include "table/cell_text.h"
 #include "table/table_access.h"
 
-int TableGetRange(TableRecord& t, int index, int set, TableRange* range) {
+int TableGetRange(TableDocument& t, int index, int set, TableRange* range) {
   if (index < 0 || index >= SELECTION_RANGES) return -1;
   t.iUsedRows = std::min(t.iUsedRows, t.iRows);
   t.iUsedCols = std::min(t.iUsedCols, t.iCols);
@@ -85,7 +85,7 @@ int TableColsForData(WindowHandle hwnd) {
   return t->iLoadedCols > 0 ? t->iLoadedCols : t->iCols;
 }
 
-void RescanExtremes(TableRecord& t) {
+void RescanExtremes(TableDocument& t) {
   double maximum = t.dMinValue - 1.0;
   double minimum = t.dMaxValue + 1.0;
   const int rows = std::min(t.iUsedRows, t.iRows);

@@ -19,7 +19,7 @@ enum RangeSet : int {
 // Range `index` of a set, normalised and, for whole rows or columns,
 // expanded to the used extent. -1 for an index outside 0..99 or a window
 // that is not a table.
-int TableGetRange(TableRecord& t, int index, int set, TableRange* range);
+int TableGetRange(TableDocument& t, int index, int set, TableRange* range);
 int TableGetRange(WindowHandle hwnd, int index, int set, TableRange* range);
 
 // Clear every selection range and the editor and mouse bookkeeping.
@@ -35,7 +35,7 @@ int TableRowsForData(WindowHandle hwnd);
 int TableColsForData(WindowHandle hwnd);
 
 // Recompute the largest and smallest numeric value over the used area.
-void RescanExtremes(TableRecord& t);
+void RescanExtremes(TableDocument& t);
 void RescanExtremes(WindowHandle hwnd);
 
 // Tabs, carriage returns, line feeds and a final blank in a text buffer of

@@ -1,7 +1,8 @@
-// The table document: one fixed-size, zero-filled record per table window.
-// Every capacity is a fixed array; the logical size iRows x iCols is a
-// window onto the cell capacity. Other subsystems reach a record only
-// through its window (TableLock / TableUnlock).
+// The table record: one fixed-size, zero-filled record per table window,
+// made of the table document and the window's view state. Every capacity is
+// a fixed array; the logical size iRows x iCols is a window onto the cell
+// capacity. Window code reaches a record through its window (TableLock /
+// TableUnlock); plain operations take the document or the record.
 #pragma once
 
 #include <array>
@@ -143,21 +144,18 @@ struct SamplingBlock {
   std::array<char, SAMPLING_INFO_BYTES> szInfo2;
 };
 
-struct TableRecord {
+// The table document: what the files save and the table's operations work
+// on: cells, long texts, formulas, sizes, selection, sampling and undo
+// state. A document needs no window: headless code and tests take a record
+// from TableAllocRecord (tests through the FreshTable fixture) and call the
+// plain operations on it.
+struct TableDocument {
   // -- file and window ---------------------------------------------------
   std::array<char, 400> szFileName;
   std::int32_t bFileNameCut;  // the path asked for did not fit szFileName
   std::int32_t iOpenMode;
   std::array<std::int32_t, 2> openParams;
   std::int32_t bReadOnly;
-  WindowHandle hCellEdit;
-  // Linked windows: trend colour window, 3D plot, 2D chart, link flag.
-  WindowHandle hTrendWindow;
-  WindowHandle hPlot3DWindow;
-  WindowHandle hChartWindow;
-  std::int32_t bLinked;
-  WindowHandle hPartnerTable;  // data-processing partner
-  void* hBackBitmap;
   // -- database cursor ---------------------------------------------------
   void* hDbEnvironment;
   void* hDbConnection;
@@ -194,16 +192,6 @@ struct TableRecord {
   std::array<MatrixEntry, MATH_MATRIX_BUF_N> matrixBuffer;
   std::int32_t iRows;
   std::int32_t iCols;
-  // -- view links ----------------------------------------------------------
-  std::int32_t iPartnerTopRow;    // origin received from a data-processing partner
-  std::int32_t iPartnerLeftCol;
-  std::int32_t iLinkedTopRow;     // origin received from the first linked window
-  std::int32_t iLinkedLeftCol;
-  std::array<std::int32_t, 5> plot3DLink;
-  std::int32_t iLastScrollBar;    // the bar that moved last (SCROLLBAR_HORZ / _VERT)
-  // -- client area (set on every size change) -------------------------------
-  std::int32_t iClientWidth;
-  std::int32_t iClientHeight;
   // -- sampling ------------------------------------------------------------
   std::int32_t iSampleMode;
   std::int32_t bResized;
@@ -237,12 +225,6 @@ struct TableRecord {
   std::array<char, 540> szDataPostfix;
   std::int32_t iDataPropCount1;
   std::int32_t iDataPropCount2;
-  // -- header pick ---------------------------------------------------------
-  std::int32_t iPickedRow;
-  std::int32_t iPickedCol;
-  char cPickedBar;
-  // -- pop-up menus ---------------------------------------------------------
-  std::int32_t bSkipNextPopup;  // set by linked plots: the next pop-up request only clears it
   // -- position locks ------------------------------------------------------
   std::int32_t bRowsLocked;
   std::int32_t bColsLocked;
@@ -253,41 +235,18 @@ struct TableRecord {
   std::array<std::int32_t, LOCK_SLOTS> lockRowSlot;
   std::array<std::int32_t, LOCK_SLOTS> lockColSlot;
   // -- selection -----------------------------------------------------------
-  // Mouse selection state (cleared with the selection).
-  std::int32_t iAutoScrollDir;  // running drag auto-scroll: 1 up .. 8 up-left, clockwise; 0 none
-  std::int32_t bDragSelecting;  // the left button drags a selection
-  std::int32_t bAddingRange;    // Ctrl started a new range during this press
   std::int32_t iSelCurrent;
   std::int32_t iEditRow;
   std::int32_t iEditCol;
-  std::int32_t iShownEditRow;
-  std::int32_t iShownEditCol;
   std::array<std::int32_t, SELECTION_RANGES> selRowFrom;
   std::array<std::int32_t, SELECTION_RANGES> selRowTo;
   std::array<std::int32_t, SELECTION_RANGES> selColFrom;
   std::array<std::int32_t, SELECTION_RANGES> selColTo;
   std::array<std::int32_t, SELECTION_RANGES> selKind;
-  // -- mouse and keyboard input ----------------------------------------------
-  std::int32_t iSelectBar;      // what the current press selects: 'C', 'R' or 'D'
-  std::int32_t bSeriesFill;     // a series-fill drag is in progress
-  std::int32_t fillRowFrom;     // the one-row or one-column selection it extends
-  std::int32_t fillRowTo;
-  std::int32_t fillColFrom;
-  std::int32_t fillColTo;
-  std::int32_t iBrowseRow;      // cell under the pointer while right-button browsing,
-  std::int32_t iBrowseCol;      // or at the last right click
-  std::int32_t iLastBrowseRow;  // the previous browse cell
-  std::int32_t iLastBrowseCol;
-  std::int32_t bActivating;     // just became active: the next press only activates
-  std::int32_t bClickIgnored;   // the last press was ignored (its release and double click too)
-  std::int32_t bFillingEditor;  // the table itself is writing the editor's text
-  // -- view geometry -------------------------------------------------------
-  std::int32_t iTopRow;
-  std::int32_t iLeftCol;
+  // -- row heights and column widths (saved with the table) -----------------
   std::array<std::int32_t, TABLE_MAX_DIMENSION> colWidth;
   std::array<std::int32_t, TABLE_MAX_DIMENSION> rowHeight;
   std::int32_t iDefaultColWidth;
-  std::int32_t bImageView;
   // -- extent and extremes -------------------------------------------------
   std::int32_t iUsedRows;
   std::int32_t iUsedCols;
@@ -297,15 +256,8 @@ struct TableRecord {
   double dMinValue;
   std::int32_t iMinRow;
   std::int32_t iMinCol;
-  // -- fonts and editing ---------------------------------------------------
-  void* hCellFont;
-  void* hBoldFont;
-  void* hSmallFont;
+  // -- presentation --------------------------------------------------------
   std::int16_t iPendingStyle;
-  std::int32_t iColResize;
-  std::int32_t iRowResize;
-  std::int32_t bEditShown;
-  std::int32_t iCaretHidden;
   // -- sort ----------------------------------------------------------------
   std::int32_t iSortBy;
   std::int32_t iSortOrder;
@@ -329,3 +281,68 @@ struct TableRecord {
   // -- per-table state of higher subsystems ----------------------------------
   std::array<TableExtensionSlot, static_cast<int>(TableExtensionId::Count)> extensions;
 };
+
+// The window's view and input state: what is shown (scroll origin, client
+// size, fonts, the off-screen image), the drags, picks and browsing in
+// progress, and the windows linked to the table.
+struct TableView {
+  // -- the cell editor and the off-screen image ------------------------------
+  WindowHandle hCellEdit;
+  void* hBackBitmap;
+  // -- linked windows: trend colour window, 3D plot, 2D chart, link flag -----
+  WindowHandle hTrendWindow;
+  WindowHandle hPlot3DWindow;
+  WindowHandle hChartWindow;
+  std::int32_t bLinked;
+  WindowHandle hPartnerTable;  // data-processing partner
+  // -- origins received from linked windows ----------------------------
+  std::int32_t iPartnerTopRow;    // origin received from a data-processing partner
+  std::int32_t iPartnerLeftCol;
+  std::int32_t iLinkedTopRow;     // origin received from the first linked window
+  std::int32_t iLinkedLeftCol;
+  std::array<std::int32_t, 5> plot3DLink;
+  std::int32_t iLastScrollBar;    // the bar that moved last (SCROLLBAR_HORZ / _VERT)
+  // -- client area (set on every size change) --------------------------
+  std::int32_t iClientWidth;
+  std::int32_t iClientHeight;
+  // -- header pick and pop-up menus ------------------------------------
+  std::int32_t iPickedRow;
+  std::int32_t iPickedCol;
+  char cPickedBar;
+  std::int32_t bSkipNextPopup;  // set by linked plots: the next pop-up request only clears it
+  // -- mouse selection state (cleared with the selection) --------------
+  std::int32_t iAutoScrollDir;  // running drag auto-scroll: 1 up .. 8 up-left, clockwise; 0 none
+  std::int32_t bDragSelecting;  // the left button drags a selection
+  std::int32_t bAddingRange;    // Ctrl started a new range during this press
+  std::int32_t iShownEditRow;
+  std::int32_t iShownEditCol;
+  // -- mouse and keyboard input ----------------------------------------
+  std::int32_t iSelectBar;      // what the current press selects: 'C', 'R' or 'D'
+  std::int32_t bSeriesFill;     // a series-fill drag is in progress
+  std::int32_t fillRowFrom;     // the one-row or one-column selection it extends
+  std::int32_t fillRowTo;
+  std::int32_t fillColFrom;
+  std::int32_t fillColTo;
+  std::int32_t iBrowseRow;      // cell under the pointer while right-button browsing,
+  std::int32_t iBrowseCol;      // or at the last right click
+  std::int32_t iLastBrowseRow;  // the previous browse cell
+  std::int32_t iLastBrowseCol;
+  std::int32_t bActivating;     // just became active: the next press only activates
+  std::int32_t bClickIgnored;   // the last press was ignored (its release and double click too)
+  std::int32_t bFillingEditor;  // the table itself is writing the editor's text
+  // -- scroll position as shown, image view ----------------------------
+  std::int32_t iTopRow;
+  std::int32_t iLeftCol;
+  std::int32_t bImageView;
+  // -- fonts, header resizing and the editor ---------------------------
+  void* hCellFont;
+  void* hBoldFont;
+  void* hSmallFont;
+  std::int32_t iColResize;
+  std::int32_t iRowResize;
+  std::int32_t bEditShown;
+  std::int32_t iCaretHidden;
+};
+
+// A table window's record: its document and its view.
+struct TableRecord : TableDocument, TableView {};
