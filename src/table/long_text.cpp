@@ -21,7 +21,7 @@ const LongTextSlot* SlotAt(const TableDocument& t, int slot) {
 }
 
 LongTextSlot* SlotAt(TableDocument& t, int slot) {
-  return const_cast<LongTextSlot*>(SlotAt(static_cast<const TableRecord&>(t), slot));
+  return const_cast<LongTextSlot*>(SlotAt(static_cast<const TableDocument&>(t), slot));
 }
 
 // Give the pool more slots: the grown part doubles (at least LONG_TEXT_SLOTS
