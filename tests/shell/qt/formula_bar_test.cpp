@@ -165,6 +165,33 @@ TEST_F(FormulaBarTest, EnterInTheFormulaBoxRuns) {
   EXPECT_EQ(Shown(2, 1), "12");
 }
 
+// A formula that fails its check stays in the box, inactive, for the user
+// to correct (the cell editor that choosing the target opened is closed on
+// the way, which must not reload an empty formula into the box).
+TEST_F(FormulaBarTest, AFormulaThatFailsItsCheckStaysInTheBox) {
+  const struct {
+    const char* formula;
+    const char* message;
+  } cases[] = {
+      {"R1C1++", "Missing data \"+???\""},
+      {"R99999C1+1", "R99999C1\r\nMissing Table (iRp, iCp)"},
+  };
+  for (const auto& c : cases) {
+    ChooseTarget(9, 1);
+    QTest::mouseClick(FormulaBox()->viewport(), Qt::LeftButton);
+    FormulaBox()->selectAll();
+    QTest::keyClicks(FormulaBox(), c.formula);
+    DialogScriptPush(AnswerOk("Error message"));
+    QTest::keyClick(FormulaBox(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(DialogScriptShown().empty()) << c.formula;
+    EXPECT_EQ(DialogScriptShown().back().szText, c.message);
+    EXPECT_EQ(FormulaBox()->toPlainText().toStdString(), c.formula);
+    EXPECT_EQ(ListCurrent(State().hState), BAR_STATE_INACTIVE) << c.formula;
+    EXPECT_EQ(Shown(9, 1), "");
+  }
+}
+
 // Choosing "2: 123.12" with a block of targets selected changes all their
 // results to two places.
 TEST_F(FormulaBarTest, DecimalPlacesChangeEverySelectedTarget) {
