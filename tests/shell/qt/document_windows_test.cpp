@@ -21,10 +21,8 @@ class DocumentWindowsTest : public QtProgramTest {
  protected:
   void SetUp() override {
     QtProgramTest::SetUp();
-    QWidget* top = WidgetOf(frame())->window();
-    top->resize(1000, 760);
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    WidgetOf(frame())->window()->resize(1000, 760);
+    ActivateFrame();
   }
   // Ctrl+N on the frame, as the user types it; the window as it comes.
   static WindowHandle CtrlN() {

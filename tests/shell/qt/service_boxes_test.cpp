@@ -28,9 +28,7 @@ class ServiceBoxesTest : public QtProgramTest {
  protected:
   void SetUp() override {
     QtProgramTest::SetUp();
-    QWidget* top = WidgetOf(frame())->window();
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ActivateFrame();
   }
 };
 
