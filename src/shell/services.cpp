@@ -86,15 +86,20 @@ void ShowValues(std::string_view caption, double value, std::int32_t a, std::int
 
 namespace {
 HelpOpener pfnHelpOpener = nullptr;
+
+// Without a browser (or without the page) the user still learns where the
+// page is, to open it by hand.
+void ShowHelpNotOpened(const std::string& path) {
+  ShowMessage(Text(TXT_CAPTION_MESSAGE), JoinText(Text(TXT_HELP_NOT_OPENED), path));
+}
 }  // namespace
 
 void OpenHelpPage() {
-  const std::string_view path = TextOf(Program().szHelpPath);
+  const std::string path(TextOf(Program().szHelpPath));
+  SetBrowserFailedHandler(ShowHelpNotOpened);
   const bool opened = pfnHelpOpener ? pfnHelpOpener(path)
-                                    : access(std::string(path).c_str(), R_OK) == 0 && Backend().OpenInBrowser(path);
-  // Without a browser (or without the page) the user still learns where
-  // the page is, to open it by hand.
-  if (!opened) ShowMessage(Text(TXT_CAPTION_MESSAGE), JoinText(Text(TXT_HELP_NOT_OPENED), path));
+                                    : access(path.c_str(), R_OK) == 0 && Backend().OpenInBrowser(path);
+  if (!opened) ShowHelpNotOpened(path);
 }
 
 void SetHelpOpener(HelpOpener opener) { pfnHelpOpener = opener; }

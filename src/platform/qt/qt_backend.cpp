@@ -581,20 +581,20 @@ void QtBackend::SetClipboardText(std::string_view text) { QGuiApplication::clipb
 
 std::string QtBackend::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-// xdg-open tells by its exit status that the desktop has no browser for
-// the page, which Qt's own call does not wait for. It is given a moment: a
-// browser that it runs in the foreground keeps it going, which counts as
-// opened (the process is left to end by itself).
+// xdg-open tells by its exit status (1 to 4) that it found no browser for
+// the page, often seconds later; Qt's own call does not wait for it. The
+// launcher runs on its own and a failure is reported when it ends.
 bool QtBackend::OpenInBrowser(std::string_view path) {
   const QUrl url = QUrl::fromLocalFile(FromUtf8(path));
-  auto* opener = new QProcess;
+  auto* opener = new QProcess(qApp);
   opener->setProcessChannelMode(QProcess::ForwardedChannels);
-  QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+  QObject::connect(opener, &QProcess::finished, opener,
+                   [opener, page = std::string(path)](int code, QProcess::ExitStatus status) {
+                     opener->deleteLater();
+                     if (status == QProcess::NormalExit && code >= 1 && code <= 4) ReportBrowserFailed(page);
+                   });
   opener->start(QStringLiteral("xdg-open"), {url.toString()});
-  if (!opener->waitForStarted(2000)) {
-    delete opener;
-    return QDesktopServices::openUrl(url);
-  }
-  if (!opener->waitForFinished(1500)) return true;
-  return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+  if (opener->waitForStarted(2000)) return true;
+  delete opener;
+  return QDesktopServices::openUrl(url);
 }

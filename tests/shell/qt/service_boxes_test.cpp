@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/backend.h"
 #include "platform/dialogs.h"
 #include "platform/qt/qt_backend.h"
 #include "shell/program_state.h"
@@ -74,6 +75,7 @@ TEST_F(ServiceBoxesTest, EscapeAndCloseDoNotAnswerSaveTableChanges) {
 }
 
 bool NoBrowser(std::string_view) { return false; }
+bool Started(std::string_view) { return true; }
 
 TEST_F(ServiceBoxesTest, AHelpPageThatDoesNotOpenIsNamed) {
   SetHelpOpener(NoBrowser);
@@ -89,6 +91,15 @@ TEST_F(ServiceBoxesTest, AHelpPageThatDoesNotOpenIsNamed) {
   DialogScriptPush(AnswerOk("Help.html"));
   OpenHelpPage();
   EXPECT_EQ(DialogScriptPending(), 0);
+  // A launcher that started but then found no browser says so later, as
+  // xdg-open does with its exit status.
+  SetHelpOpener(Started);
+  OpenHelpPage();
+  const std::size_t shown = DialogScriptShown().size();
+  DialogScriptPush(AnswerOk("Help.html"));
+  ReportBrowserFailed((dir_ / "Help.html").string());
+  EXPECT_EQ(DialogScriptShown().size(), shown + 1);
+  SetHelpOpener(nullptr);
 }
 
 TEST_F(ServiceBoxesTest, TheOpenDialogListsDelimitedTextsInAnyLetterCase) {

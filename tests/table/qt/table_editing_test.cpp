@@ -184,12 +184,24 @@ TEST_F(TableEditingTest, DoubleClickingAColumnBorderFitsTheColumn) {
   TableSetCellText(table_, 2, 2, "2012-01-01");
   TableSetCellText(table_, 3, 2, "0.123456789012345");
   SettleActivation(table_);
+  // Too wide for the column, each is a grey bar; fitted, each shows.
+  const auto bars = [this] {
+    const QImage image = Render(table_);
+    int n = 0;
+    for (int row = 1; row <= 3; ++row) {
+      const CellRect cell = RectOf(row, 2);
+      n += image.pixel(cell.left + 3, (cell.top + cell.bottom) / 2) == qRgb(225, 226, 227);
+    }
+    return n;
+  };
+  EXPECT_EQ(bars(), 3);
   const CellRect r = RectOf(1, 2);
   const int headerMiddle = T().rowHeight[0] / 2;
   DoubleClick(View(), QPoint(r.right, headerMiddle));
   const int wanted = TableTextWidth()(header.data(), static_cast<int>(header.size())) + 10;
   EXPECT_EQ(T().colWidth[2], wanted);
   EXPECT_GT(wanted, 80 + 50);
+  EXPECT_EQ(bars(), 0);
   EXPECT_EQ(T().colWidth[3], 80) << "the next column keeps its width";
   // An empty column keeps its width too.
   const CellRect empty = RectOf(1, 4);
