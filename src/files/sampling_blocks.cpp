@@ -108,6 +108,22 @@ int SampledSelection(TableRecord& t, TableRange* range, int* block) {
   return *block >= 0 ? 1 : 0;
 }
 
+int BlockToRemove(TableRecord& t) {
+  if (!IsSampled(t) || t.bImageView) return -1;
+  for (int i = SAMPLING_BLOCKS - 1; i >= 0; --i) {
+    const SamplingBlock& block = t.blocks[i];
+    if (!block.bInUse) continue;
+    const int row = t.iBrowseRow;
+    const int col = t.iBrowseCol;
+    const bool inData = row >= block.iStartRow && row <= block.iEndRow && col >= block.iStartCol && col <= block.iEndCol;
+    const bool inInfo = row == block.iStartRow - 1 && (col == block.iStartCol || col == block.iStartCol + 1);
+    if (inData || inInfo) return i;
+  }
+  TableRange range{};
+  int block = -1;
+  return SampledSelection(t, &range, &block) ? block : -1;
+}
+
 int DetailAvailable(WindowHandle hwnd) {
   TableLockGuard t(hwnd);
   TableRange range{};

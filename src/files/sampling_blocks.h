@@ -41,3 +41,7 @@ int InSampledBlock(WindowHandle hwnd, int row, int col);
 // selection (the menus' test), else 0.
 int SampledSelection(TableRecord& t, TableRange* range, int* block);
 int DetailAvailable(WindowHandle hwnd);
+
+// The block a removal takes: the one under the last right-clicked cell
+// (its info cells included), else the one of the selection; -1 for none.
+int BlockToRemove(TableRecord& t);

@@ -226,8 +226,7 @@ int RemoveDetailedData(WindowHandle hwnd) {
   std::string question;
   {
     TableLockGuard t(hwnd);
-    TableRange range{};
-    if (!t || !SampledSelection(*t.get(), &range, &index)) return 0;
+    if (!t || (index = BlockToRemove(*t.get())) < 0) return 0;
     const SamplingBlock& block = t->blocks[index];
     question = JoinText(Text(TXT_DETAIL_REMOVE_ASK), Text(TXT_DETAIL_REMOVE_ROW), FormatInt(block.iStartRow), ", ",
                         FormatInt(block.iEndRow), "]\r\n", Text(TXT_DETAIL_REMOVE_COL), FormatInt(block.iStartCol),

@@ -198,14 +198,87 @@ CARTOVEL_INLINE std::uint64_t LineEnds(const char* p, std::size_t len) {
   return B::Eols(padded);
 }
 
+// What one byte did in a byte-by-byte walk.
+enum ByteStep { STEP_NONE, STEP_FIELD, STEP_LINE };
+
+// The byte rules one byte at a time, quotes included (`quotes`: the syntax
+// has them); the fast paths below give the same results for blocks
+// without quotes.
+ByteStep StepByte(TextCursor& cursor, char c, const TextSyntax& syntax, bool quotes) {
+  if (cursor.iQuote == QUOTE_CLOSING) {
+    cursor.iQuote = c == '"' ? QUOTE_OPEN : QUOTE_NONE;
+    if (c == '"') return STEP_NONE;
+  } else if (cursor.iQuote == QUOTE_OPEN) {
+    if (c == '"') cursor.iQuote = QUOTE_CLOSING;
+    return STEP_NONE;
+  }
+  if (c == '\r' || c == '\n') {
+    if (cursor.bAfterLineEnd) {  // the second byte of a line end pair
+      cursor.bAfterLineEnd = false;
+      return STEP_NONE;
+    }
+    cursor.bAfterSeparator = true;
+    cursor.bAfterLineEnd = true;
+    cursor.bLineOpen = false;
+    return STEP_LINE;
+  }
+  const bool afterSeparator = cursor.bAfterSeparator;
+  cursor.bAfterLineEnd = false;
+  cursor.bLineOpen = true;
+  const char delimiter = DelimiterOf(syntax);
+  if (c == kTab || c == delimiter) {
+    cursor.bAfterSeparator = true;
+    const bool merged = syntax.bMerge && c == delimiter && afterSeparator;
+    return merged ? STEP_NONE : STEP_FIELD;
+  }
+  cursor.bAfterSeparator = false;
+  if (quotes && c == '"' && afterSeparator) cursor.iQuote = QUOTE_OPEN;
+  return STEP_NONE;
+}
+
+// Whether a block must be walked byte by byte: the syntax has quotes and
+// the walk is inside one or the block holds one.
+bool NeedsByteWalk(const TextCursor& cursor, const char* bytes, std::size_t len, bool quotes) {
+  return quotes && (cursor.iQuote != QUOTE_NONE || std::memchr(bytes, '"', len) != nullptr);
+}
+
+// CountTextBytes for one block, byte by byte.
+void CountBytesOneByOne(TextCount& count, const char* bytes, std::size_t len, const TextSyntax& syntax) {
+  for (std::size_t i = 0; i < len; ++i) {
+    const ByteStep step = StepByte(count.cursor, bytes[i], syntax, true);
+    if (step == STEP_FIELD) {
+      ++count.iLineFields;
+    } else if (step == STEP_LINE) {
+      if (count.iLineFields + 1 > count.iMaxFields) count.iMaxFields = count.iLineFields + 1;
+      ++count.iLines;
+      count.iLineFields = 0;
+    }
+  }
+}
+
+// SkipTextLines for one block, byte by byte: the position after the line
+// end that made *passed reach `lines`, or len.
+std::size_t SkipBytesOneByOne(TextCursor& cursor, const char* bytes, std::size_t len, std::int64_t lines,
+                              const TextSyntax& syntax, std::int64_t* passed) {
+  for (std::size_t i = 0; i < len; ++i) {
+    if (StepByte(cursor, bytes[i], syntax, true) == STEP_LINE && ++*passed == lines) return i + 1;
+  }
+  return len;
+}
+
 // CountTextBytes, for one instruction set.
 template <class B>
 CARTOVEL_INLINE void CountBody(TextCount& count, const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  const bool quotes = TextHasQuotes(syntax);
   for (std::size_t at = 0; at < n; at += 64) {
     const std::size_t len = n - at < 64 ? n - at : 64;
     BlockMasks m{};
     Classify<B>(bytes + at, len, syntax, &m);
     if (count.utf8.bValid && (m.uHigh || count.utf8.iNeed)) Utf8CheckBytes(count.utf8, bytes + at, len);
+    if (NeedsByteWalk(count.cursor, bytes + at, len, quotes)) {
+      CountBytesOneByOne(count, bytes + at, len, syntax);
+      continue;
+    }
     const std::uint64_t ends = FieldEnds(m, count.cursor);
     unsigned lineStart = 0;  // first byte of the current line in this block
     int lastEnd = -1;        // the last counted line end in this block
@@ -249,8 +322,14 @@ CARTOVEL_INLINE std::size_t SkipBody(TextCursor& cursor, const char* bytes, std:
                                      const TextSyntax& syntax, std::int64_t* passed) {
   *passed = 0;
   if (lines <= 0) return 0;
+  const bool quotes = TextHasQuotes(syntax);
   for (std::size_t at = 0; at < n; at += 64) {
     const std::size_t len = n - at < 64 ? n - at : 64;
+    if (NeedsByteWalk(cursor, bytes + at, len, quotes)) {
+      const std::size_t end = SkipBytesOneByOne(cursor, bytes + at, len, lines, syntax, passed);
+      if (*passed == lines) return at + end;
+      continue;
+    }
     unsigned lineStart = 0;
     int lastEnd = -1;
     for (std::uint64_t eols = LineEnds<B>(bytes + at, len); eols; eols &= eols - 1) {
@@ -374,4 +453,55 @@ std::size_t SkipTextLines(TextCursor& cursor, const char* bytes, std::size_t n, 
   if (Fast()) return SkipFast(cursor, bytes, n, lines, syntax, passed);
 #endif
   return SkipBody<BaseBytes>(cursor, bytes, n, lines, syntax, passed);
+}
+
+bool TextHasQuotes(const TextSyntax& syntax) {
+  return syntax.cDelimiter != 0 && syntax.cDelimiter != kTab && syntax.cDelimiter != '"';
+}
+
+std::size_t FindQuotedFieldEnd(TextCursor& cursor, const char* bytes, std::size_t n, const TextSyntax& syntax) {
+  std::size_t at = 0;
+  if (cursor.iQuote == QUOTE_NONE && cursor.bAfterSeparator && n > 0 && bytes[0] == '"') {
+    cursor.iQuote = QUOTE_OPEN;
+    at = 1;
+  }
+  while (cursor.iQuote != QUOTE_NONE) {
+    if (at == n) return n;
+    if (cursor.iQuote == QUOTE_CLOSING) {
+      cursor.iQuote = bytes[at] == '"' ? QUOTE_OPEN : QUOTE_NONE;
+      if (cursor.iQuote == QUOTE_OPEN) ++at;
+      continue;
+    }
+    const void* quote = std::memchr(bytes + at, '"', n - at);
+    if (!quote) return n;
+    at = static_cast<std::size_t>(static_cast<const char*>(quote) - bytes) + 1;
+    cursor.iQuote = QUOTE_CLOSING;
+  }
+  return at + FindFieldEnd(bytes + at, n - at, syntax);
+}
+
+void UnquoteField(std::string_view raw, std::string* out) {
+  std::size_t i = raw.empty() || raw[0] != '"' ? 0 : 1;
+  bool quoted = i == 1;
+  bool lineEnd = false;  // the last byte was a line end inside the quotes
+  for (; i < raw.size(); ++i) {
+    const char c = raw[i];
+    if (quoted && c == '"') {
+      if (i + 1 < raw.size() && raw[i + 1] == '"') {
+        out->push_back('"');
+        ++i;
+      } else {
+        quoted = false;
+      }
+      lineEnd = false;
+      continue;
+    }
+    if (c == '\r' || c == '\n') {
+      if (!lineEnd) out->push_back(' ');
+      lineEnd = true;
+      continue;
+    }
+    lineEnd = false;
+    out->push_back(c);
+  }
 }

@@ -19,12 +19,17 @@
 #include "resources/string_table.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_input.h"
+#include "table/table_scroll.h"
 #include "table/table_window.h"
 
 namespace {
 
 constexpr std::int64_t kLargestFile = std::int64_t{1} << 32;  // 4 GiB
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// Columns are fitted to the texts of this many first rows, at most this wide.
+constexpr int kFitRows = 100;
+constexpr int kFitMaxWidth = 300;
 
 // A reader of one kind of file, given the open file and its head.
 using FileReader = int (*)(WindowHandle hwnd, const TextSource& source, std::string_view head,
@@ -81,6 +86,15 @@ void SetImportTitle(WindowHandle hwnd) {
   SetWindowTitle(hwnd, title);
 }
 
+// Imported values are shown whole where they can be: each column of a
+// table read whole (not a sample, whose layout is fixed) is widened to the
+// widest of its first rows' texts, up to a cap.
+void FitImportedColumns(WindowHandle hwnd) {
+  TableLockGuard t(hwnd);
+  if (!t || t->iSampleMode != SAMPLE_NONE) return;
+  FitColumnsToText(*t.get(), kFitRows, kFitMaxWidth, TableTextWidth());
+}
+
 // The text import of an opened file: the delimiter (from the head, the
 // wizard or the caller), the size scan, then the read into the table.
 int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
@@ -108,6 +122,7 @@ int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_v
     }
     if (resized) RelabelHeaders(hwnd);
     status = ReadTextIntoTable(hwnd, source, start, 0);
+    if (status == 0 && choice.bAskWizard) FitImportedColumns(hwnd);
     SetImportTitle(hwnd);
   }
   SetWaitCursor(1);

@@ -31,6 +31,12 @@ class TextImportWizardModel final : public DialogModel {
 // character is not a single byte.
 int WizardDelimiterByte(const TextImportWizardModel& model);
 
+// The choice the wizard starts with: of Tab, Semicolon, Comma and Space,
+// the delimiter that splits the most lines of the head into the same
+// number (above one) of fields, the earlier one on a tie and Tab when none
+// splits; runs merged only for Space.
+void WizardPreselect(TextImportWizardModel& model, std::string_view head);
+
 // Show the wizard over the head of a file. On OK the chosen delimiter byte
 // and whether runs of it count as one are returned through `delimiter` and
 // `merge`, and 1 is returned; 0 when cancelled (or refused, after a message).

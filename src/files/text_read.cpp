@@ -59,6 +59,15 @@ void StoreField(TableRecord& t, TextReadState& state, std::string_view text, std
   state.iLastCol = std::max(state.iLastCol, state.iCol);
 }
 
+// The text a field stands for: a quoted field without its quotes, any
+// other as it is.
+std::string_view FieldText(TextReadState& state, std::string_view raw) {
+  if (!state.bQuotes || raw.empty() || raw[0] != '"') return raw;
+  state.unquoted.clear();
+  UnquoteField(raw, &state.unquoted);
+  return state.unquoted;
+}
+
 // A field ended: stored when both sampling counters stand at their step.
 void OnField(TableRecord& t, TextReadState& state, std::string_view text, std::int64_t offset) {
   if (state.iFieldsToPass > 0) {
@@ -142,7 +151,8 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
     }
     const std::size_t start = p;
     const TextCursor before = state.cursor;
-    const std::size_t q = p + FindFieldEnd(bytes + p, n - p, state.syntax);
+    const std::size_t q = p + (state.bQuotes ? FindQuotedFieldEnd(state.cursor, bytes + p, n - p, state.syntax)
+                                             : FindFieldEnd(bytes + p, n - p, state.syntax));
     std::string_view text(bytes + p, q - p);
     std::int64_t offset = state.iBase + static_cast<std::int64_t>(p);
     if (state.bLongField) {
@@ -158,7 +168,7 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
         *consumed = n;
         if (q > p || state.bLongField || state.cursor.bLineOpen) {
           state.bLongField = false;
-          return EndOpenLine(t, state, text, offset);
+          return EndOpenLine(t, state, FieldText(state, text), offset);
         }
         return -1;
       }
@@ -199,7 +209,7 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
       }
     }
     state.bLongField = false;
-    OnField(t, state, text, offset);
+    OnField(t, state, FieldText(state, text), offset);
     p = q + 1;
     state.cursor.bAfterSeparator = true;
     state.cursor.bAfterLineEnd = lineEnd;
@@ -213,6 +223,7 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
 
 void BeginTextRead(TableRecord& t, TextReadState& state, int block, std::int64_t offset) {
   state.cursor = TextCursor{};
+  state.bQuotes = TextHasQuotes(state.syntax);
   state.iBase = offset;
   state.bLongField = false;
   state.longField.clear();

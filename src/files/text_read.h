@@ -43,6 +43,8 @@ struct TextReadState {
   int iLastCol = 0;
   std::int64_t iLines = 0;    // lines ended so far
   std::string scratch;
+  bool bQuotes = false;       // fields may be quoted (set from the syntax)
+  std::string unquoted;       // the text of the last quoted field
 };
 
 // Parse the `n` bytes of one chunk (`atEnd`: the text ends with them) into

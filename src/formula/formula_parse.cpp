@@ -501,7 +501,9 @@ int ReadReferenceArgument(Engine& e, std::string_view argument, int* row, int* c
   *row = RefRow(argument, e.t.iRows);
   *col = RefCol(argument, e.t.iCols);
   if (*row < 0 || *col < 0) {
-    return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, TXT_FORMULA_NOT_REFERENCE, argument);
+    // A reference beyond the table is named as such, not as a missing operator.
+    const TextId text = IsReferenceForm(argument) ? TXT_FORMULA_OUTSIDE_TABLE : TXT_FORMULA_NOT_REFERENCE;
+    return Fail(e, ERR_MISSING_SYMBOL, TXT_CAPTION_ERROR, text, argument);
   }
   int index = 0;
   if (TableCellIndex(*row, *col, e.t.iRows, e.t.iCols, &index) != 0) {

@@ -58,3 +58,13 @@ PlatformBackend* pBackend = nullptr;
 PlatformBackend& Backend() { return pBackend ? *pBackend : Headless(); }
 
 void SetBackend(PlatformBackend* backend) { pBackend = backend; }
+
+namespace {
+BrowserFailedFn pfnBrowserFailed = nullptr;
+}  // namespace
+
+void SetBrowserFailedHandler(BrowserFailedFn handler) { pfnBrowserFailed = handler; }
+
+void ReportBrowserFailed(const std::string& path) {
+  if (pfnBrowserFailed) pfnBrowserFailed(path);
+}

@@ -56,8 +56,16 @@ class PlatformBackend {
   virtual std::string ClipboardText() = 0;
 
   // Open a document in the desktop's browser; false when none could start.
+  // A browser launcher that fails later reports it through
+  // ReportBrowserFailed.
   virtual bool OpenInBrowser(std::string_view path) = 0;
 };
+
+// Who is told when a page that OpenInBrowser handed on could not be
+// opened after all (the launcher found no browser); nullptr: nobody.
+using BrowserFailedFn = void (*)(const std::string& path);
+void SetBrowserFailedHandler(BrowserFailedFn handler);
+void ReportBrowserFailed(const std::string& path);
 
 // The installed backend (the headless one when none was set). Setting
 // nullptr restores the headless backend.

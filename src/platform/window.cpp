@@ -22,6 +22,10 @@ struct Window {
   WindowRect rect;
   bool bVisible = false;
   bool bDestroying = false;
+  // MSG_CREATE has returned; a size change before that is held back
+  // (bSizePending) and sent after it, when the window has its data.
+  bool bCreated = false;
+  bool bSizePending = false;
   void* pUserData = nullptr;
   void* pPeer = nullptr;
   std::vector<WindowHandle> children;
@@ -108,6 +112,17 @@ WindowHandle CreateWindowOf(const WindowCreateInfo& info) {
   if (cls->pfnProc(h, MSG_CREATE, 0, reinterpret_cast<std::intptr_t>(&info)) == -1) {
     DestroyWindowOf(h);
     return WindowHandle::None;
+  }
+  if (!IsWindowAlive(h)) return WindowHandle::None;
+  if (Window* created = Find(h)) {
+    created->bCreated = true;
+    // The toolkit may have laid the window out while it was being shown,
+    // before its procedure had set up its data: the size goes now.
+    if (created->bSizePending) {
+      created->bSizePending = false;
+      const WindowRect r = created->rect;
+      SendMessageTo(h, MSG_SIZE, static_cast<std::uintptr_t>(r.cx < 0 ? 0 : r.cx), r.cy < 0 ? 0 : r.cy);
+    }
   }
   if (!IsWindowAlive(h)) return WindowHandle::None;
   if (Window* again = Find(h); again && (again->iStyle & STYLE_MDICHILD)) {
@@ -303,6 +318,10 @@ void WindowGeometryChanged(WindowHandle hwnd, int x, int y, int cx, int cy) {
   if (!w) return;
   const bool resized = w->rect.cx != cx || w->rect.cy != cy;
   w->rect = {x, y, cx, cy};
+  if (resized && !w->bCreated) {
+    w->bSizePending = true;
+    return;
+  }
   if (resized) {
     SendMessageTo(hwnd, MSG_SIZE, static_cast<std::uintptr_t>(cx < 0 ? 0 : cx), cy < 0 ? 0 : cy);
   }

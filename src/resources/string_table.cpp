@@ -49,6 +49,8 @@ constexpr TextEntry kTexts[] = {
      "Cartovel " CARTOVEL_VERSION "\r\n"
      "桌面数据分析工作台: 数表, 计算公式, 图表, 三维图和趋势色图.\r\n"
      "Cartovel 开发组制作."},
+    {TXT_HELP_NOT_OPENED, "The help page could not be opened in a web browser. Open this file by hand:\r\n",
+     "无法在网页浏览器中打开帮助页面. 请手动打开此文件:\r\n"},
     {TXT_BROWSE_HINT, "Drag with right button to browse data dynamically", "按右键移动鼠标 - 驱动数据动态浏览"},
     {TXT_TARGET_CAPTION, "Target (Row,Col)", "目标 (行,列)"},
     {TXT_FORMULA_EDIT_CAPTION, "User math formula edit box", "用户计算公式编辑窗口"},

@@ -21,6 +21,7 @@ enum TextId : int {
   TXT_EXAMPLE_TEXT,
   TXT_ABOUT_CAPTION,
   TXT_ABOUT_TEXT,
+  TXT_HELP_NOT_OPENED,  // followed by the help page's path
   TXT_BROWSE_HINT,
   TXT_TARGET_CAPTION,
   TXT_FORMULA_EDIT_CAPTION,

@@ -31,9 +31,9 @@ const FileDialogKindInfo* FindKind(int kind) {
       {FILES_NETCDF, "txt", {{"MODAS file (*.nc)", "*.nc"}}},
       {FILES_LIBRARY, "dll", {{"Plug In Library file (*.DLL)", "*.dll"}}},
       {FILES_TABLES, "orf",
-       {{"All Ostrel File (*.orl; *.txt)", "*.orl;*.txt"},
+       {{"All Ostrel File (*.orl; *.txt; *.csv; *.tsv)", "*.orl;*.txt;*.csv;*.tsv"},
         {"Ostrel File (*.orl)", "*.orl"},
-        {"Text Document (*.txt)", "*.txt"},
+        {"Text Document (*.txt; *.csv; *.tsv)", "*.txt;*.csv;*.tsv"},
         {"All File (*.*)", "*.*"}}},
   };
   for (const auto& info : kKinds) {
@@ -53,15 +53,20 @@ void ShowValues(std::string_view caption, double value, std::int32_t a, std::int
 
 namespace {
 HelpOpener pfnHelpOpener = nullptr;
+
+// Without a browser (or without the page) the user still learns where the
+// page is, to open it by hand.
+void ShowHelpNotOpened(const std::string& path) {
+  ShowMessage(Text(TXT_CAPTION_MESSAGE), JoinText(Text(TXT_HELP_NOT_OPENED), path));
+}
 }  // namespace
 
 void OpenHelpPage() {
-  const std::string_view path = TextOf(Program().szHelpPath);
-  if (pfnHelpOpener) {
-    pfnHelpOpener(path);
-  } else {
-    Backend().OpenInBrowser(path);
-  }
+  const std::string path(TextOf(Program().szHelpPath));
+  SetBrowserFailedHandler(ShowHelpNotOpened);
+  const bool opened = pfnHelpOpener ? pfnHelpOpener(path)
+                                    : access(path.c_str(), R_OK) == 0 && Backend().OpenInBrowser(path);
+  if (!opened) ShowHelpNotOpened(path);
 }
 
 void SetHelpOpener(HelpOpener opener) { pfnHelpOpener = opener; }

@@ -16,8 +16,9 @@
 void ShowNumber(std::string_view caption, std::int32_t value);
 void ShowValues(std::string_view caption, double value, std::int32_t a, std::int32_t b, std::int32_t c);
 
-// Open the help page (szHelpPath) in the desktop's browser; a missing
-// browser is not reported. Tests may put a recorder in place of the browser.
+// Open the help page (szHelpPath) in the desktop's browser; when the page
+// is missing or no browser takes it, a message names the file. Tests may
+// put a recorder in place of the browser (false: it failed).
 void OpenHelpPage();
 using HelpOpener = bool (*)(std::string_view path);
 void SetHelpOpener(HelpOpener opener);  // nullptr: the browser again

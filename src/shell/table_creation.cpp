@@ -26,8 +26,9 @@ WindowHandle CreateTableWindow(const TableOpenRequest& request) {
   info.hParent = program.hMdiClient;
   info.iStyle = STYLE_MDICHILD | STYLE_VISIBLE | STYLE_CAPTION | STYLE_SYSMENU | STYLE_MINIMIZEBOX |
                 STYLE_MAXIMIZEBOX | STYLE_HSCROLL | STYLE_VSCROLL;
-  info.x = 50;
-  info.y = 120;
+  // Placed by the MDI area: each new window cascades from the one before,
+  // so none hides another.
+  info.x = info.y = DEFAULT_POSITION;
   info.cx = info.cy = DEFAULT_POSITION;
   info.lParam = reinterpret_cast<std::intptr_t>(&request);
   const WindowHandle hwnd = CreateWindowOf(info);

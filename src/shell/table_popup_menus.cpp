@@ -101,7 +101,7 @@ PopupMenuList TableMouseLBMenu(WindowHandle hwnd) {
   menu.items = {Item(CMD_CALL_PLUGIN, TXT_POPUP_CALL_PLUGIN, false),
                 SEPARATOR_ITEM,
                 Item(CMD_GET_DETAILED_DATA, TXT_MENU_GET_DETAIL, detail),
-                Item(CMD_REMOVE_DETAILED_DATA, TXT_MENU_REMOVE_DETAIL, detail),
+                Item(CMD_REMOVE_DETAILED_DATA, TXT_MENU_REMOVE_DETAIL, BlockToRemove(record) >= 0),
                 SEPARATOR_ITEM,
                 Item(CMD_POPUP_FIND, TXT_POPUP_FIND, facts.bNormalView),
                 Item(CMD_SORT_DATA, TXT_POPUP_SORT, sort),

@@ -59,6 +59,12 @@ int RefCol(std::string_view text, int cols) {
   return col > cols - 1 ? -1 : col;
 }
 
+bool IsReferenceForm(std::string_view text) {
+  std::size_t r = 0;
+  std::size_t c = 0;
+  return ReferenceShape(text, &r, &c) && c > r + 1 && c + 1 < text.size();
+}
+
 std::string CellReference(int row, int col) { return JoinText("R", FormatInt(row), "C", FormatInt(col)); }
 
 int ReadRange(std::string_view text, int rows, int cols, FormulaRange* range) {

@@ -7,6 +7,10 @@
 // The reference of cell (row, col): "R" row "C" column (R12C3).
 std::string CellReference(int row, int col);
 
+// Whether a text has the form of a reference with a row and a column
+// number, whatever the table's size ("R99999C1" does).
+bool IsReferenceForm(std::string_view text);
+
 // Row of a reference, or -1 when the text is no reference or the row lies
 // beyond the table (rows counts the header row). A reference holds exactly
 // one R, then exactly one C, digits, and at most one other character (so

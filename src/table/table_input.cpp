@@ -426,6 +426,8 @@ bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* 
 
 void SetTableTextWidth(TextWidthFn measure) { pfnTextWidth = measure ? measure : EstimatedTextWidth; }
 
+TextWidthFn TableTextWidth() { return pfnTextWidth; }
+
 void TableInputCreated(WindowHandle hwnd) {
   RegisterInputCommands();
   CreateCellEditor(hwnd);

@@ -26,3 +26,4 @@ bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* 
 // The width of a text in the cell font, as the view measures it; without a
 // view, an estimate of 7 pixels a character.
 void SetTableTextWidth(TextWidthFn measure);
+TextWidthFn TableTextWidth();

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/keys.h"
 #include "platform/scrollbar.h"
 #include "platform/text_buffer.h"
+#include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_editor.h"
 #include "table/table_geometry.h"
@@ -224,27 +226,42 @@ void TableOnWheel(WindowHandle hwnd, int delta) {
   NotifyScroll(hwnd, SCROLLBAR_VERT);
 }
 
+namespace {
+
+// The widest shown text of rows 1 .. lastRow of a column, measured, plus
+// the cell's margins; 0 when they hold no text.
+int WidestText(const TableRecord& t, int col, int lastRow, TextWidthFn textWidth) {
+  int widest = 0;
+  for (int row = 1; row <= lastRow; ++row) {
+    if (t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText[0] == '\0') continue;
+    const std::string text = TableCellDisplayText(t, row, col);
+    widest = std::max(widest, textWidth(text.data(), static_cast<int>(text.size())) + 10);
+  }
+  return widest;
+}
+
+}  // namespace
+
 void AutoFitColumn(WindowHandle hwnd, int x, int y, TextWidthFn textWidth) {
   {
     TableLockGuard t(hwnd);
     if (!t || y >= t->rowHeight[0]) return;
     const int col = ColBorderAt(*t.get(), x);
     if (col <= 0 || col >= t->iCols) return;
-    const TableCell* longest = nullptr;
-    std::size_t longestLength = 0;
-    const int rows = std::min(t->iUsedRows, t->iRows);
-    for (int row = 1; row < rows; ++row) {
-      const TableCell& cell = t->cells[static_cast<std::size_t>(row) * t->iCols + col];
-      const std::size_t length = TextLength(cell.szText.data(), cell.szText.size());
-      if (length > longestLength) {
-        longestLength = length;
-        longest = &cell;
-      }
-    }
-    if (!longest) return;
-    t->colWidth[col] = textWidth(longest->szText.data(), static_cast<int>(longestLength)) + 10;
+    const int widest = WidestText(*t.get(), col, t->iUsedRows - 1, textWidth);
+    if (widest == 0) return;
+    t->colWidth[col] = std::min(widest, TABLE_FIT_MAX_WIDTH);
   }
   TableRepaint(hwnd);
+}
+
+void FitColumnsToText(TableRecord& t, int rows, int cap, TextWidthFn textWidth) {
+  const int lastRow = std::min({rows, t.iUsedRows - 1, t.iRows - 1});
+  const int lastCol = std::min(t.iUsedCols - 1, t.iCols - 1);
+  for (int col = 1; col <= lastCol; ++col) {
+    const int widest = std::min(WidestText(t, col, lastRow, textWidth), cap);
+    if (widest > t.colWidth[col]) t.colWidth[col] = widest;
+  }
 }
 
 void NotifyScroll(WindowHandle hwnd, int bar) {

@@ -52,6 +52,13 @@ void TableOnWheel(WindowHandle hwnd, int delta);
 using TextWidthFn = int (*)(const char* text, int length);
 void AutoFitColumn(WindowHandle hwnd, int x, int y, TextWidthFn textWidth);
 
+// The widest a column is made by fitting it to its texts.
+inline constexpr int TABLE_FIT_MAX_WIDTH = 600;
+
+// Widen each used column whose shown texts in rows 1 .. `rows` are wider
+// than it, to the widest of them but at most `cap` pixels (none narrows).
+void FitColumnsToText(TableRecord& t, int rows, int cap, TextWidthFn textWidth);
+
 // Tell the linked windows that the table scrolled with `bar`.
 void NotifyScroll(WindowHandle hwnd, int bar);
 // Take the origin a linked table sent (command 6780 or 6781).

@@ -10,10 +10,13 @@
 #include "files/sampling_blocks.h"
 #include "files/text_import_fixture.h"
 #include "formula/formula_registry.h"
-#include "resources/language.h"
+#include "platform/keys.h"
 #include "resources/command_ids.h"
+#include "resources/language.h"
 #include "table/colour.h"
+#include "table/table_active.h"
 #include "table/table_input_hooks.h"
+#include "table/table_geometry.h"
 #include "table/table_range.h"
 
 namespace {
@@ -116,6 +119,44 @@ TEST_F(SamplingDetailTest, DetailOfATextColumnKeepsEveryText) {
     if (row <= 14287) ASSERT_EQ(Shown(table, row, 1), name((row - 2) * 7 + 1)) << "row " << row;
   }
   EXPECT_EQ(DialogScriptShown().size(), 1u) << "only the sampling note";
+}
+
+// A sampled CSV whose quoted fields hold line ends and (every 50th line)
+// commas: the scan, the sample's offsets and the detail read all keep the
+// fields in place.
+TEST_F(SamplingDetailTest, QuotedFieldsNeverShiftInASampleOrItsDetail) {
+  const auto second = [](int line) {
+    return line % 50 == 0 ? std::to_string(line) + ", a b" : std::to_string(line);
+  };
+  std::string text;
+  for (int line = 1; line <= 300000; ++line) {
+    const std::string n = std::to_string(line);
+    text += n + (line % 50 == 0 ? ",\"" + n + ", a\r\nb\"," : ",\"" + n + "\r\n\",") + std::to_string(line * 2) + "\r\n";
+  }
+  AnswerWizard(WIZARD_COMMA, false);
+  DialogScriptPush(AnswerOk("Note"));
+  const WindowHandle table = Import("quoted.csv", text);
+  {
+    TableLockGuard t(table);
+    ASSERT_EQ(t->iSampleMode, SAMPLE_ROWS);
+    EXPECT_EQ(t->iFileRows, 300000 + 1) << "line ends inside quotes end no line";
+  }
+  const SamplingBlock main = Block(table, 0);
+  EXPECT_EQ(main.iEndCol, 3);
+  for (int row = 2; row <= 400; ++row) {
+    const int line = (row - main.iStartRow) * main.iRowStep + 1;  // the file line the row shows
+    ASSERT_EQ(Shown(table, row, 2), second(line)) << row;
+    ASSERT_EQ(Shown(table, row, 3), std::to_string(line * 2)) << row;
+  }
+  const int line = (10 - main.iStartRow) * main.iRowStep + 1;
+  Select(table, 10, 1, 10, 3);
+  SendCommand(table, CMD_GET_DETAILED_DATA);
+  ASSERT_EQ(Block(table, 1).bInUse, 1);
+  for (int row = 2; row <= 200; ++row) {
+    ASSERT_EQ(Shown(table, row, 4), std::to_string(line + row - 2)) << row;
+    ASSERT_EQ(Shown(table, row, 5), second(line + row - 2)) << row;
+    ASSERT_EQ(Shown(table, row, 6), std::to_string((line + row - 2) * 2)) << row;
+  }
 }
 
 TEST_F(SamplingDetailTest, DetailReplacesAFormulaWhereItsValuesGo) {
@@ -280,6 +321,35 @@ TEST_F(SamplingDetailTest, RemoveDetailedDataAsksThenEmptiesTheBlock) {
   SendCommand(table, CMD_GET_DETAILED_DATA);
   EXPECT_EQ(Block(table, 1).bInUse, 1);
   EXPECT_EQ(Block(table, 1).iStartCol, 6);
+}
+
+// "Remove detailed data" from the pop-up of a right click inside a detail
+// block names and removes that block, wherever the selection is (it stays
+// where "Get detailed data" was chosen, in the main sample).
+TEST_F(SamplingDetailTest, RemoveTakesTheBlockUnderTheRightClick) {
+  const WindowHandle table = ImportSampled("rows.txt", 100000, 5);
+  Select(table, 10, 1, 10, 5);
+  SendCommand(table, CMD_GET_DETAILED_DATA);
+  ASSERT_EQ(Block(table, 1).bInUse, 1);
+  MoveWindowTo(table, 0, 0, 900, 700);
+  TableSetActive(table);
+  CellRect r{};
+  {
+    TableLockGuard t(table);
+    t->bActivating = 0;
+    ASSERT_TRUE(TableCellRectOf(*t.get(), 3, 7, &r));
+  }
+  const std::intptr_t at = MakePointParam((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageTo(table, MSG_RBUTTONDOWN, MK_RBUTTON, at);
+  SendMessageTo(table, MSG_RBUTTONUP, 0, at);
+  DialogScriptPush(AnswerYes("Confirmation"));
+  SendCommand(table, CMD_REMOVE_DETAILED_DATA);
+  ASSERT_FALSE(DialogScriptShown().empty());
+  EXPECT_EQ(DialogScriptShown().back().szText,
+            "Do you want to remove data from\r\nRow=[2, 16384]\r\nColumn=[6, 10]\r\n");
+  EXPECT_EQ(Block(table, 1).bInUse, 0);
+  EXPECT_EQ(Block(table, 0).bInUse, 1) << "the main sample stays";
+  EXPECT_EQ(Shown(table, 2, 1), FieldValue(1, 1));
 }
 
 TEST_F(SamplingDetailTest, RemoveInChinese) {

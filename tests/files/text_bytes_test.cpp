@@ -33,8 +33,28 @@ std::vector<ModelLine> ModelSplit(std::string_view bytes, const TextSyntax& synt
   bool afterSep = true;
   bool afterEnd = false;
   bool open = false;
+  const bool quotes = delim != '\t' && delim != '"';
+  int quote = 0;  // 1 inside quotes, 2 just after a quote inside quotes
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
+    if (quote == 2) {  // a quote inside quotes came before
+      quote = c == '"' ? 1 : 0;  // doubled: one quote, still inside; else closed
+      if (quote == 1) {
+        field.push_back(c);
+        continue;
+      }
+    } else if (quote == 1) {
+      if (c == '"') quote = 2;
+      field.push_back(c);
+      continue;
+    } else if (quotes && c == '"' && afterSep) {
+      quote = 1;
+      field.push_back(c);
+      afterSep = false;
+      afterEnd = false;
+      open = true;
+      continue;
+    }
     const bool eol = c == '\r' || c == '\n';
     if (eol && afterEnd && field.empty() && fieldStart == i) {
       afterEnd = false;
@@ -127,6 +147,13 @@ TEST(TextCount, LinesAndFieldsFollowTheRules) {
       {"1\t\t2\n", 0, false, 1, 3},
       {"a,b;c\n", ';', false, 1, 2},                  // only the chosen delimiter splits
       {"x\r", '\r', false, 1, 1},                     // a line end is never a delimiter
+      {"\"a,b\",c\n", ',', false, 1, 2},              // quoted: the delimiter inside is text
+      {"\"a\r\nb\",c\nd\n", ',', false, 2, 2},         // and so is a line end
+      {"\"a\"\",b\"\n", ',', false, 1, 1},             // a doubled quote does not close
+      {"\"a\"\"b\",c\n", ',', false, 1, 2},
+      {"\"a\tb\"\n", ';', false, 1, 1},
+      {"x\"a,b\"\n", ',', false, 1, 2},               // a quote later in a field is a byte
+      {"\"a\tb\"\n", 0, false, 1, 2},                 // TAB-separated text has no quotes
   };
   for (const auto& c : cases) {
     const TextSyntax syntax = Syntax(c.delimiter, c.merge);
@@ -143,7 +170,7 @@ TEST(TextCount, LinesAndFieldsFollowTheRules) {
 TEST(TextCount, RandomTextsInPiecesAgreeWithTheModel) {
   std::mt19937 random(20240607);
   const char alphabet[] = {'a', '1', '.', '\t', ',', ' ', '\r', '\n', '\r', '\n', static_cast<char>(0xC3),
-                           static_cast<char>(0xA9)};
+                           static_cast<char>(0xA9), '"'};
   const TextSyntax syntaxes[] = {Syntax(0, false), Syntax(',', false), Syntax(',', true), Syntax('\t', true),
                                  Syntax(' ', true)};
   for (int round = 0; round < 3000; ++round) {

@@ -194,6 +194,60 @@ TEST_F(TextImportTest, WizardChoicesGiveTheirDelimiters) {
   }
 }
 
+// The wizard starts on the delimiter that splits the head's lines most
+// consistently, merging runs only for Space; the user's answer still rules.
+TEST_F(TextImportTest, WizardPreselectsTheDelimiterThatSplitsTheLinesAlike) {
+  const struct {
+    const char* head;
+    int choice;
+  } cases[] = {
+      {"name,town,value,note\r\n\"Smith, John\",Oslo,12.5,ok\r\n\"Lee; Ann\",,3,\r\n", WIZARD_COMMA},
+      {"a;b;c\n1,5;2,5;3\n4,0;5,5;6\n", WIZARD_SEMICOLON},  // decimal commas
+      {"  1.5   2.5  3\n 10.0  20.0 30\n", WIZARD_SPACE},
+      {"New York,12\nLos Angeles,13\nOslo,14\n", WIZARD_COMMA},
+      {"one\ntwo\nthree\n", WIZARD_TAB},                       // nothing splits
+      {"", WIZARD_TAB},
+  };
+  for (const auto& c : cases) {
+    TextImportWizardModel model;
+    WizardPreselect(model, c.head);
+    EXPECT_EQ(model.iDelimiter, c.choice) << c.head;
+    EXPECT_EQ(model.bMerge, c.choice == WIZARD_SPACE ? 1 : 0) << c.head;
+  }
+  // The shown wizard carries the choice.
+  int shown = -1;
+  int merge = -1;
+  DialogScriptPush(AnswerDialog("Text Import Wizard", [&](DialogRequest& request) {
+    auto* model = dynamic_cast<TextImportWizardModel*>(request.pModel);
+    shown = model->iDelimiter;
+    merge = model->bMerge;
+    return static_cast<int>(BUTTON_OK);
+  }));
+  const WindowHandle table = Import("people.csv", cases[0].head);
+  EXPECT_EQ(shown, WIZARD_COMMA);
+  EXPECT_EQ(merge, 0);
+  EXPECT_EQ(Shown(table, 2, 1), "Smith, John");
+  EXPECT_EQ(Shown(table, 2, 4), "ok");
+  EXPECT_EQ(Shown(table, 3, 1), "Lee; Ann");
+  EXPECT_EQ(Shown(table, 3, 2), "");
+  EXPECT_EQ(Shown(table, 3, 3), "3");
+}
+
+// After an import the columns are as wide as their widest first texts (up
+// to a cap); short values keep the default width.
+TEST_F(TextImportTest, ImportedColumnsFitTheirTexts) {
+  const std::string lengthy(80, 'x');
+  const std::string header = "precipitation in millimetres";
+  AnswerWizard(WIZARD_COMMA, false);
+  const WindowHandle table = Import("wide.csv", "id," + header + ",note\r\n1,0.123456789012345," + lengthy + "\r\n");
+  TableLockGuard t(table);
+  EXPECT_EQ(t->colWidth[1], 80);
+  // The estimate without a view: 7 pixels a character, and the margins.
+  EXPECT_EQ(t->colWidth[2], static_cast<int>(header.size()) * 7 + 10);
+  EXPECT_EQ(t->colWidth[3], 300);
+  EXPECT_EQ(t->colWidth[4], 80);
+}
+
 TEST_F(TextImportTest, WizardPreviewShowsTheHeadUpToTheSixthLineEndByte) {
   std::string preview;
   AnswerWizard(WIZARD_COMMA, true, "", &preview);

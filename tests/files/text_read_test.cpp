@@ -80,6 +80,40 @@ TEST(ReadTextSource, ChunkSizeNeverChangesWhatIsRead) {
   }
 }
 
+// Quoted fields when the delimiter is not TAB: delimiters and line ends
+// inside quotes belong to the field, a doubled quote is one quote, and a
+// quote later in a field is an ordinary byte. TAB-separated text keeps its
+// quotes. Every chunk size reads the same.
+TEST(ReadTextSource, QuotedFieldsRunToTheirClosingQuote) {
+  struct Case {
+    const char* name;
+    std::string text;
+    char delimiter;
+    bool merge;
+    std::vector<std::string> cells;  // the first two rows of three columns
+  };
+  const Case cases[] = {
+      {"delimiter inside", "\"Smith, John\",Oslo,12.5\r\nok,,x\r\n", ',', false,
+       {"Smith, John", "Oslo", "12.5", "ok", "", "x"}},
+      {"doubled quote", "a,\"say \"\"hi\"\"\",c\n", ',', false, {"a", "say \"hi\"", "c", "", "", ""}},
+      {"line ends inside", "\"two\r\nlines\",x,\"a\n\nb\"\r\nnext,y\r\n", ',', false,
+       {"two lines", "x", "a b", "next", "y", ""}},
+      {"quote later in a field", "a,b\"c,d\"\ne,f\n", ',', false, {"a", "b\"c", "d\"", "e", "f", ""}},
+      {"bytes after the closing quote", "\"a\"b,\"\",c\n", ',', false, {"ab", "", "c", "", "", ""}},
+      {"never closed", "x;\"open;\ny\n", ';', false, {"x", "open; y", "", "", "", ""}},
+      {"merged spaces", "  \"a b\"   c\n1 \"\" 2\n", ' ', true, {"a b", "c", "", "1", "", "2"}},
+      {"TAB keeps quotes", "\"a\tb\"\tc\n", 0, false, {"\"a", "b\"", "c", "", "", ""}},
+  };
+  for (const Case& c : cases) {
+    TextSyntax syntax;
+    syntax.cDelimiter = c.delimiter;
+    syntax.bMerge = c.merge;
+    for (std::size_t chunk : {std::size_t{0}, std::size_t{1}, std::size_t{5}}) {
+      EXPECT_EQ(ReadCells(c.text, syntax, chunk, 2, 3), c.cells) << c.name << ", chunk " << chunk;
+    }
+  }
+}
+
 class ChunkedImportTest : public TextImportTest {};
 
 TEST_F(ChunkedImportTest, SampledOffsetsDoNotDependOnTheChunkSize) {

@@ -214,7 +214,9 @@ TEST_F(FormulaParseTest, TheCheckRefusesWithItsMessage) {
       {"((1)+(2", "Error message", "((1)+... missing \")\" "},
       {"()", "Error message", "( ??? )\r\nmissing data"},
       {"R1C1+?", "Unknown math operator", "... \"?\" ..."},
-      {"R99999C1", "Error message", "R99999C1\r\nMissing +, -, *, /, ^, or ( )"},
+      {"R99999C1", "Error message", "R99999C1\r\nMissing Table (iRp, iCp)"},  // beyond the table
+      {"R1C99999", "Error message", "R1C99999\r\nMissing Table (iRp, iCp)"},
+      {"R1CC1", "Error message", "R1CC1\r\nMissing +, -, *, /, ^, or ( )"},
   };
   for (const CheckCase& c : cases) {
     std::string formula = c.formula;

@@ -63,7 +63,7 @@ TEST_F(ServicesTest, OpenDialogFiltersByKind) {
       {FILES_MODAS, 1, "MODAS file (*.DAT)", "*.dat"},
       {FILES_NETCDF, 1, "MODAS file (*.nc)", "*.nc"},
       {FILES_LIBRARY, 1, "Plug In Library file (*.DLL)", "*.dll"},
-      {FILES_TABLES, 4, "All Ostrel File (*.orl; *.txt)", "*.orl;*.txt"},
+      {FILES_TABLES, 4, "All Ostrel File (*.orl; *.txt; *.csv; *.tsv)", "*.orl;*.txt;*.csv;*.tsv"},
   };
   for (const auto& c : cases) {
     DialogScriptPush(AnswerCancel(DIALOG_OPEN_FILE));
@@ -75,7 +75,8 @@ TEST_F(ServicesTest, OpenDialogFiltersByKind) {
   }
   const auto& tables = LastShown().filters;
   EXPECT_EQ(tables[1].szName, "Ostrel File (*.orl)");
-  EXPECT_EQ(tables[2].szName, "Text Document (*.txt)");
+  EXPECT_EQ(tables[2].szName, "Text Document (*.txt; *.csv; *.tsv)");
+  EXPECT_EQ(tables[2].szPattern, "*.txt;*.csv;*.tsv");
   EXPECT_EQ(tables[3].szName, "All File (*.*)");
   EXPECT_EQ(tables[3].szPattern, "*.*");
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -83,6 +84,12 @@ void QtProgramTest::TearDown() {
   std::filesystem::current_path(oldDir_);
   std::error_code ignored;
   std::filesystem::remove_all(dir_, ignored);
+}
+
+void QtProgramTest::ActivateFrame() const {
+  QWidget* top = WidgetOf(frame())->window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
 }
 
 void QtProgramTest::ProcessEvents() {

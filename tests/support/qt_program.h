@@ -29,6 +29,9 @@ class QtProgramTest : public ::testing::Test {
   static QImage Render(WindowHandle hwnd);
 
   WindowHandle frame() const;
+  // Make the frame the active window, as on a desktop, so that clicks move
+  // the focus and keys reach it.
+  void ActivateFrame() const;
   std::filesystem::path dir_;
   std::filesystem::path oldDir_;
   DialogScriptGuard* script_ = nullptr;

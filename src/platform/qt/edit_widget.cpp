@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -89,6 +90,12 @@ void EditWidget::SyncFromControl() {
   cursor.setPosition(WidgetOffset(all, start));
   cursor.setPosition(WidgetOffset(all, end), QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+  // A text made shorter (a typed line break taken out again) must not
+  // leave the view scrolled past its last line, which would show an empty
+  // box over a text.
+  QScrollBar* lines = verticalScrollBar();
+  if (lines->value() > document()->blockCount() - 1) lines->setValue(document()->blockCount() - 1);
+  ensureCursorVisible();
   bSyncing_ = false;
 }
 

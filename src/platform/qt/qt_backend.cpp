@@ -14,8 +14,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QGridLayout>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -134,7 +136,54 @@ QWidget* WithScrollBars(WindowHandle hwnd, WindowWidget* client, unsigned style)
   return frame;
 }
 
+// The area that holds the documents. Ctrl+Tab and Ctrl+Shift+Tab step
+// through every document in turn (Qt's own area would go back and forth
+// between the last two).
+class DocumentArea final : public QMdiArea {
+ public:
+  using QMdiArea::QMdiArea;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool control = key->modifiers() & Qt::ControlModifier;
+      // Qt's area starts its own switching on Control; it is not used.
+      if (key->key() == Qt::Key_Control) return false;
+      if (control && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && OwnsWidget(object)) {
+        if (event->type() == QEvent::KeyPress) {
+          if (key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier)) {
+            activateNextSubWindow();
+          } else {
+            activatePreviousSubWindow();
+          }
+        }
+        return true;
+      }
+    }
+    return QMdiArea::eventFilter(object, event);
+  }
+
+ private:
+  // Whether a key goes to a widget inside this area.
+  bool OwnsWidget(QObject* object) const {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && (widget == this || isAncestorOf(widget));
+  }
+};
+
 QMdiArea* MdiAreaOf(WindowHandle hwnd) { return qobject_cast<QMdiArea*>(WidgetOf(hwnd)); }
+
+// Where the next document placed by default goes: each one a title bar's
+// height below and right of the one before, starting again at the corner
+// when it would not fit.
+QPoint CascadePosition(QMdiArea* area, QMdiSubWindow* sub, int cx, int cy) {
+  const int step = std::max(sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub), 8);
+  const int places = std::max(1, std::min((area->width() - cx) / step, (area->height() - cy) / step) + 1);
+  const int n = static_cast<int>(area->subWindowList().size()) - 1;  // the new one is in the list
+  const int at = (n < 0 ? 0 : n % places) * step;
+  return {at, at};
+}
 
 QWidget* ParentWidgetOf(WindowHandle hwnd) {
   QWidget* widget = WidgetOf(hwnd);
@@ -160,10 +209,37 @@ QString QtFilter(const FileFilter& filter) {
   return name + QStringLiteral(" (") + patterns.join(u' ') + u')';
 }
 
+// A message box. A question has no escape answer: Escape and the title
+// bar's close leave it open until Yes or No is chosen (Qt would take No).
+class MessageBox final : public QMessageBox {
+ public:
+  MessageBox(const QString& caption, const QString& text, bool yesNo, QWidget* parent)
+      : QMessageBox(QMessageBox::Information, caption, text,
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent),
+        bYesNo_(yesNo) {
+    if (yesNo) setWindowFlag(Qt::WindowCloseButtonHint, false);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (bYesNo_ && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (bYesNo_) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool bYesNo_;
+};
+
 int RunMessageBox(DialogRequest& request) {
   const bool yesNo = request.kind == DIALOG_YES_NO;
-  QMessageBox box(QMessageBox::Information, FromUtf8(request.szCaption), MessageText(request.szText),
-                  yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, ParentWidgetOf(request.hOwner));
+  MessageBox box(FromUtf8(request.szCaption), MessageText(request.szText), yesNo, ParentWidgetOf(request.hOwner));
   const int answer = box.exec();
   if (!yesNo) return BUTTON_OK;
   return answer == QMessageBox::Yes ? BUTTON_YES : BUTTON_NO;
@@ -282,7 +358,7 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
   const QString title = QString::fromStdString(WindowTitle(hwnd));
 
   if (style & STYLE_MDICLIENT) {
-    auto* area = new QMdiArea(WidgetOf(parent));
+    auto* area = new DocumentArea(WidgetOf(parent));
     area->setBackground(QColor(171, 171, 171));
     QObject::connect(area, &QMdiArea::subWindowActivated, [](QMdiSubWindow* sub) {
       QWidget* content = sub ? sub->widget() : nullptr;
@@ -305,10 +381,11 @@ void QtBackend::WindowCreated(WindowHandle hwnd) {
     sub->setWindowTitle(title);
     area->addSubWindow(sub);
     SetWindowPeer(hwnd, widget);
-    const int cx = rect.cx == DEFAULT_POSITION ? area->width() * 3 / 4 : rect.cx;
-    const int cy = rect.cy == DEFAULT_POSITION ? area->height() * 3 / 4 : rect.cy;
-    sub->setGeometry(rect.x == DEFAULT_POSITION ? 0 : rect.x, rect.y == DEFAULT_POSITION ? 0 : rect.y,
-                     std::max(cx, 200), std::max(cy, 150));
+    const int cx = std::max(rect.cx == DEFAULT_POSITION ? area->width() * 3 / 4 : rect.cx, 200);
+    const int cy = std::max(rect.cy == DEFAULT_POSITION ? area->height() * 3 / 4 : rect.cy, 150);
+    const QPoint cascade = CascadePosition(area, sub, cx, cy);
+    sub->setGeometry(rect.x == DEFAULT_POSITION ? cascade.x() : rect.x, rect.y == DEFAULT_POSITION ? cascade.y() : rect.y,
+                     cx, cy);
     if (style & STYLE_MAXIMIZED) {
       sub->showMaximized();
     } else if (style & STYLE_VISIBLE) {
@@ -505,6 +582,20 @@ void QtBackend::SetClipboardText(std::string_view text) { QGuiApplication::clipb
 
 std::string QtBackend::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
+// xdg-open tells by its exit status (1 to 4) that it found no browser for
+// the page, often seconds later; Qt's own call does not wait for it. The
+// launcher runs on its own and a failure is reported when it ends.
 bool QtBackend::OpenInBrowser(std::string_view path) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(path)));
+  const QUrl url = QUrl::fromLocalFile(FromUtf8(path));
+  auto* opener = new QProcess(qApp);
+  opener->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(opener, &QProcess::finished, opener,
+                   [opener, page = std::string(path)](int code, QProcess::ExitStatus status) {
+                     opener->deleteLater();
+                     if (status == QProcess::NormalExit && code >= 1 && code <= 4) ReportBrowserFailed(page);
+                   });
+  opener->start(QStringLiteral("xdg-open"), {url.toString()});
+  if (opener->waitForStarted(2000)) return true;
+  delete opener;
+  return QDesktopServices::openUrl(url);
 }

@@ -258,9 +258,7 @@ void PaintTexts(const PaintContext& c) {
     const bool number = CellIsText(text) == 0;
     const bool bold = CellStyle(cell) >= 20 && CellStyle(cell) <= 22;
     if (IsLongTextRef(text) == 1) LongTextResolve(c.t, text);
-    int length = 0;  // characters, not bytes
-    for (char byte : text) length += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    const int estimate = (bold ? averageBold : averageCell) * (number ? length * 3 / 2 : length);
+    const int estimate = CellTextEstimate(bold ? averageBold : averageCell, text);
     const int colWidth = c.t.colWidth[col];
     if (estimate >= colWidth - 4) {
       if (colWidth > 0) c.p.fillRect(r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, kOverflow);
@@ -343,6 +341,12 @@ void PaintHintStrip(const PaintContext& c) {
 
 // A horizontal line from x1 to x2 (inclusive) at y: etched draws dark one
 // pixel above and white at y; other types one line one pixel above.
+int CellTextEstimate(int averageCharWidth, std::string_view text) {
+  int length = 0;  // characters, not bytes
+  for (char byte : text) length += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  return averageCharWidth * (CellIsText(text) == 0 ? length * 3 / 2 : length);
+}
+
 void DrawEtchedLineH(QPainter& p, int x1, int x2, int y, int type) {
   if (x2 < x1) return;
   if (type == LINE_ETCHED) {

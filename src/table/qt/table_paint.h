@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include <memory>
+#include <string_view>
 
 #include "table/qt/fast_text.h"
 
@@ -22,6 +23,11 @@ struct TableFonts {
 };
 
 TableFonts MakeTableFonts();
+
+// The width a cell text is taken to need: its characters at the font's
+// average width, half as much again for a number. A text whose estimate
+// reaches its column's width less 4 pixels is painted as a grey bar.
+int CellTextEstimate(int averageCharWidth, std::string_view text);
 
 // Line types of the etched and grid lines: 0 etched (a 128-grey line one
 // pixel before the position and a white one at it); 1 grey 192, 2 white,

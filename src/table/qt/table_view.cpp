@@ -1,5 +1,8 @@
 #include "table/qt/table_view.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -41,9 +44,14 @@ void ResizeBuffer(WindowHandle hwnd, int width, int height) {
   t->hBackBitmap = width > 0 && height > 0 ? new QImage(width, height, QImage::Format_RGB32) : nullptr;
 }
 
+// A text's width in the cell font, but at least what the painter takes it
+// to need (less the 5 pixels of margin it keeps): a column fitted to it
+// shows the text rather than a grey bar.
 int CellTextWidth(const char* text, int length) {
   static const QFontMetrics metrics(MakeTableFonts().cell);
-  return metrics.horizontalAdvance(QString::fromUtf8(text, length));
+  const int average = std::max(metrics.averageCharWidth(), 1);
+  const std::string_view view(text, static_cast<std::size_t>(length));
+  return std::max(metrics.horizontalAdvance(QString::fromUtf8(text, length)), CellTextEstimate(average, view) - 5);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <string>
@@ -163,6 +164,35 @@ TEST_F(FormulaBarTest, EnterInTheFormulaBoxRuns) {
   EXPECT_EQ(Formula(), "R1C1*2");
   EXPECT_EQ(FormulaBox()->toPlainText(), "R1C1*2");
   EXPECT_EQ(Shown(2, 1), "12");
+}
+
+// A formula that fails its check stays in the box, inactive, for the user
+// to correct, and in view: the Enter that ran it scrolled the one-line box
+// to a second line that is gone again.
+TEST_F(FormulaBarTest, AFormulaThatFailsItsCheckStaysInTheBox) {
+  const struct {
+    const char* formula;
+    const char* message;
+  } cases[] = {
+      {"R1C1++", "Missing data \"+???\""},
+      {"R99999C1", "R99999C1\r\nMissing Table (iRp, iCp)"},
+  };
+  for (const auto& c : cases) {
+    ChooseTarget(9, 1);
+    QTest::mouseClick(FormulaBox()->viewport(), Qt::LeftButton);
+    FormulaBox()->selectAll();
+    QTest::keyClicks(FormulaBox(), c.formula);
+    DialogScriptPush(AnswerOk("Error message"));
+    QTest::keyClick(FormulaBox(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(DialogScriptShown().empty()) << c.formula;
+    EXPECT_EQ(DialogScriptShown().back().szText, c.message);
+    EXPECT_EQ(FormulaBox()->toPlainText().toStdString(), c.formula);
+    // The view shows it: not scrolled to the line the Enter key began.
+    EXPECT_EQ(FormulaBox()->verticalScrollBar()->value(), 0) << c.formula;
+    EXPECT_EQ(ListCurrent(State().hState), BAR_STATE_INACTIVE) << c.formula;
+    EXPECT_EQ(Shown(9, 1), "");
+  }
 }
 
 // Choosing "2: 123.12" with a block of targets selected changes all their

@@ -55,6 +55,10 @@ class NewUserSessionTest : public QtProgramTest {
     QTest::qWaitFor([&] { return TableCellDisplayText(table, 1, 1) == firstCell; }, 3000);
     EXPECT_EQ(TableCellDisplayText(table, 1, 1), firstCell);
     SizeTableWindow(table);
+    // Wide enough for the seven columns the import fitted to their texts.
+    OuterWidgetOf(table)->parentWidget()->resize(1000, 500);
+    OuterWidgetOf(table)->resize(900, 400);
+    QCoreApplication::processEvents();
     SettleActivation(table);
     return table;
   }

@@ -17,6 +17,7 @@
 #include "table/table_access.h"
 #include "table/table_active.h"
 #include "table/table_geometry.h"
+#include "table/table_input.h"
 #include "platform/timers.h"
 #include "table/table_window.h"
 
@@ -174,6 +175,39 @@ TEST_F(TableEditingTest, DraggingARowHeaderBorderResizesTheRow) {
   QTest::mouseRelease(View(), Qt::LeftButton, {}, QPoint(label, r.bottom + 20));
   EXPECT_EQ(T().rowHeight[3], 18 + 20) << "from the row's top to the pointer";
   EXPECT_EQ(RectOf(4, 1).top, r.bottom + 20);
+}
+
+// A double click on a column header's right border fits the column to its
+// widest shown text, long texts (kept in the long-text pool) included.
+TEST_F(TableEditingTest, DoubleClickingAColumnBorderFitsTheColumn) {
+  const std::string header = "Precipitation in millimetres per day";
+  TableSetCellText(table_, 1, 2, header);
+  TableSetCellText(table_, 2, 2, "2012-01-01");
+  TableSetCellText(table_, 3, 2, "0.123456789012345");
+  SettleActivation(table_);
+  // Too wide for the column, each is a grey bar; fitted, each shows.
+  const auto bars = [this] {
+    const QImage image = Render(table_);
+    int n = 0;
+    for (int row = 1; row <= 3; ++row) {
+      const CellRect cell = RectOf(row, 2);
+      n += image.pixel(cell.left + 3, (cell.top + cell.bottom) / 2) == qRgb(225, 226, 227);
+    }
+    return n;
+  };
+  EXPECT_EQ(bars(), 3);
+  const CellRect r = RectOf(1, 2);
+  const int headerMiddle = T().rowHeight[0] / 2;
+  DoubleClick(View(), QPoint(r.right, headerMiddle));
+  const int wanted = TableTextWidth()(header.data(), static_cast<int>(header.size())) + 10;
+  EXPECT_EQ(T().colWidth[2], wanted);
+  EXPECT_GT(wanted, 80 + 50);
+  EXPECT_EQ(bars(), 0);
+  EXPECT_EQ(T().colWidth[3], 80) << "the next column keeps its width";
+  // An empty column keeps its width too.
+  const CellRect empty = RectOf(1, 4);
+  DoubleClick(View(), QPoint(empty.right, headerMiddle));
+  EXPECT_EQ(T().colWidth[4], 80);
 }
 
 }  // namespace
