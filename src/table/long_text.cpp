@@ -1,6 +1,5 @@
 #include "table/long_text.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "platform/memory.h"
@@ -11,34 +10,40 @@
 namespace {
 
 using LongTextSlot = std::array<char, LONG_TEXT_BYTES>;
+using LongTextChunk = std::array<LongTextSlot, LONG_TEXT_SLOTS>;
 
 // The slot's storage, or null outside the pool.
 const LongTextSlot* SlotAt(const TableDocument& t, int slot) {
   if (slot < 0) return nullptr;
-  if (slot < LONG_TEXT_SLOTS) return &t.szLongText[static_cast<std::size_t>(slot)];
-  const int grown = slot - LONG_TEXT_SLOTS;
-  return grown < t.iGrownLongTextSlots ? &t.grownLongText[grown] : nullptr;
+  const int chunk = slot / LONG_TEXT_SLOTS;
+  const std::size_t index = static_cast<std::size_t>(slot % LONG_TEXT_SLOTS);
+  if (chunk == 0) return &t.szLongText[index];
+  return chunk <= t.iGrownLongTextChunks ? &(*t.grownLongText[chunk - 1])[index] : nullptr;
 }
 
 LongTextSlot* SlotAt(TableDocument& t, int slot) {
   return const_cast<LongTextSlot*>(SlotAt(static_cast<const TableDocument&>(t), slot));
 }
 
-// Give the pool more slots: the grown part doubles (at least LONG_TEXT_SLOTS
-// more), up to one slot per cell. The slots keep their numbers and texts.
-// -1 when there is no memory or no more room.
+// Give the pool one more chunk of empty slots. Slots never move, and only
+// the slots that get texts become resident. -1 when there is no memory or
+// the pool has a slot for every cell already.
 int GrowPool(TableDocument& t) {
-  const int old = t.iGrownLongTextSlots;
-  const int room = LONG_TEXT_SLOT_LIMIT - LONG_TEXT_SLOTS - old;
-  if (room <= 0) return -1;
-  const int more = std::min(std::max(old, LONG_TEXT_SLOTS), room);
-  auto* grown = static_cast<LongTextSlot*>(
-      MemoryAllocZeroed(static_cast<std::size_t>(old + more) * sizeof(LongTextSlot)));
-  if (!grown) return -1;
-  if (old > 0) std::memcpy(grown, t.grownLongText, static_cast<std::size_t>(old) * sizeof(LongTextSlot));
+  const int chunks = t.iGrownLongTextChunks;
+  if (chunks + 1 >= LONG_TEXT_CHUNK_LIMIT) return -1;
+  auto* chunk = static_cast<LongTextChunk*>(MemoryAllocZeroed(sizeof(LongTextChunk)));
+  if (!chunk) return -1;
+  const std::size_t listBytes = static_cast<std::size_t>(chunks + 1) * sizeof(LongTextChunk*);
+  auto** list = static_cast<LongTextChunk**>(MemoryAllocZeroed(listBytes));
+  if (!list) {
+    MemoryFree(chunk);
+    return -1;
+  }
+  if (chunks > 0) std::memcpy(list, t.grownLongText, static_cast<std::size_t>(chunks) * sizeof(LongTextChunk*));
+  list[chunks] = chunk;
   MemoryFree(t.grownLongText);
-  t.grownLongText = grown;
-  t.iGrownLongTextSlots = old + more;
+  t.grownLongText = list;
+  t.iGrownLongTextChunks = chunks + 1;
   return 0;
 }
 
@@ -49,7 +54,7 @@ int IsLongTextRef(std::string_view text) {
   return (text[4] >= '0' && text[4] <= '9') ? 1 : -1;
 }
 
-int LongTextSlotCount(const TableDocument& t) { return LONG_TEXT_SLOTS + t.iGrownLongTextSlots; }
+int LongTextSlotCount(const TableDocument& t) { return LONG_TEXT_SLOTS * (1 + t.iGrownLongTextChunks); }
 
 int LongTextSlotOf(const TableDocument& t, std::string_view text) {
   if (text.substr(0, 4) != "CHAR") return -1;
@@ -109,9 +114,10 @@ void LongTextClearAll(TableDocument& t) {
 }
 
 void LongTextFreeGrown(TableDocument& t) {
+  for (int k = 0; k < t.iGrownLongTextChunks; ++k) MemoryFree(t.grownLongText[k]);
   MemoryFree(t.grownLongText);
   t.grownLongText = nullptr;
-  t.iGrownLongTextSlots = 0;
+  t.iGrownLongTextChunks = 0;
 }
 
 int LongTextTakeLost(TableDocument& t) {

@@ -34,9 +34,9 @@ int LongTextResolve(WindowHandle hwnd, std::string& text);
 int LongTextRelease(TableDocument& t, std::string_view text);
 int LongTextRelease(WindowHandle hwnd, std::string_view text);
 
-// Put a text into the lowest free slot, growing the pool when every slot
-// is taken, and return the slot; -1 when the pool cannot grow (no memory,
-// or a slot for every cell already).
+// Put a text into the lowest free slot, growing the pool by a chunk of
+// LONG_TEXT_SLOTS slots when every slot is taken, and return the slot; -1
+// when the pool cannot grow (no memory, or a slot for every cell already).
 int LongTextStore(TableDocument& t, std::string_view text);
 
 // Empty every slot and give back the storage the pool grew into.

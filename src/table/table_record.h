@@ -19,8 +19,9 @@ inline constexpr int TABLE_NORMAL_COLS = 371;
 inline constexpr int TABLE_MIN_DIMENSION = 51;
 inline constexpr int TABLE_MAX_DIMENSION = 16385;
 inline constexpr int LONG_TEXT_SLOTS = 5000;  // pool slots kept in the record
-// The pool grows up to one slot per cell: no table references more texts.
-inline constexpr int LONG_TEXT_SLOT_LIMIT = TABLE_CELL_CAPACITY;
+// The pool grows up to a slot per cell (no table references more texts),
+// rounded up to whole chunks of LONG_TEXT_SLOTS.
+inline constexpr int LONG_TEXT_CHUNK_LIMIT = (TABLE_CELL_CAPACITY + LONG_TEXT_SLOTS - 1) / LONG_TEXT_SLOTS;
 inline constexpr int LONG_TEXT_BYTES = 520;
 inline constexpr int SELECTION_RANGES = 100;
 inline constexpr int LOCK_SLOTS = 10;
@@ -207,11 +208,12 @@ struct TableDocument {
   std::array<SamplingBlock, SAMPLING_BLOCKS> blocks;
   // -- long texts ----------------------------------------------------------
   // The first LONG_TEXT_SLOTS slots of the pool live here; the pool grows
-  // beyond them into storage the record owns (slot LONG_TEXT_SLOTS + i is
-  // grownLongText[i]). Read and write slots only through long_text.h.
+  // beyond them by chunks of LONG_TEXT_SLOTS slots that the record owns
+  // (slot LONG_TEXT_SLOTS * (k + 1) + i is slot i of chunk k). Read and
+  // write slots only through long_text.h.
   std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS> szLongText;
-  std::array<char, LONG_TEXT_BYTES>* grownLongText;  // null until the pool grows
-  std::int32_t iGrownLongTextSlots;  // slots in grownLongText
+  std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS>** grownLongText;  // the chunks, null until the pool grows
+  std::int32_t iGrownLongTextChunks;  // chunks in grownLongText
   std::int32_t iLongTextFreeHint;    // no pool slot below this one is free
   std::int32_t iLongTextLost;        // texts that got no slot since the last report
   std::int32_t iLoadedRows;

@@ -116,7 +116,9 @@ TEST_F(SamplingDetailTest, DetailOfATextColumnKeepsEveryText) {
   EXPECT_EQ(Shown(table, 1, 3), "FileStartR=57");
   for (int row = 2; row <= 16384; ++row) {
     ASSERT_EQ(Shown(table, row, 3), name(57 + row - 2)) << "row " << row;
-    if (row <= 14287) ASSERT_EQ(Shown(table, row, 1), name((row - 2) * 7 + 1)) << "row " << row;
+    if (row <= 14287) {
+      ASSERT_EQ(Shown(table, row, 1), name((row - 2) * 7 + 1)) << "row " << row;
+    }
   }
   EXPECT_EQ(DialogScriptShown().size(), 1u) << "only the sampling note";
 }

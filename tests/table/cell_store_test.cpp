@@ -118,7 +118,7 @@ TEST_F(CellStoreTest, LongTextsAreCutTo514BytesAndAMark) {
 }
 
 TEST_F(CellStoreTest, PoolGrowsBeyondItsFirstSlotsWithTheSameReferences) {
-  // Three growths: 5000 slots in the record, then 5000, 10000 and 20000 more.
+  // The record's 5000 slots and three chunks grown beyond them.
   constexpr int kTexts = 3 * LONG_TEXT_SLOTS + 2;
   for (int i = 0; i < kTexts; ++i) {
     ASSERT_EQ(t.Store(1 + i / 300, 1 + i % 300, "text " + std::to_string(i)), 0);
