@@ -99,7 +99,6 @@ void RemoveLoadFiles() {
 void Load(benchmark::State& state, const char* name, int row, int col, double expected) {
   if (!EnsureBenchWindowClasses() || !Files().ok) return state.SkipWithError("no files");
   ResetProgramState();
-  Program().iCreateMode = OPEN_NEW;
   const WindowHandle table = CreateTableWindow();
   if (IsNone(table)) return state.SkipWithError("no table");
   const std::string path = Files().Path(name);
