@@ -370,36 +370,34 @@ int Collect(EvalCall& c, Collected* out) {
 
 }  // namespace
 
-int EvaluateSum(EvalCall& c) {
+namespace {
+
+// Collect the call's values and take one figure of them, with the places
+// the values carry.
+int EvaluateCollected(EvalCall& c, double (*figure)(const Collected& values)) {
   Collected values;
   if (Collect(c, &values) != 0) return -1;
-  c.value = values.sum.Value();
+  c.value = figure(values);
   c.places = values.iPlaces;
   return 0;
+}
+
+}  // namespace
+
+int EvaluateSum(EvalCall& c) {
+  return EvaluateCollected(c, [](const Collected& v) { return v.sum.Value(); });
 }
 
 int EvaluateCount(EvalCall& c) {
-  Collected values;
-  if (Collect(c, &values) != 0) return -1;
-  c.value = values.iCount;
-  c.places = values.iPlaces;
-  return 0;
+  return EvaluateCollected(c, [](const Collected& v) { return static_cast<double>(v.iCount); });
 }
 
 int EvaluateMaximum(EvalCall& c) {
-  Collected values;
-  if (Collect(c, &values) != 0) return -1;
-  c.value = values.dMaximum;
-  c.places = values.iPlaces;
-  return 0;
+  return EvaluateCollected(c, [](const Collected& v) { return v.dMaximum; });
 }
 
 int EvaluateMinimum(EvalCall& c) {
-  Collected values;
-  if (Collect(c, &values) != 0) return -1;
-  c.value = values.dMinimum;
-  c.places = values.iPlaces;
-  return 0;
+  return EvaluateCollected(c, [](const Collected& v) { return v.dMinimum; });
 }
 
 int EvaluateAverage(EvalCall& c) {
