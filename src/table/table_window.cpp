@@ -30,13 +30,6 @@ std::map<unsigned, TableCommandHandler>& Commands() {
 
 TableCommandHandler pfnUnhandledCommand = nullptr;
 
-// The folder of a path, without its trailing '/' ("/" for the root).
-std::string FolderOf(std::string_view path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string_view::npos) return CurrentDirectory();
-  return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
-}
-
 // Window creation: allocate and initialise the record for the open request
 // the creation carries (none: a new table). A record that cannot be had
 // refuses the window after telling the user.
@@ -59,7 +52,11 @@ std::intptr_t OnCreate(WindowHandle hwnd, const WindowCreateInfo* info) {
   } else if (mode != OPEN_DATABASE) {
     fileName = Text(TXT_NEW_TABLE);
   }
-  const std::string sourceDir = readsFile ? FolderOf(request->szPath) : CurrentDirectory();
+  std::string sourceDir = CurrentDirectory();
+  if (readsFile) {
+    std::string name;
+    SplitPath(request->szPath, &sourceDir, &name);
+  }
   TableInitRecord(*record, mode, fileName, sourceDir);
   // A path longer than the record keeps is never opened cut.
   record->bFileNameCut = fileName.size() >= record->szFileName.size() ? 1 : 0;
