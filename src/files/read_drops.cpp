@@ -1,9 +1,9 @@
 #include "files/read_drops.h"
 
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
-#include "platform/message_box.h"
 
 namespace {
 
@@ -51,17 +51,17 @@ std::string DropLine(DropKind kind, std::int64_t count) {
   return JoinText(FormatInt(count), kWhat[kind]);
 }
 
-void ShowReadDrops(const ReadDrops& drops) {
+void ReportReadDrops(const ReadDrops& drops) {
   const auto count = [&](DropKind kind) { return drops.iCount[static_cast<std::size_t>(kind)]; };
   // A message of two texts around the count, when there is a count.
   const auto showCounted = [&](DropKind kind, TextId before, TextId after) {
-    if (count(kind) > 0) ShowMessage(Text(TXT_CAPTION_MESSAGE), JoinText(Text(before), FormatInt(count(kind)), Text(after)));
+    if (count(kind) > 0) ReportNotice(Text(TXT_CAPTION_MESSAGE), JoinText(Text(before), FormatInt(count(kind)), Text(after)));
   };
   if (count(DROP_CELLS_BEYOND_TABLE) > 0 || count(DROP_ENTRIES_BEYOND_TABLE) > 0 || count(DROP_FILE_CUT) > 0) {
-    ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_FILE_CELLS_CUT));
+    ReportNotice(Text(TXT_CAPTION_MESSAGE), Text(TXT_FILE_CELLS_CUT));
   }
   showCounted(DROP_FIELDS_UNDECODABLE, TXT_FIELDS_UNDECODABLE_1, TXT_FIELDS_UNDECODABLE_2);
-  if (count(DROP_FORMULAS_FULL) > 0) ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_REGISTRY_FULL));
+  if (count(DROP_FORMULAS_FULL) > 0) ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_REGISTRY_FULL));
   showCounted(DROP_FORMULAS_TOO_LONG, TXT_FORMULAS_TOO_LONG_1, TXT_FORMULAS_TOO_LONG_2);
   showCounted(DROP_TEXTS_CUT, TXT_TEXTS_CUT_1, TXT_TEXTS_CUT_2);
 }

@@ -37,6 +37,6 @@ ReadDrops DropsTake();
 // error ("12 cells beyond the table's last row or column were not read").
 std::string DropLine(DropKind kind, std::int64_t count);
 
-// Tell the user in message boxes: one box for everything cut to the table,
+// Report to the user as notices: one for everything cut to the table,
 // one for each other kind.
-void ShowReadDrops(const ReadDrops& drops);
+void ReportReadDrops(const ReadDrops& drops);

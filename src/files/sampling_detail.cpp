@@ -10,6 +10,7 @@
 #include "formula/formula_registry.h"
 #include "platform/cursor.h"
 #include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -185,11 +186,11 @@ int GetDetailedData(WindowHandle hwnd) {
   // The offsets belong to the file as it was opened.
   TextSource source;
   if (source.Open(read.path) != 0) {
-    ShowMessage(read.path, Text(TXT_OPEN_FILE_FAILED));
+    ReportNotice(read.path, Text(TXT_OPEN_FILE_FAILED));
     return -1;
   }
   if (source.Size() != read.iFileSize) {
-    ShowMessage(read.path, Text(TXT_IMPORT_FILE_CHANGED));
+    ReportNotice(read.path, Text(TXT_IMPORT_FILE_CHANGED));
     return -1;
   }
   {
@@ -197,7 +198,7 @@ int GetDetailedData(WindowHandle hwnd) {
     if (!t) return -1;
     t->blocks[read.iChild] = child;
     if (SamplingBlockAllocate(*t.get(), read.iChild) != 0) {
-      ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+      ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
       return -1;
     }
     if (++t->iBlockHue > 72) t->iBlockHue = 0;

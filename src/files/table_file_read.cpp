@@ -11,7 +11,7 @@
 #include "files/text_import.h"
 #include "formula/formula_recalc.h"
 #include "platform/cursor.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "resources/string_table.h"
 #include "table/table_access.h"
 #include "table/table_window.h"
@@ -77,7 +77,7 @@ int TableFileOpen(WindowHandle hwnd, std::string_view path) {
 int TableFileRead(WindowHandle hwnd, std::string_view path) {
   TextSource source;
   if (source.Open(std::string(path)) != 0) {
-    ShowMessage(path, Text(TXT_OPEN_FILE_FAILED));
+    ReportNotice(path, Text(TXT_OPEN_FILE_FAILED));
     return -1;
   }
   return TableFileReadSource(hwnd, source, path);
@@ -94,7 +94,7 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
   TableFileScan scan;
   if (ScanTableFile(source, TABLE_FILE_READ_LIMIT, &scan) != 0) {
     SetWaitCursor(1);
-    ShowMessage(title, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(title, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
   // A file larger than any table file is read as far as the limit.
@@ -108,7 +108,7 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
   if (isPrivate &&
       CheckFilePassword(hwnd, file, at(keys.At(KEY_PASSWORD)), at(NextKeyAfter(keys, keys.At(KEY_PASSWORD), size))) != 0) {
     SetWaitCursor(1);
-    ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_PASSWORD_INCORRECT));
+    ReportNotice(Text(TXT_CAPTION_MESSAGE), Text(TXT_PASSWORD_INCORRECT));
     return -1;
   }
 
@@ -118,7 +118,7 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
   bool read = !ReadCellSection(hwnd, file, scan.iStart, at(cellEnd), isPrivate).bReadFailed;
   if (!SectionsInOrder(keys)) {
     AfterRead(hwnd);
-    ShowMessage(title, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(title, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
 
@@ -135,7 +135,7 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
   if (layout != std::string_view::npos) read = ReadLayoutSection(hwnd, file, at(layout), scan.iEnd) && read;
   AfterRead(hwnd);
   if (!read) {
-    ShowMessage(title, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(title, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
   return 0;

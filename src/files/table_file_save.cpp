@@ -6,7 +6,7 @@
 #include "files/table_file_write.h"
 #include "files/table_load.h"
 #include "platform/file_dialogs.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "resources/command_ids.h"
@@ -61,7 +61,7 @@ int TableFileSave(WindowHandle hwnd, char mode) {
     readOnly = t->bReadOnly;
   }
   if (mode == SAVE_PLAIN && readOnly) {
-    ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_FILE_READ_ONLY));
+    ReportNotice(Text(TXT_CAPTION_MESSAGE), Text(TXT_FILE_READ_ONLY));
     return -1;
   }
   std::string name = current;
@@ -70,7 +70,7 @@ int TableFileSave(WindowHandle hwnd, char mode) {
   }
   name = SaveName(std::move(name), mode);
   if (name.size() > TABLE_FILE_PATH_BYTES) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_NAME_TOO_LONG));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_NAME_TOO_LONG));
     return -1;
   }
   if (TableIsEditing(hwnd)) EditorCommand(hwnd, EDITOR_COMMIT_CLOSE);
@@ -95,7 +95,7 @@ int TableFileSavePrivate(WindowHandle hwnd) {
     empty = TextIsEmpty(t->szPassword);
   }
   if (empty) {
-    ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_PASSWORD_EMPTY));
+    ReportNotice(Text(TXT_CAPTION_MESSAGE), Text(TXT_PASSWORD_EMPTY));
     return -1;
   }
   return TableFileSave(hwnd, SAVE_PRIVATE);

@@ -8,7 +8,7 @@
 #include "files/table_file_keys.h"
 #include "formula/formula_registry.h"
 #include "platform/cursor.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -200,7 +200,7 @@ int TableFileWrite(WindowHandle hwnd, std::string_view path, char mode) {
     SetWaitCursor(1);
   }
   if (!ok) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), SaveFailureText(out));
+    ReportNotice(Text(TXT_CAPTION_ERROR), SaveFailureText(out));
     return -1;
   }
   return 0;
@@ -227,7 +227,7 @@ int TableRangeFileWrite(WindowHandle hwnd, std::string_view path) {
     ok = out.Commit(false);
   }
   if (!ok) {
-    ShowMessage(path, SaveFailureText(out));
+    ReportNotice(path, SaveFailureText(out));
     return -1;
   }
   return 0;

@@ -13,7 +13,7 @@
 #include "files/text_source.h"
 #include "platform/codepage.h"
 #include "platform/cursor.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "resources/language.h"
 #include "resources/string_table.h"
@@ -160,7 +160,7 @@ int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImpor
     if (!t) return -1;
     // A path the table cannot keep could not be opened again for detail.
     if (path.size() >= t->szFileName.size()) {
-      ShowMessage(path, Text(TXT_OPEN_FILE_FAILED));
+      ReportNotice(path, Text(TXT_OPEN_FILE_FAILED));
       return -1;
     }
     CopyText(t->szFileName, path);
@@ -168,11 +168,11 @@ int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImpor
   }
   TextSource source;
   if (source.Open(std::string(path)) != 0) {
-    ShowMessage(path, Text(TXT_OPEN_FILE_FAILED));
+    ReportNotice(path, Text(TXT_OPEN_FILE_FAILED));
     return -1;
   }
   if (source.Size() >= kLargestFile) {
-    ShowMessage(path, Text(TXT_IMPORT_TOO_LARGE));
+    ReportNotice(path, Text(TXT_IMPORT_TOO_LARGE));
     return -1;
   }
   {
@@ -183,7 +183,7 @@ int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImpor
   const std::size_t headSize = static_cast<std::size_t>(std::min<std::int64_t>(source.Size(), IMPORT_HEAD_BYTES));
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[headSize + 500]);
   if (!buffer) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
     return -1;
   }
   SetWaitCursor(0);
@@ -191,12 +191,12 @@ int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImpor
   const std::int64_t got = source.Read(0, buffer.get(), headSize, &head);
   SetWaitCursor(1);
   if (got < 0) {
-    ShowMessage(path, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(path, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
   const FileReader reader = ReaderFor(mode);
   if (!reader) {
-    ShowMessage(path, Text(TXT_IMPORT_NO_READER));
+    ReportNotice(path, Text(TXT_IMPORT_NO_READER));
     return -1;
   }
   const int status = reader(hwnd, source, std::string_view(head, static_cast<std::size_t>(got)), choice);

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "files/text_bytes.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "resources/string_table.h"
 
 int WizardDelimiterByte(const TextImportWizardModel& model) {
@@ -77,7 +77,7 @@ int TextImportWizardRun(WindowHandle owner, std::string_view preview, char* deli
   if (RunDialog(request) != BUTTON_OK) return 0;
   const int chosen = WizardDelimiterByte(model);
   if (chosen < 0) {
-    ShowMessage(Text(TXT_WIZARD_TITLE), Text(TXT_IMPORT_DELIMITER_ASCII));
+    ReportNotice(Text(TXT_WIZARD_TITLE), Text(TXT_IMPORT_DELIMITER_ASCII));
     return 0;
   }
   *delimiter = static_cast<char>(chosen);

@@ -10,7 +10,7 @@
 #include "files/text_size.h"
 #include "formula/formula_registry.h"
 #include "platform/codepage.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/language.h"
@@ -307,11 +307,11 @@ int ReadTextIntoTable(WindowHandle hwnd, const TextSource& source, std::int64_t 
     t->bModified = 1;
   }
   if (status == -2) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
     return -1;
   }
   if (status != 0) {
-    ShowMessage(path, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(path, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
   return 0;

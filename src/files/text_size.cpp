@@ -7,7 +7,7 @@
 #include <string>
 
 #include "files/sampling_blocks.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "table/table_access.h"
@@ -158,11 +158,11 @@ int ScanTextSize(WindowHandle hwnd, const TextSource& source, std::int64_t start
   TextCount count;
   const int counted = CountTextSource(source, start, syntax, &count);
   if (counted == -2) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
     return -1;
   }
   if (counted != 0) {
-    ShowMessage(path, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(path, Text(TXT_READ_FILE_DATA_FAILED));
     return -1;
   }
   int decided = 0;
@@ -177,11 +177,11 @@ int ScanTextSize(WindowHandle hwnd, const TextSource& source, std::int64_t start
     mode = t->iSampleMode;
   }
   if (decided < 0) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_FILE_BUFFER_FAILED));
     return -1;
   }
   if (mode != SAMPLE_NONE) {
-    ShowMessage(Text(TXT_IMPORT_NOTE_CAPTION), JoinText(path, "\r\n\r\n", Text(TXT_IMPORT_SAMPLED_NOTE)));
+    ReportNotice(Text(TXT_IMPORT_NOTE_CAPTION), JoinText(path, "\r\n\r\n", Text(TXT_IMPORT_SAMPLED_NOTE)));
   }
   return decided;
 }

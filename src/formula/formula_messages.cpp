@@ -1,5 +1,5 @@
 #include "formula/formula_messages.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 
 
 std::string FormulaMessageText(TextId id, std::string_view p1, std::string_view p2, std::string_view p3) {
@@ -19,5 +19,5 @@ std::string FormulaMessageText(TextId id, std::string_view p1, std::string_view 
 }
 
 void ShowFormulaMessage(TextId caption, TextId id, std::string_view p1, std::string_view p2, std::string_view p3) {
-  ShowMessage(Text(caption), FormulaMessageText(id, p1, p2, p3));
+  ReportNotice(Text(caption), FormulaMessageText(id, p1, p2, p3));
 }

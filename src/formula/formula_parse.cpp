@@ -13,7 +13,7 @@
 #include "table/cell_reference.h"
 #include "formula/formula_number.h"
 #include "formula/formula_result.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
 #include "table/cell_text.h"
@@ -669,7 +669,7 @@ int CheckTemplateWords(std::string_view text) {
   static constexpr std::string_view kWords[] = {"arg", "num", "x,y", "exponent"};
   for (std::string_view word : kWords) {
     if (text.find(word) == std::string_view::npos) continue;
-    ShowMessage(Text(TXT_FORMULA_CAPTION_UNKNOWN_DATA), word);
+    ReportNotice(Text(TXT_FORMULA_CAPTION_UNKNOWN_DATA), word);
     return -1;
   }
   if (text.find('?') != std::string_view::npos) {

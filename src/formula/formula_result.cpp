@@ -6,11 +6,11 @@
 #include <system_error>
 
 #include "formula/formula_recalc.h"
-#include "table/cell_reference.h"
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
+#include "table/cell_reference.h"
 #include "table/cell_store.h"
 #include "table/cell_text.h"
 #include "table/long_text.h"
@@ -196,7 +196,7 @@ void FormulaErrorToCell(WindowHandle hwnd, std::string_view text) {
 void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text) {
   const FormulaSlot* slot = CurrentFormula(t);
   if (!slot) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), text);
+    ReportNotice(Text(TXT_CAPTION_ERROR), text);
     return;
   }
   FormulaSetCell(t, hwnd, slot->iTargetRow, slot->iTargetCol, text);
@@ -205,7 +205,7 @@ void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text)
 void FormulaPlaceMatrixError(TableRecord& t, WindowHandle, std::string_view text) {
   const FormulaSlot* slot = CurrentFormula(t);
   if (!slot) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), text);
+    ReportNotice(Text(TXT_CAPTION_ERROR), text);
     return;
   }
   TableStoreCellText(t, slot->iTargetRow, slot->iTargetCol, text);

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "platform/backend.h"
+#include "platform/notices.h"
 
 namespace {
 
@@ -77,6 +78,8 @@ int AnswerFromScript(DialogRequest& request) {
 }  // namespace
 
 int RunDialog(DialogRequest& request) {
+  // What an operation reported before this dialog comes first.
+  PresentPendingNotices();
   const bool file = request.kind == DIALOG_OPEN_FILE || request.kind == DIALOG_SAVE_FILE;
   if (file) bFileDialogOpen = true;
   const int button = Script().bActive ? AnswerFromScript(request) : Backend().RunDialog(request);

@@ -8,6 +8,7 @@
 #include "files/table_file_write.h"
 #include "files/text_import.h"
 #include "formula/formula_recalc.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "shell/frame_window.h"
@@ -21,6 +22,7 @@
 namespace {
 
 int Fail(const char* what, const std::string& path) {
+  PresentPendingNotices();  // what the reader or writer said comes first
   std::fprintf(stderr, "cartovel: %s %s\n", what, path.c_str());
   return CONVERT_FAILED;
 }
@@ -78,6 +80,8 @@ int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertR
 }
 
 int RunConversion(const ConvertRequest& request) {
+  // What the readers and writers report goes to standard error.
+  NoticeScope notices(NOTICES_TO_STANDARD_ERROR);
   ProgramState& program = Program();
   ReadSystemNameFile(CurrentDirectory(), program);
   // The classes are registered once per process (a host may have done it).
@@ -101,6 +105,7 @@ int RunConversion(const ConvertRequest& request) {
     choice.bMerge = request.bMerge;
     opened = TextImportOpenWith(table, request.szIn, choice);
   }
+  PresentPendingNotices();
   const bool dropped = ReportDrops(DropsTake(), request.szIn);
   if (opened != 0) {
     status = Fail("could not open", request.szIn);

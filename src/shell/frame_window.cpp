@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "resources/language.h"
@@ -141,6 +142,8 @@ std::intptr_t FrameWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       }
       return 0;
     case MSG_COMMAND: {
+      // What the command reports is shown as message boxes when it is over.
+      NoticeScope notices;
       if (FrameRunCommand(hwnd, CommandId(wParam)) == 0) return 0;
       const WindowHandle active = MdiActiveChild(Program().hMdiClient);
       if (!IsNone(active)) SendMessageTo(active, MSG_COMMAND, wParam, lParam);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -129,7 +129,7 @@ void StripLineBreaks(char* text, int cap) {
 
 int SetReportTable(WindowHandle hwnd, WindowHandle hReport) {
   if (IsNone(hReport)) {
-    ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_REPORT_TABLE_FAILED));
+    ReportNotice(Text(TXT_CAPTION_ERROR), Text(TXT_REPORT_TABLE_FAILED));
     return 0;
   }
   TableLockGuard t(hwnd);

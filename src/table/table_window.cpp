@@ -6,6 +6,7 @@
 #include "platform/cursor.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/notices.h"
 #include "platform/scrollbar.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
@@ -199,6 +200,8 @@ int iDispatchDepth = 0;  // table messages being handled, nested ones included
 }  // namespace
 
 std::intptr_t TableWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  // What the operation reports is shown as message boxes when it is over.
+  NoticeScope notices;
   ++iDispatchDepth;
   const std::intptr_t result = DispatchTableMessage(hwnd, msg, wParam, lParam);
   --iDispatchDepth;

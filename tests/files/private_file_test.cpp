@@ -139,7 +139,7 @@ TEST_F(PrivateFileTest, DecodedTextsAreConvertedAndBadFieldsReported) {
   EXPECT_EQ(Shown(table_, 1, 3), "ok");
   EXPECT_EQ(drops.iCount[DROP_FIELDS_UNDECODABLE], 1);
   DialogScriptPush(AnswerOk("消息"));
-  ShowReadDrops(drops);
+  ReportReadDrops(drops);
   EXPECT_NE(DialogScriptShown().back().szText.find("1"), std::string::npos);
 }
 
