@@ -2,94 +2,95 @@
 
 #include "platform/menu.h"
 #include "resources/command_ids.h"
+#include "shell/command_routes.h"
 
 namespace {
 
-constexpr MenuBarItem kSeparator{0, TXT_COUNT, nullptr, nullptr};
+constexpr MenuBarItem kSeparator{0, nullptr, nullptr};
 
 constexpr MenuBarItem kFileMenu[] = {
-    {CMD_OPEN_FILE, TXT_MENU_OPEN_FILE, "Ctrl+O", nullptr},
-    {CMD_OPEN_MODAS, TXT_MENU_OPEN_MODAS, nullptr, nullptr},
-    {CMD_OPEN_NETCDF, TXT_MENU_OPEN_NETCDF, nullptr, nullptr},
-    {CMD_OPEN_STOCK, TXT_MENU_OPEN_STOCK, nullptr, nullptr},
+    {CMD_OPEN_FILE, "Ctrl+O", nullptr},
+    {CMD_OPEN_MODAS, nullptr, nullptr},
+    {CMD_OPEN_NETCDF, nullptr, nullptr},
+    {CMD_OPEN_STOCK, nullptr, nullptr},
     kSeparator,
-    {CMD_NEW, TXT_MENU_NEW, "Ctrl+N", nullptr},
-    {CMD_NEW_CUSTOM, TXT_MENU_NEW_CUSTOM, nullptr, nullptr},
+    {CMD_NEW, "Ctrl+N", nullptr},
+    {CMD_NEW_CUSTOM, nullptr, nullptr},
     kSeparator,
-    {CMD_SAVE, TXT_MENU_SAVE, "Ctrl+S", nullptr},
-    {CMD_SAVE_AS, TXT_MENU_SAVE_AS, nullptr, nullptr},
-    {CMD_SAVE_PRIVATE, TXT_MENU_SAVE_PRIVATE, nullptr, nullptr},
+    {CMD_SAVE, "Ctrl+S", nullptr},
+    {CMD_SAVE_AS, nullptr, nullptr},
+    {CMD_SAVE_PRIVATE, nullptr, nullptr},
     kSeparator,
-    {CMD_PRINT, TXT_MENU_PRINT, nullptr, nullptr},
+    {CMD_PRINT, nullptr, nullptr},
     kSeparator,
-    {CMD_EXIT, TXT_MENU_EXIT, nullptr, nullptr},
+    {CMD_EXIT, nullptr, nullptr},
 };
 
 constexpr MenuBarItem kDatabaseMenu[] = {
-    {CMD_OPEN_ACCESS, TXT_MENU_OPEN_ACCESS, nullptr, nullptr},
-    {CMD_OPEN_DBASE, TXT_MENU_OPEN_DBASE, nullptr, nullptr},
-    {CMD_OPEN_FOXPRO, TXT_MENU_OPEN_FOXPRO, nullptr, nullptr},
-    {CMD_OPEN_PARADOX, TXT_MENU_OPEN_PARADOX, nullptr, nullptr},
+    {CMD_OPEN_ACCESS, nullptr, nullptr},
+    {CMD_OPEN_DBASE, nullptr, nullptr},
+    {CMD_OPEN_FOXPRO, nullptr, nullptr},
+    {CMD_OPEN_PARADOX, nullptr, nullptr},
     kSeparator,
-    {CMD_CONNECT_DATABASE, TXT_MENU_CONNECT_DATABASE, nullptr, nullptr},
-    {CMD_OPEN_DATABASE_TABLE, TXT_MENU_OPEN_DATABASE_TABLE, nullptr, nullptr},
+    {CMD_CONNECT_DATABASE, nullptr, nullptr},
+    {CMD_OPEN_DATABASE_TABLE, nullptr, nullptr},
 };
 
 // Copy, Cut and Paste only show their keys: a table window takes them
 // itself (and a text box keeps them for its own text).
 constexpr MenuBarItem kEditMenu[] = {
-    {CMD_UNDO, TXT_MENU_UNDO, "Ctrl+Z", nullptr},
+    {CMD_UNDO, "Ctrl+Z", nullptr},
     kSeparator,
-    {CMD_FIND, TXT_MENU_FIND, nullptr, nullptr},
-    {CMD_SELECT_ALL, TXT_MENU_SELECT_ALL, nullptr, nullptr},
+    {CMD_FIND, nullptr, nullptr},
+    {CMD_SELECT_ALL, nullptr, nullptr},
     kSeparator,
-    {CMD_COPY, TXT_MENU_COPY, nullptr, "Ctrl+C"},
-    {CMD_CUT, TXT_MENU_CUT, nullptr, "Ctrl+X"},
-    {CMD_PASTE, TXT_MENU_PASTE, nullptr, "Ctrl+V"},
+    {CMD_COPY, nullptr, "Ctrl+C"},
+    {CMD_CUT, nullptr, "Ctrl+X"},
+    {CMD_PASTE, nullptr, "Ctrl+V"},
     kSeparator,
-    {CMD_DELETE, TXT_MENU_DELETE, nullptr, nullptr},
-    {CMD_INSERT, TXT_MENU_INSERT, nullptr, nullptr},
+    {CMD_DELETE, nullptr, nullptr},
+    {CMD_INSERT, nullptr, nullptr},
     kSeparator,
-    {CMD_DATA_PROPERTY, TXT_MENU_DATA_PROPERTY, nullptr, nullptr},
+    {CMD_DATA_PROPERTY, nullptr, nullptr},
 };
 
 constexpr MenuBarItem kViewMenu[] = {
-    {CMD_BACK_TO_HOME, TXT_MENU_BACK_HOME, nullptr, nullptr},
-    {CMD_GO_TO, TXT_MENU_GO_TO, nullptr, nullptr},
+    {CMD_BACK_TO_HOME, nullptr, nullptr},
+    {CMD_GO_TO, nullptr, nullptr},
     kSeparator,
-    {CMD_RESET_VIEW, TXT_MENU_RESET_VIEW, nullptr, nullptr},
-    {CMD_RESET_COLOUR, TXT_MENU_RESET_COLOUR, nullptr, nullptr},
+    {CMD_RESET_VIEW, nullptr, nullptr},
+    {CMD_RESET_COLOUR, nullptr, nullptr},
     kSeparator,
-    {CMD_DISPLAY_STYLE, TXT_MENU_DISPLAY_STYLE, nullptr, nullptr},
+    {CMD_DISPLAY_STYLE, nullptr, nullptr},
     kSeparator,
-    {CMD_BORDER_LINE, TXT_MENU_BORDER_LINE, nullptr, nullptr},
-    {CMD_BORDER_COLOUR, TXT_MENU_BORDER_COLOUR, nullptr, nullptr},
-    {CMD_CLEAR_BORDER, TXT_MENU_CLEAR_BORDER, nullptr, nullptr},
+    {CMD_BORDER_LINE, nullptr, nullptr},
+    {CMD_BORDER_COLOUR, nullptr, nullptr},
+    {CMD_CLEAR_BORDER, nullptr, nullptr},
     kSeparator,
-    {CMD_BACKGROUND_COLOUR, TXT_MENU_BACKGROUND_COLOUR, nullptr, nullptr},
-    {CMD_CLEAR_BACKGROUND, TXT_MENU_CLEAR_BACKGROUND, nullptr, nullptr},
+    {CMD_BACKGROUND_COLOUR, nullptr, nullptr},
+    {CMD_CLEAR_BACKGROUND, nullptr, nullptr},
     kSeparator,
-    {CMD_PLOT_WINDOW_CONTROL, TXT_MENU_PLOT_CONTROL, nullptr, nullptr},
+    {CMD_PLOT_WINDOW_CONTROL, nullptr, nullptr},
 };
 
 constexpr MenuBarItem kToolsMenu[] = {
-    {CMD_TREND, TXT_MENU_TREND, nullptr, nullptr},
-    {CMD_DATA_COUNT, TXT_MENU_DATA_COUNT, nullptr, nullptr},
-    {CMD_DATA_PROCESS, TXT_MENU_DATA_PROCESS, nullptr, nullptr},
-    {CMD_TRANSPOSE, TXT_MENU_TRANSPOSE, nullptr, nullptr},
+    {CMD_TREND, nullptr, nullptr},
+    {CMD_DATA_COUNT, nullptr, nullptr},
+    {CMD_DATA_PROCESS, nullptr, nullptr},
+    {CMD_TRANSPOSE, nullptr, nullptr},
     kSeparator,
-    {CMD_OPEN_PLUGIN, TXT_MENU_OPEN_PLUGIN, nullptr, nullptr},
-    {CMD_OPEN_NETCDF_LIBRARY, TXT_MENU_OPEN_NETCDF_LIBRARY, nullptr, nullptr},
+    {CMD_OPEN_PLUGIN, nullptr, nullptr},
+    {CMD_OPEN_NETCDF_LIBRARY, nullptr, nullptr},
 };
 
 // F1 stays unbound: a table zooms out with it.
 constexpr MenuBarItem kHelpMenu[] = {
-    {CMD_ABOUT, TXT_MENU_ABOUT, nullptr, nullptr},
+    {CMD_ABOUT, nullptr, nullptr},
     kSeparator,
-    {CMD_HELP, TXT_MENU_HELP_PAGE, nullptr, nullptr},
+    {CMD_HELP, nullptr, nullptr},
     kSeparator,
-    {CMD_FORMULA_EXAMPLE, TXT_MENU_EXAMPLE, nullptr, nullptr},
-    {CMD_ABOUT_PLUGIN, TXT_MENU_ABOUT_PLUGIN, nullptr, nullptr},
+    {CMD_FORMULA_EXAMPLE, nullptr, nullptr},
+    {CMD_ABOUT_PLUGIN, nullptr, nullptr},
 };
 
 constexpr MenuBarMenu kMenus[] = {
@@ -97,12 +98,18 @@ constexpr MenuBarMenu kMenus[] = {
     {TXT_MENU_VIEW, kViewMenu},   {TXT_MENU_TOOLS, kToolsMenu},       {TXT_MENU_HELP, kHelpMenu},
 };
 
+// The text of a command's item: its menu text in the command table.
+TextId MenuTextOf(unsigned command) {
+  const CommandRoute* route = FindCommandRoute(command);
+  return route ? route->iMenuText : TXT_NO_MENU_TEXT;
+}
+
 // The item as the window's menu holds it, in the given language.
 MenuItemSpec ItemSpec(const MenuBarItem& item, bool chinese) {
   MenuItemSpec entry;
   entry.iCommand = item.iCommand;
   if (item.iCommand == 0) return entry;
-  entry.szText = TextIn(item.iText, chinese);
+  entry.szText = TextIn(MenuTextOf(item.iCommand), chinese);
   if (item.szShortcut) entry.szShortcut = item.szShortcut;
   if (item.szKeyHint) entry.szKeyHint = item.szKeyHint;
   return entry;

@@ -7,12 +7,12 @@
 #include "platform/window.h"
 #include "resources/string_table.h"
 
-// One item of a menu: a command with its text, or a separator (command 0).
+// One item of a menu: a command, shown with its menu text from the command
+// table (src/shell/command_routes.cpp), or a separator (command 0).
 // `szShortcut` is a key bound to the item; `szKeyHint` a key only shown
 // beside it because the table window handles that key itself.
 struct MenuBarItem {
   unsigned iCommand;
-  TextId iText;
   const char* szShortcut;
   const char* szKeyHint;
 };

@@ -8,6 +8,7 @@
 #include "platform/menu.h"
 #include "resources/string_table.h"
 #include "resources/command_ids.h"
+#include "shell/command_routes.h"
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
 #include "table/selection_states.h"
@@ -187,16 +188,12 @@ int RefreshMenusForEditor(WindowHandle) {
 }
 
 int GrayStartupItems(WindowHandle hFrame) {
-  const struct {
-    unsigned iCommand;
-    TextId iText;
-  } items[] = {{CMD_BACK_TO_HOME, TXT_MENU_BACK_HOME},
-               {CMD_OPEN_PLUGIN, TXT_MENU_OPEN_PLUGIN},
-               {CMD_OPEN_NETCDF_LIBRARY, TXT_MENU_OPEN_NETCDF_LIBRARY}};
+  constexpr unsigned items[] = {CMD_BACK_TO_HOME, CMD_OPEN_PLUGIN, CMD_OPEN_NETCDF_LIBRARY};
   int status = 0;
-  for (const auto& item : items) {
-    if (SetMenuItemText(hFrame, item.iCommand, Text(item.iText)) != 0) status = -1;
-    if (SetMenuItemGrayed(hFrame, item.iCommand, true) != 0) status = -1;
+  for (unsigned command : items) {
+    const CommandRoute* route = FindCommandRoute(command);
+    if (!route || SetMenuItemText(hFrame, command, Text(route->iMenuText)) != 0) status = -1;
+    if (SetMenuItemGrayed(hFrame, command, true) != 0) status = -1;
   }
   return status;
 }

@@ -270,7 +270,7 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
 }
 
 // An identifier no window knows still does nothing, with or without a
-// table; every item of the menu bar has a route.
+// table; every item of the menu bar has a route with the text it shows.
 TEST_F(CommandRoutesTest, UnknownIdentifiersAndTheMenuBar) {
   SendCommand(frame_, 41999);
   SendCommand(table_, 41999);
@@ -279,7 +279,9 @@ TEST_F(CommandRoutesTest, UnknownIdentifiersAndTheMenuBar) {
   for (const MenuBarMenu& menu : MenuBarMenus()) {
     for (const MenuBarItem& item : menu.items) {
       if (item.iCommand != 0) {
-        EXPECT_NE(FindCommandRoute(item.iCommand), nullptr) << item.iCommand;
+        const CommandRoute* route = FindCommandRoute(item.iCommand);
+        ASSERT_NE(route, nullptr) << item.iCommand;
+        EXPECT_NE(route->iMenuText, TXT_NO_MENU_TEXT) << item.iCommand;
       }
     }
   }
