@@ -104,11 +104,12 @@ int PrepareDetail(TableRecord& t, DetailRead* read, SamplingBlock* child, TableR
   return 1;
 }
 
+}  // namespace
+
 // The table commands.
 int CmdGetDetailedData(WindowHandle hwnd, unsigned, std::intptr_t) { return GetDetailedData(hwnd); }
-int CmdRemoveDetailedData(WindowHandle hwnd, unsigned, std::intptr_t) { return RemoveDetailedData(hwnd); }
 
-}  // namespace
+int CmdRemoveDetailedData(WindowHandle hwnd, unsigned, std::intptr_t) { return RemoveDetailedData(hwnd); }
 
 RgbColour DetailBlockColour(int n) {
   const int hue = n <= 8 ? 8 * n : 8;
@@ -245,7 +246,5 @@ int RemoveDetailedData(WindowHandle hwnd) {
 }
 
 void InstallSamplingCommands() {
-  TableRegisterCommand(CMD_GET_DETAILED_DATA, CmdGetDetailedData);
-  TableRegisterCommand(CMD_REMOVE_DETAILED_DATA, CmdRemoveDetailedData);
   TableHooks().pfnInSampledBlock = InSampledBlock;
 }

@@ -3,6 +3,8 @@
 // block; "Remove detailed data" takes a block out again.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window.h"
 #include "table/colour.h"
 #include "table/table_range.h"
@@ -19,5 +21,9 @@ int PlanDetailBlock(const TableRecord& t, int parent, const TableRange& range, S
 int GetDetailedData(WindowHandle hwnd);
 int RemoveDetailedData(WindowHandle hwnd);
 
-// Register the two table commands and the table's sampled-block test.
+// The two commands as table window commands.
+int CmdGetDetailedData(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+int CmdRemoveDetailedData(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+
+// Install the table's sampled-block test.
 void InstallSamplingCommands();

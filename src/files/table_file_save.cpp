@@ -34,6 +34,8 @@ std::string SaveName(std::string name, char mode) {
   return name;
 }
 
+}  // namespace
+
 int CmdSave(WindowHandle hwnd, unsigned, std::intptr_t) {
   TableFileSave(hwnd, SAVE_PLAIN);
   return 0;
@@ -48,8 +50,6 @@ int CmdSavePrivate(WindowHandle hwnd, unsigned, std::intptr_t) {
   TableFileSavePrivate(hwnd);
   return 0;
 }
-
-}  // namespace
 
 int TableFileSave(WindowHandle hwnd, char mode) {
   std::string current;
@@ -104,7 +104,4 @@ int TableFileSavePrivate(WindowHandle hwnd) {
 void InstallTableFileCommands() {
   // A table opened for a file reads it when its load timer fires.
   TableEvents().pfnLoadFile = TableLoadChosenFile;
-  TableRegisterCommand(CMD_SAVE, CmdSave);
-  TableRegisterCommand(CMD_SAVE_AS, CmdSaveAs);
-  TableRegisterCommand(CMD_SAVE_PRIVATE, CmdSavePrivate);
 }

@@ -1,6 +1,8 @@
 // The Save, Save As and Save Private File commands of a table window.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window.h"
 
 // A table file's path (szFileName) holds at most this many bytes.
@@ -17,5 +19,10 @@ int TableFileSave(WindowHandle hwnd, char mode);
 // password is refused, since such a file could never be opened again.
 int TableFileSavePrivate(WindowHandle hwnd);
 
-// Register the save commands with the table windows.
+// The Save, Save As and Save Private File commands of a table window.
+int CmdSave(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+int CmdSaveAs(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+int CmdSavePrivate(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+
+// Let a table opened for a file read it when its load timer fires.
 void InstallTableFileCommands();

@@ -34,6 +34,8 @@ int SlotOf(const TableRecord& t, int row, int col) {
 // The table holds a formula for target (row, col).
 bool HasFormula(const TableRecord& t, int row, int col) { return t.iFormulaCount > 0 && SlotOf(t, row, col) >= 0; }
 
+}  // namespace
+
 // A command of the formula menu, on the target the menu was opened for
 // (nothing when no menu recorded one).
 int CmdFormulaMenu(WindowHandle hwnd, unsigned command, std::intptr_t) {
@@ -80,8 +82,6 @@ int CmdFormulaMenu(WindowHandle hwnd, unsigned command, std::intptr_t) {
   InvalidateWindow(hwnd);
   return 0;
 }
-
-}  // namespace
 
 bool FormulaMarkerHit(WindowHandle hwnd, int x, int y, int* row, int* col) {
   bool aligned = false;
@@ -142,7 +142,4 @@ void InstallFormulaHooks() {
   hooks.pfnFormulaRelease = FormulaMarkerRelease;
   hooks.pfnFormulaMenu = FormulaMarkerMenu;
   hooks.pfnRemoveFormula = FormulaRemoveAt;
-  for (unsigned id : {CMD_FORMULA_VIEW, CMD_FORMULA_DELETE, CMD_FORMULA_INACTIVE, CMD_FORMULA_RUN}) {
-    TableRegisterCommand(id, CmdFormulaMenu);
-  }
 }

@@ -3,6 +3,8 @@
 // that the formula is copied to on release.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window.h"
 
 enum FormulaMenuCommand : int {
@@ -28,6 +30,9 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col);
 // Remove the formula of a cell before a value overwrites it.
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col);
 
-// Put the entries above into the table's input hooks and register the
-// formula menu's commands with the table windows.
+// A command of the formula menu (View, Delete, Inactive, Run) on the target
+// the menu was opened for; nothing when no menu recorded one.
+int CmdFormulaMenu(WindowHandle hwnd, unsigned command, std::intptr_t lParam);
+
+// Put the entries above into the table's input hooks.
 void InstallFormulaHooks();

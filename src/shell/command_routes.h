@@ -1,9 +1,12 @@
-// Where every command goes: the frame carries out its own; every other one
-// goes to the active document window, which hands it to the part of the
-// program that owns it. A command whose owner is not built yet answers
-// with one message instead of doing nothing.
+// The command table: every command of the program with its owner, the text
+// of its menu item and its handler. The frame carries out its own; every
+// other one goes to the active document window, which runs the handler the
+// table names for it. A command without a handler (its feature is not built
+// yet) answers with one message instead of doing nothing. The menus take
+// their texts from here.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "platform/window.h"
@@ -17,10 +20,15 @@ enum CommandOwner : int {
 // No menu text (internal notifications, buttons without one).
 inline constexpr TextId TXT_NO_MENU_TEXT = TXT_COUNT;
 
+// A command's handler: the frame or table window, the command id, the
+// message's extra value.
+using CommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+
 struct CommandRoute {
   unsigned iId;
   CommandOwner iOwner;
-  TextId iMenuText;  // the text of its menu item or button, or TXT_NO_MENU_TEXT
+  TextId iMenuText;                 // the text of its menu item or button, or TXT_NO_MENU_TEXT
+  CommandHandler pfnRun = nullptr;  // null while the feature is not built
 };
 
 // Every command of the frame and of the table windows.
@@ -36,5 +44,6 @@ int ShowCommandNotAvailable(unsigned id);
 // command, nothing for an unknown identifier. 0 when the message showed.
 int TableCommandNotAvailable(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
 
-// Let the table windows answer the commands no part has registered.
+// Give the table windows the handlers of the document commands, and let
+// them answer the commands without one.
 void InstallCommandRoutes();

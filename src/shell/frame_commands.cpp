@@ -31,42 +31,44 @@ WindowHandle NewTable() {
   return CreateTableWindow();
 }
 
-int CmdOpenFile(WindowHandle) {
+}  // namespace
+
+int CmdOpenFile(WindowHandle, unsigned, std::intptr_t) {
   OpenFromFile(OPEN_FILE, FILES_TABLES);
   return 0;
 }
 
 // MODAS and stock history files open once their readers exist.
-int CmdOpenModas(WindowHandle) {
+int CmdOpenModas(WindowHandle, unsigned, std::intptr_t) {
   if (!TextImportHasReader(OPEN_MODAS)) return ShowCommandNotAvailable(CMD_OPEN_MODAS);
   OpenFromFile(OPEN_MODAS, FILES_MODAS);
   return 0;
 }
 
-int CmdOpenStock(WindowHandle) {
+int CmdOpenStock(WindowHandle, unsigned, std::intptr_t) {
   if (!TextImportHasReader(OPEN_STOCK)) return ShowCommandNotAvailable(CMD_OPEN_STOCK);
   OpenFromFile(OPEN_STOCK, FILES_TABLES);
   return 0;
 }
 
-int CmdNew(WindowHandle) {
+int CmdNew(WindowHandle, unsigned, std::intptr_t) {
   NewTable();
   return 0;
 }
 
-int CmdNewCustom(WindowHandle) {
+int CmdNewCustom(WindowHandle, unsigned, std::intptr_t) {
   const WindowHandle table = NewTable();
   if (!IsNone(table)) TableSizeDialogRun(table);
   return 0;
 }
 
 // A table closed: the menu states without it.
-int CmdRefreshMenus(WindowHandle hFrame) {
+int CmdRefreshMenus(WindowHandle hFrame, unsigned, std::intptr_t) {
   RefreshMenus(hFrame, MENU_REFRESH_FRAME);
   return 0;
 }
 
-int CmdOpen3DPlot(WindowHandle) {
+int CmdOpen3DPlot(WindowHandle, unsigned, std::intptr_t) {
   ProgramState& program = Program();
   WindowCreateInfo info;
   info.szClass = CLASS_PLOT_3D;
@@ -89,73 +91,38 @@ int CmdOpen3DPlot(WindowHandle) {
   return 0;
 }
 
-int CmdPlotWindowControl(WindowHandle hFrame) {
+int CmdPlotWindowControl(WindowHandle hFrame, unsigned, std::intptr_t) {
   PlotWindowControlRun(hFrame);
   return 0;
 }
 
-int CmdAbout(WindowHandle) {
+int CmdAbout(WindowHandle, unsigned, std::intptr_t) {
   ShowMessage(Text(TXT_ABOUT_CAPTION), Text(TXT_ABOUT_TEXT));
   return 0;
 }
 
-int CmdHelp(WindowHandle) {
+int CmdHelp(WindowHandle, unsigned, std::intptr_t) {
   OpenHelpPage();
   return 0;
 }
 
-int CmdFormulaExample(WindowHandle) {
+int CmdFormulaExample(WindowHandle, unsigned, std::intptr_t) {
   ShowMessage(Text(TXT_EXAMPLE_CAPTION), Text(TXT_EXAMPLE_TEXT));
   return 0;
 }
 
-int CmdExit(WindowHandle) {
+int CmdExit(WindowHandle, unsigned, std::intptr_t) {
   FrameCloseAllDocuments(false);
   PostQuit(0);
   return 0;
 }
 
-// A command of the frame; without a function its feature is not built
-// yet and the user is told so.
-struct FrameCommand {
-  unsigned iId;
-  int (*pfnRun)(WindowHandle hFrame);
-};
-
-constexpr FrameCommand kFrameCommands[] = {
-    {CMD_REFRESH_MENUS, CmdRefreshMenus},
-    {CMD_OPEN_3D_PLOT, CmdOpen3DPlot},
-    {CMD_OPEN_FILE, CmdOpenFile},
-    {CMD_OPEN_FILE_STARTUP, CmdOpenFile},
-    {CMD_OPEN_MODAS, CmdOpenModas},
-    {CMD_OPEN_STOCK, CmdOpenStock},
-    {CMD_NEW, CmdNew},
-    {CMD_NEW_CUSTOM, CmdNewCustom},
-    {CMD_OPEN_NETCDF, nullptr},
-    {CMD_OPEN_ACCESS, nullptr},
-    {CMD_OPEN_DBASE, nullptr},
-    {CMD_OPEN_FOXPRO, nullptr},
-    {CMD_OPEN_PARADOX, nullptr},
-    {CMD_CONNECT_DATABASE, nullptr},
-    {CMD_OPEN_DATABASE_TABLE, nullptr},
-    {CMD_OPEN_PLUGIN, nullptr},
-    {CMD_OPEN_NETCDF_LIBRARY, nullptr},
-    {CMD_ABOUT_PLUGIN, nullptr},
-    {CMD_PLOT_WINDOW_CONTROL, CmdPlotWindowControl},
-    {CMD_ABOUT, CmdAbout},
-    {CMD_HELP, CmdHelp},
-    {CMD_FORMULA_EXAMPLE, CmdFormulaExample},
-    {CMD_EXIT, CmdExit},
-};
-
-}  // namespace
-
 int FrameRunCommand(WindowHandle hFrame, unsigned id) {
-  for (const FrameCommand& command : kFrameCommands) {
-    if (command.iId != id) continue;
-    return command.pfnRun ? command.pfnRun(hFrame) : ShowCommandNotAvailable(id);
-  }
-  return -1;
+  const CommandRoute* route = FindCommandRoute(id);
+  if (!route || route->iOwner != OWNER_FRAME) return -1;
+  if (!route->pfnRun) return ShowCommandNotAvailable(id);
+  route->pfnRun(hFrame, id, 0);
+  return 0;
 }
 
 int FrameOpenFilePath(std::string_view path) {

@@ -1,9 +1,27 @@
-// The commands the frame carries out itself, registered in one table.
+// The commands the frame carries out itself; the command table
+// (src/shell/command_routes.cpp) names each with its handler.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "platform/window.h"
+
+// The frame's command handlers (the frame window, the command id, unused).
+int CmdOpenFile(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+// MODAS and stock history files open once their readers exist.
+int CmdOpenModas(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdOpenStock(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdNew(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdNewCustom(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+// A table closed: the menu states without it.
+int CmdRefreshMenus(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdOpen3DPlot(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdPlotWindowControl(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdAbout(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdHelp(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdFormulaExample(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+int CmdExit(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 
 // Carry out a frame command: 0 when `id` is a frame command, -1 when it
 // belongs to the active document.

@@ -149,13 +149,13 @@ void RefreshForPicture(int code) {
   Enable(kLibraryItems, false);
 }
 
-// The table command of a table that shows only its image.
-int CmdImageStates(WindowHandle hwnd, unsigned, std::intptr_t) { return RefreshMenus(hwnd, MENU_REFRESH_IMAGE); }
-
 // The editor's commands refresh the menu bar when they acted.
 void EditorStates(WindowHandle hwnd) { RefreshMenusForEditor(hwnd); }
 
 }  // namespace
+
+// The table command of a table that shows only its image.
+int CmdImageStates(WindowHandle hwnd, unsigned, std::intptr_t) { return RefreshMenus(hwnd, MENU_REFRESH_IMAGE); }
 
 int RefreshMenus(WindowHandle hwnd, int code) {
   switch (code) {
@@ -206,5 +206,4 @@ void RefreshTableMenusAndTools(WindowHandle hTable) {
 void InstallMenuRules() {
   TableHooks().pfnRefreshStates = RefreshTableMenusAndTools;
   TableHooks().pfnEditorStates = EditorStates;
-  TableRegisterCommand(MENU_REFRESH_IMAGE, CmdImageStates);
 }

@@ -3,6 +3,8 @@
 // the cell editor's commands, and the items grayed at start-up.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window.h"
 
 enum MenuRefreshCode : int {
@@ -36,3 +38,6 @@ void RefreshTableMenusAndTools(WindowHandle hTable);
 // Set the table hooks that run the refreshes and register the table
 // command that asks for the image-view states.
 void InstallMenuRules();
+
+// The table command of a table that shows only its image: its menu states.
+int CmdImageStates(WindowHandle hwnd, unsigned id, std::intptr_t lParam);

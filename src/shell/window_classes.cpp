@@ -67,7 +67,6 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   // Menu and tool states follow the table; "Go to ..." and the image-view
   // menu states are table commands.
   InstallMenuRules();
-  InstallGoToCommand();
   // A table command that no part registered tells the user it is not
   // available yet.
   InstallCommandRoutes();

@@ -18,14 +18,14 @@ constexpr std::size_t MAX_PIECE = 20;
 
 bool IsPieceChar(char c) { return (c >= '0' && c <= '9') || c == 'C'; }
 
+}  // namespace
+
 int CmdGoTo(WindowHandle hwnd, unsigned, std::intptr_t) {
   int row = 1;
   int col = 1;
   if (GoToTarget(hwnd, &row, &col) == 1) GoToCell(hwnd, row, col);
   return 0;
 }
-
-}  // namespace
 
 int GoToTarget(TableRecord& t, int* row, int* col) {
   *row = 1;
@@ -57,4 +57,3 @@ int GoToTarget(WindowHandle hwnd, int* row, int* col) {
   return GoToTarget(*t.get(), row, col);
 }
 
-void InstallGoToCommand() { TableRegisterCommand(CMD_GO_TO, CmdGoTo); }

@@ -2,6 +2,8 @@
 // link to that cell.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window.h"
 #include "table/table_record.h"
 
@@ -12,6 +14,6 @@
 int GoToTarget(TableRecord& t, int* row, int* col);
 int GoToTarget(WindowHandle hwnd, int* row, int* col);
 
-// Register the "Go to ..." command of the table windows: the named cell
-// becomes the top-left visible cell; the selection stays.
-void InstallGoToCommand();
+// The "Go to ..." command of a table window: the named cell becomes the
+// top-left visible cell; the selection stays.
+int CmdGoTo(WindowHandle hwnd, unsigned id, std::intptr_t lParam);

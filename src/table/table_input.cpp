@@ -366,6 +366,8 @@ void OnKeyDown(WindowHandle hwnd, unsigned key, unsigned keys) {
 
 // -- commands ----------------------------------------------------------------
 
+}  // namespace
+
 int CmdBackToHome(WindowHandle hwnd, unsigned, std::intptr_t) {
   GoToCell(hwnd, 1, 1);
   return 0;
@@ -394,21 +396,6 @@ int CmdActiveAgain(WindowHandle hwnd, unsigned, std::intptr_t) {
   return 0;
 }
 
-void RegisterInputCommands() {
-  TableRegisterCommand(CMD_BACK_TO_HOME, CmdBackToHome);
-  TableRegisterCommand(CMD_BUTTON_HOME, CmdBackToHome);
-  TableRegisterCommand(CMD_SELECT_ALL, CmdSelectAll);
-  TableRegisterCommand(CMD_BUTTON_SELECT_ALL, CmdSelectAll);
-  TableRegisterCommand(CMD_TABLE_ACTIVE_AGAIN, CmdActiveAgain);
-  TableRegisterCommand(CMD_ZOOM_IN_BUTTON, CmdZoomButton);
-  TableRegisterCommand(CMD_ZOOM_OUT_BUTTON, CmdZoomButton);
-  TableRegisterCommand(CMD_PLOT3D_TRACKED, CmdRepaint);
-  TableRegisterCommand(CMD_REPAINT_TABLE, CmdRepaint);
-  TableRegisterCommand(CMD_REPAINT_LINKED, CmdRepaint);
-}
-
-}  // namespace
-
 bool FormulaHandleAt(WindowHandle hwnd, int x, int y, int* row, int* col, bool* aligned) {
   TableLockGuard t(hwnd);
   if (!t || t->bImageView) return false;
@@ -429,7 +416,6 @@ void SetTableTextWidth(TextWidthFn measure) { pfnTextWidth = measure ? measure :
 TextWidthFn TableTextWidth() { return pfnTextWidth; }
 
 void TableInputCreated(WindowHandle hwnd) {
-  RegisterInputCommands();
   CreateCellEditor(hwnd);
 }
 

@@ -13,6 +13,7 @@
 
 #include "files/table_file_save.h"
 #include "platform/text_buffer.h"
+#include "shell/command_routes.h"
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
 #include "table/cell_store.h"
@@ -23,8 +24,9 @@ class TableFileTest : public HeadlessTableTest {
  protected:
   void SetUp() override {
     HeadlessTableTest::SetUp();
-    // Other tests in the binary may have replaced the save commands.
-    InstallTableFileCommands();
+    // Other tests in the binary may have replaced the save commands: the
+    // command table gives them back.
+    InstallCommandRoutes();
   }
   void TearDown() override {
     for (const WindowHandle table : tables_) DestroyWindowOf(table);

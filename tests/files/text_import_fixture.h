@@ -18,6 +18,7 @@
 #include "files/text_size.h"
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
+#include "shell/command_routes.h"
 #include "shell/frame_window.h"
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
@@ -30,8 +31,9 @@ class TextImportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     StartHeadlessProgram();
-    // Other tests in the binary may have replaced the commands.
-    InstallSamplingCommands();
+    // Other tests in the binary may have replaced the commands: the command
+    // table gives them back.
+    InstallCommandRoutes();
     TextImportSetChunkBytes(0);
   }
   void TearDown() override {

@@ -11,6 +11,7 @@
 #include "platform/timers.h"
 #include "resources/language.h"
 #include "resources/command_ids.h"
+#include "shell/command_routes.h"
 #include "shell/frame_window.h"
 #include "shell/plot_window_control.h"
 #include "shell/program_state.h"
@@ -210,7 +211,7 @@ TEST_F(FrameTest, AnsweringYesSavesBeforeTheTableCloses) {
   TableRegisterCommand(CMD_SAVE_AS, SaveClearsModified);
   DialogScriptPush(AnswerYes("Save table changes ?"));
   SendMessageTo(table, MSG_CLOSE);
-  InstallTableFileCommands();
+  InstallCommandRoutes();
   EXPECT_FALSE(IsWindowAlive(table));
 }
 
