@@ -1,8 +1,6 @@
 #include "shell/menu_rules.h"
 
 #include <algorithm>
-#include <initializer_list>
-#include <span>
 
 #include "files/sampling_blocks.h"
 #include "platform/menu.h"
@@ -20,22 +18,14 @@
 
 namespace {
 
-constexpr unsigned kSaveItems[] = {CMD_SAVE, CMD_SAVE_AS, CMD_SAVE_PRIVATE};
-// Cut, Paste, Delete and Insert change the selected cells.
-constexpr unsigned kChangeItems[] = {CMD_CUT, CMD_PASTE, CMD_DELETE, CMD_INSERT};
-constexpr unsigned kEditItems[] = {CMD_UNDO,   CMD_FIND,   CMD_SELECT_ALL, CMD_COPY,         CMD_CUT,
-                                   CMD_PASTE,  CMD_DELETE, CMD_INSERT,     CMD_DATA_PROPERTY};
-// The commands that style the selected cells.
-constexpr unsigned kStyleItems[] = {CMD_DISPLAY_STYLE,     CMD_BORDER_LINE,     CMD_BORDER_COLOUR,
-                                    CMD_CLEAR_BORDER,      CMD_BACKGROUND_COLOUR, CMD_CLEAR_BACKGROUND};
-// The View menu from "Back to Home" through "Clear background color"
-// ("Plot window control" below them works without a document).
-constexpr unsigned kViewItems[] = {CMD_BACK_TO_HOME,  CMD_GO_TO,       CMD_RESET_VIEW,        CMD_RESET_COLOUR,
-                                   CMD_DISPLAY_STYLE, CMD_BORDER_LINE, CMD_BORDER_COLOUR,     CMD_CLEAR_BORDER,
-                                   CMD_BACKGROUND_COLOUR, CMD_CLEAR_BACKGROUND};
-// The Tools commands that work on the selection.
-constexpr unsigned kAnalysisItems[] = {CMD_DATA_COUNT, CMD_DATA_PROCESS, CMD_TRANSPOSE};
-constexpr unsigned kLibraryItems[] = {CMD_OPEN_PLUGIN, CMD_OPEN_NETCDF_LIBRARY};
+// Where the menu bar's states are being worked out.
+enum MenuContext : int {
+  CONTEXT_TABLE,   // a table is active
+  CONTEXT_PLOT,    // a chart or a 3D plot is active
+  CONTEXT_IMAGE,   // a table shows only its image
+  CONTEXT_EDITOR,  // after a command of the cell editor
+  CONTEXT_FRAME,   // the frame's own refresh (a document closed)
+};
 
 // What the rules read from a table.
 struct TableFacts {
@@ -48,16 +38,6 @@ struct TableFacts {
   bool bSampled = false;
   bool bGoTo = false;            // the selected cell names a cell to go to
 };
-
-// Set the items' states in the frame's menu.
-void Enable(std::span<const unsigned> ids, bool enabled) {
-  const WindowHandle frame = Program().hFrameWnd;
-  for (unsigned id : ids) SetMenuItemGrayed(frame, id, !enabled);
-}
-
-void Enable(std::initializer_list<unsigned> ids, bool enabled) {
-  Enable(std::span<const unsigned>(ids.begin(), ids.size()), enabled);
-}
 
 // Every selected range holds one kind and the selection is not one cell.
 bool OneKindNotCell(TableRecord& t) {
@@ -101,52 +81,49 @@ int ReadTableFacts(WindowHandle hTable, TableFacts* facts) {
   return 0;
 }
 
-// "About Plug-in" works while a plug-in library is loaded; none can be
-// loaded yet.
-void EnableAboutPlugin() { Enable({CMD_ABOUT_PLUGIN}, false); }
+constexpr int LEAVE = -1;  // the rule does not touch the item here
 
-// A table is the target.
-int RefreshForTable(WindowHandle hTable) {
-  TableFacts f;
-  if (ReadTableFacts(hTable, &f) != 0) return -1;
-  Enable(kSaveItems, true);
-  Enable({CMD_PRINT}, true);
-  // Edit: Copy and Set data property want one range; the changing
-  // commands also a range that is not one locked or formula cell.
-  Enable({CMD_FIND, CMD_SELECT_ALL}, true);
-  Enable({CMD_COPY, CMD_DATA_PROPERTY}, f.bSingle);
-  Enable(kChangeItems, f.bChangeable);
-  // View.
-  Enable({CMD_BACK_TO_HOME, CMD_RESET_VIEW, CMD_RESET_COLOUR}, true);
-  Enable({CMD_GO_TO}, f.bGoTo);
-  Enable(kStyleItems, f.bAnySelection);
-  if (f.bAnySelection && f.bInSampledBlock) Enable(kChangeItems, false);
-  // Tools.
-  Enable({CMD_TREND}, true);
-  Enable(kLibraryItems, true);
-  Enable({CMD_DATA_COUNT, CMD_DATA_PROCESS}, f.bOneKindNotCell);
-  Enable({CMD_TRANSPOSE}, f.bSingle);
-  // A sampled table is read-only.
-  if (f.bSampled) Enable({CMD_SAVE, CMD_SAVE_PRIVATE}, false);
-  // The menu bar offers the changing commands only where detail can be
-  // fetched; elsewhere the pop-up menus and the keys reach them.
-  if (!f.bDetail) Enable(kChangeItems, false);
-  EnableAboutPlugin();
-  return 0;
+// The state of an item of `rule` in `context`: 1 enabled, 0 grayed, LEAVE.
+int RuleState(MenuRule rule, MenuContext context, const TableFacts& f) {
+  const bool tables = Program().nOpenTables > 0;
+  const bool table = context == CONTEXT_TABLE;
+  const bool afterEditor = context == CONTEXT_EDITOR || context == CONTEXT_FRAME;
+  switch (rule) {
+    case RULE_NONE: return LEAVE;
+    case RULE_SAVE: return afterEditor ? tables : table && !f.bSampled;
+    case RULE_TABLE_DOCUMENT: return afterEditor ? tables : table;
+    case RULE_PRINT: return afterEditor ? tables : context != CONTEXT_IMAGE;
+    case RULE_COPY: return table ? f.bSingle : context == CONTEXT_PLOT;
+    case RULE_SINGLE_RANGE: return table && f.bSingle;
+    // The menu bar offers the changing commands only where detail can be
+    // fetched and outside the blocks of a sampled file; elsewhere the
+    // pop-up menus and the keys reach them.
+    case RULE_CHANGE: return table && f.bChangeable && f.bDetail && !(f.bAnySelection && f.bInSampledBlock);
+    case RULE_WHOLE_TABLE: return table;
+    case RULE_GO_TO: return table && f.bGoTo;
+    case RULE_STYLE: return table && f.bAnySelection;
+    case RULE_COUNT: return table && f.bOneKindNotCell;
+    case RULE_LIBRARY: return afterEditor ? LEAVE : table;
+    case RULE_UNDO: return afterEditor ? 0 : LEAVE;
+    // "About Plug-in" works while a plug-in library is loaded; none can be
+    // loaded yet.
+    case RULE_PLUGIN_LOADED: return table || context == CONTEXT_FRAME ? 0 : LEAVE;
+  }
+  return LEAVE;
 }
 
-// A chart or 3D plot is active (Print and Copy work on it), or a table
-// shows only its image (nothing works on it from the menu bar).
-void RefreshForPicture(int code) {
-  const bool plot = code != MENU_REFRESH_IMAGE;
-  Enable(kSaveItems, false);
-  Enable({CMD_PRINT, CMD_COPY}, plot);
-  Enable({CMD_FIND, CMD_SELECT_ALL, CMD_DATA_PROPERTY}, false);
-  Enable(kChangeItems, false);
-  Enable(kViewItems, false);
-  Enable({CMD_TREND}, false);
-  Enable(kAnalysisItems, false);
-  Enable(kLibraryItems, false);
+// Set every governed item of the menu bar for `context`.
+void ApplyRules(MenuContext context, const TableFacts& facts) {
+  const WindowHandle frame = Program().hFrameWnd;
+  const bool closing = Program().bClosingAll != 0;
+  for (const CommandRoute& route : CommandRoutes()) {
+    // While all documents close only the frame's plug-in item changes.
+    if (closing && (context == CONTEXT_EDITOR || (context == CONTEXT_FRAME && route.iRule != RULE_PLUGIN_LOADED))) {
+      continue;
+    }
+    const int state = RuleState(route.iRule, context, facts);
+    if (state != LEAVE) SetMenuItemGrayed(frame, route.iId, state == 0);
+  }
 }
 
 // The editor's commands refresh the menu bar when they acted.
@@ -154,21 +131,24 @@ void EditorStates(WindowHandle hwnd) { RefreshMenusForEditor(hwnd); }
 
 }  // namespace
 
-// The table command of a table that shows only its image.
 int CmdImageStates(WindowHandle hwnd, unsigned, std::intptr_t) { return RefreshMenus(hwnd, MENU_REFRESH_IMAGE); }
 
 int RefreshMenus(WindowHandle hwnd, int code) {
+  TableFacts facts;
   switch (code) {
     case MENU_REFRESH_TABLE:
-      return RefreshForTable(hwnd);
+      if (ReadTableFacts(hwnd, &facts) != 0) return -1;
+      ApplyRules(CONTEXT_TABLE, facts);
+      return 0;
     case MENU_REFRESH_FRAME:
-      RefreshMenusForEditor(hwnd);
-      EnableAboutPlugin();
+      ApplyRules(CONTEXT_FRAME, facts);
       return 0;
     case MENU_REFRESH_CHART:
     case MENU_REFRESH_PLOT3D:
+      ApplyRules(CONTEXT_PLOT, facts);
+      return 0;
     case MENU_REFRESH_IMAGE:
-      RefreshForPicture(code);
+      ApplyRules(CONTEXT_IMAGE, facts);
       return 0;
     default:
       return -1;
@@ -176,14 +156,7 @@ int RefreshMenus(WindowHandle hwnd, int code) {
 }
 
 int RefreshMenusForEditor(WindowHandle) {
-  const ProgramState& program = Program();
-  if (program.bClosingAll) return 0;
-  const bool tables = program.nOpenTables > 0;
-  Enable(kSaveItems, tables);
-  Enable({CMD_PRINT, CMD_TREND}, tables);
-  Enable(kEditItems, false);
-  Enable(kViewItems, false);
-  Enable(kAnalysisItems, false);
+  ApplyRules(CONTEXT_EDITOR, TableFacts{});
   return 0;
 }
 
