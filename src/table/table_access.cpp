@@ -11,14 +11,33 @@ int iLocksHeld = 0;
 TableRecord* TableLock(WindowHandle hwnd) {
   if (WindowClassName(hwnd) != TABLE_WINDOW_CLASS) return nullptr;
   auto* record = static_cast<TableRecord*>(WindowUserData(hwnd));
-  if (record) ++iLocksHeld;
+  if (record) {
+    ++record->iLockCount;
+    ++iLocksHeld;
+  }
   return record;
 }
 
 void TableUnlock(WindowHandle hwnd) {
-  if (WindowClassName(hwnd) == TABLE_WINDOW_CLASS && WindowUserData(hwnd) && iLocksHeld > 0) {
-    --iLocksHeld;
+  if (WindowClassName(hwnd) != TABLE_WINDOW_CLASS) return;
+  TableUnlockRecord(static_cast<TableRecord*>(WindowUserData(hwnd)));
+}
+
+void TableUnlockRecord(TableRecord* record) {
+  // An unlock without a lock changes nothing.
+  if (!record || record->iLockCount <= 0) return;
+  --record->iLockCount;
+  if (iLocksHeld > 0) --iLocksHeld;
+  if (record->iLockCount == 0 && record->bFreeOnUnlock) TableFreeRecord(record);
+}
+
+void TableReleaseRecord(TableRecord* record) {
+  if (!record) return;
+  if (record->iLockCount > 0) {
+    record->bFreeOnUnlock = 1;
+    return;
   }
+  TableFreeRecord(record);
 }
 
 TableRecord* TableAllocRecord() {

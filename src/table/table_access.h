@@ -7,16 +7,27 @@
 inline constexpr const char* TABLE_WINDOW_CLASS = "AccessTables";
 
 // The record of a table window, or null when the window is not a live table
-// window. Every lock is paired with TableUnlock before the operation returns.
+// window. Every lock is paired with an unlock before the operation returns.
+// A lock keeps the record alive: when the window is destroyed meanwhile (a
+// dialog of the operation let the user close it), the record stays valid
+// and the last unlock frees it. All tables live on the window thread, so a
+// lock guards the record's lifetime, not concurrent access.
 TableRecord* TableLock(WindowHandle hwnd);
+// Unlock the record of a live window (nothing once the window is gone).
 void TableUnlock(WindowHandle hwnd);
+// Unlock a record taken with TableLock, whether or not its window lives.
+void TableUnlockRecord(TableRecord* record);
+
+// The window's record is no longer its: free it now, or at the last unlock
+// when operations still hold it.
+void TableReleaseRecord(TableRecord* record);
 
 // Lock for the lifetime of a scope.
 class TableLockGuard {
  public:
   explicit TableLockGuard(WindowHandle hwnd) : hwnd_(hwnd), record_(TableLock(hwnd)) {}
   ~TableLockGuard() {
-    if (record_) TableUnlock(hwnd_);
+    if (record_) TableUnlockRecord(record_);
   }
   TableLockGuard(const TableLockGuard&) = delete;
   TableLockGuard& operator=(const TableLockGuard&) = delete;

@@ -288,6 +288,10 @@ struct TableDocument {
 // size, fonts, the off-screen image), the drags, picks and browsing in
 // progress, and the windows linked to the table.
 struct TableView {
+  // -- operations holding the record (TableLock): while any does, a
+  // destroyed window leaves its record to the last of them to free -----------
+  std::int32_t iLockCount;
+  std::int32_t bFreeOnUnlock;
   // -- the cell editor and the off-screen image ------------------------------
   WindowHandle hCellEdit;
   void* hBackBitmap;

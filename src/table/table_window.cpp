@@ -73,7 +73,8 @@ void OnDestroy(WindowHandle hwnd) {
   if (!record) return;
   if (TableActive() == hwnd) TableSetActive(WindowHandle::None);
   SetWindowUserData(hwnd, nullptr);
-  TableFreeRecord(record);
+  // An operation that still holds the record frees it when it lets go.
+  TableReleaseRecord(record);
   if (TableEvents().pfnTableDestroyed) TableEvents().pfnTableDestroyed(hwnd);
 }
 

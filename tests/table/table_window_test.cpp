@@ -280,6 +280,24 @@ TEST_F(TableWindowTest, TextsLostToMemoryAreReportedOncePerOperation) {
   TableRegisterCommand(41002, nullptr);
 }
 
+// An operation that holds a table's record while its window is destroyed
+// (a dialog of the operation let the user close it) keeps a valid record;
+// the record goes when the operation lets go (the sanitizer build checks
+// both the use and the freeing).
+TEST_F(TableWindowTest, ALockKeepsTheRecordOfADestroyedWindowUntilItEnds) {
+  const WindowHandle table = Table();
+  {
+    TableLockGuard t(table);
+    ASSERT_TRUE(t);
+    DestroyWindowOf(table);
+    EXPECT_EQ(TableLock(table), nullptr);
+    t->iSelCurrent = 0;  // still the operation's record
+    EXPECT_EQ(TextOf(t->szFileName), "New Table");
+    EXPECT_EQ(TableLocksHeld(), 1);
+  }
+  EXPECT_EQ(TableLocksHeld(), 0);
+}
+
 TEST_F(TableWindowTest, LockIsRefusedForOtherWindows) {
   const WindowHandle other = Listener();
   EXPECT_EQ(TableLock(other), nullptr);
