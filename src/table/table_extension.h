@@ -9,6 +9,7 @@ struct TableDocument;
 // One slot per subsystem that keeps per-table state.
 enum class TableExtensionId : int {
   Formula = 0,
+  TrendColour,
   Count,
 };
 

@@ -108,6 +108,7 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
   t.iLongTextLost = 0;
 
   t.iPendingStyle = STYLE_AUTOMATIC;
+  t.iColourState = COLOUR_STATE_NORMAL;
   CopyText(t.szFileName, fileName);
   const bool fileMode = mode == OPEN_FILE || mode == OPEN_MODAS || mode == OPEN_NETCDF || mode == OPEN_STOCK;
   CopyText(t.szSourceDir, fileMode ? sourceDir : std::string_view());

@@ -33,6 +33,16 @@ inline constexpr int FIELD_DESCRIPTORS = 255;
 // Display styles.
 inline constexpr std::int16_t STYLE_AUTOMATIC = 33;
 
+// Who coloured a table's cells: nobody (the default text colour and the
+// normal colour mode), the data trend colour analysis, or Find's highlight.
+// While they are coloured, overflowing texts and the squares of the image
+// view show each cell's own colour.
+enum ColourState : int {
+  COLOUR_STATE_NORMAL = 333,
+  COLOUR_STATE_FIND = 555,
+  COLOUR_STATE_TREND = 777,
+};
+
 // Default text colour of a data cell (hue, luminance, saturation).
 inline constexpr std::int16_t DEFAULT_TEXT_HUE = 160;
 inline constexpr std::int16_t DEFAULT_TEXT_LUM = 10;
@@ -260,6 +270,7 @@ struct TableDocument {
   std::int32_t iMinCol;
   // -- presentation --------------------------------------------------------
   std::int16_t iPendingStyle;
+  std::int32_t iColourState;  // COLOUR_STATE_*: who set the cells' text colours
   // -- sort ----------------------------------------------------------------
   std::int32_t iSortBy;
   std::int32_t iSortOrder;
