@@ -167,3 +167,10 @@ void TrendColourTable(TableDocument& t) {
   for (const TableRange& range : RangesToColour(t, s)) ColourRange(t, range, s);
   t.iColourState = COLOUR_STATE_TREND;
 }
+
+int TrendStripStep(int width, int hueStart, int hueEnd) {
+  const int hues = std::max(hueEnd - hueStart, 1);
+  int step = width / hues;
+  if (width % hues != 0) --step;
+  return std::max(step, 1);
+}

@@ -83,3 +83,8 @@ bool TrendCellNumber(const TableDocument& t, int row, int col, double* value);
 // there are several or the one range is more than one cell, else all used
 // cells. Marks the table as coloured by the analysis.
 void TrendColourTable(TableDocument& t);
+
+// The width of one hue step of the dialog's preview strip: the strip's
+// width over H2 - H1, one pixel less when that does not divide evenly, at
+// least one pixel.
+int TrendStripStep(int width, int hueStart, int hueEnd);

@@ -301,6 +301,19 @@ constexpr TextEntry kTexts[] = {
     {TXT_FORMULAS_TOO_LONG_2, "", " 个"},
     {TXT_TEXTS_CUT_1, "Cell texts longer than 999 bytes were cut to 999 bytes: ", "超过 999 字节的单元文本被截为 999 字节: "},
     {TXT_TEXTS_CUT_2, "", " 个"},
+    // Data trend colour analysis.
+    {TXT_TREND_TITLE, "Data trend color analysis", "数据趋势 - 染色分析"},
+    {TXT_TREND_COLOUR_SET, "Select color set", "指定色彩资源"},
+    {TXT_TREND_HUE, "Hue:", "色度区间:"},
+    {TXT_TREND_DATA_VALUE, "<-- data value -->", "<-- 数值 -->"},
+    {TXT_TREND_HEIGHT, "Height", "高"},
+    {TXT_TREND_LOW, "Low", "低"},
+    {TXT_TREND_SHADED, "Shaded 3D", "阴影浮雕三维"},
+    {TXT_TREND_RELEVANCE, "Data relevance", "数据比较方法"},
+    {TXT_TREND_ALL_DATA, "All data", "所有数据相互比较"},
+    {TXT_TREND_ROW, "Row independent", "行单元内数据相互比较"},
+    {TXT_TREND_COLUMN, "Column independent", "列单元内数据相互比较"},
+    {TXT_TREND_MAP_TITLE, "Data trend color ->", "数据趋势彩色图 ->"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -224,6 +224,19 @@ enum TextId : int {
   TXT_FORMULAS_TOO_LONG_2,
   TXT_TEXTS_CUT_1,  // followed by the count
   TXT_TEXTS_CUT_2,
+  // Data trend colour analysis.
+  TXT_TREND_TITLE,
+  TXT_TREND_COLOUR_SET,
+  TXT_TREND_HUE,
+  TXT_TREND_DATA_VALUE,
+  TXT_TREND_HEIGHT,
+  TXT_TREND_LOW,
+  TXT_TREND_SHADED,
+  TXT_TREND_RELEVANCE,
+  TXT_TREND_ALL_DATA,
+  TXT_TREND_ROW,
+  TXT_TREND_COLUMN,
+  TXT_TREND_MAP_TITLE,  // followed by the source table's title
   TXT_COUNT
 };
 

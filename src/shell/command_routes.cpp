@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/trend_colour_command.h"
 #include "files/sampling_detail.h"
 #include "files/table_file_save.h"
 #include "formula/formula_marker.h"
@@ -98,9 +99,9 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_ZOOM_OUT_BUTTON, OWNER_DOCUMENT, NO_TEXT, CmdZoomButton},
     // Tools and the analysis items of the cell menu.
     {CMD_SORT_DATA, OWNER_DOCUMENT, TXT_POPUP_SORT},
-    {CMD_TREND, OWNER_DOCUMENT, TXT_MENU_TREND, nullptr, RULE_TABLE_DOCUMENT},
-    {CMD_POPUP_TREND, OWNER_DOCUMENT, TXT_POPUP_TREND},
-    {CMD_BUTTON_TREND, OWNER_DOCUMENT, TXT_MENU_TREND},
+    {CMD_TREND, OWNER_DOCUMENT, TXT_MENU_TREND, CmdTrendColour, RULE_TABLE_DOCUMENT},
+    {CMD_POPUP_TREND, OWNER_DOCUMENT, TXT_POPUP_TREND, CmdTrendColour},
+    {CMD_BUTTON_TREND, OWNER_DOCUMENT, TXT_MENU_TREND, CmdTrendColour},
     {CMD_BUTTON_IMAGE_PIXEL, OWNER_DOCUMENT, NO_TEXT},
     {CMD_DATA_COUNT, OWNER_DOCUMENT, TXT_MENU_DATA_COUNT, nullptr, RULE_COUNT},
     {CMD_DATA_PROCESS, OWNER_DOCUMENT, TXT_MENU_DATA_PROCESS, nullptr, RULE_COUNT},
@@ -129,7 +130,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_PLOT3D_TRACKED, OWNER_DOCUMENT, NO_TEXT, CmdRepaint},
     {CMD_REPAINT_TABLE, OWNER_DOCUMENT, NO_TEXT, CmdRepaint},
     {CMD_REPAINT_LINKED, OWNER_DOCUMENT, NO_TEXT, CmdRepaint},
-    {CMD_TABLE_RELEASE, OWNER_DOCUMENT, NO_TEXT},
+    {CMD_TABLE_RELEASE, OWNER_DOCUMENT, NO_TEXT, CmdTableRelease},
     {CMD_PARTNER_RELEASE, OWNER_DOCUMENT, NO_TEXT},
     {CMD_TREND_LINK_A, OWNER_DOCUMENT, NO_TEXT},
     {CMD_TREND_LINK_B, OWNER_DOCUMENT, NO_TEXT},

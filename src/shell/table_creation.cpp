@@ -69,4 +69,5 @@ void InstallTableEvents() {
   events.pfnTableDestroyed = TableDestroyed;
   events.pfnClosingAll = ClosingAll;
   events.pfnEditorTarget = EditorTarget;
+  events.pfnCreateTable = [](const TableOpenRequest& request) { return CreateTableWindow(request); };
 }

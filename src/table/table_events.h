@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/window.h"
+#include "table/table_open_request.h"
 
 struct TableEventHooks {
   // A cell's text was stored with TableSetCellText: the formulas that read
@@ -19,6 +20,9 @@ struct TableEventHooks {
   int (*pfnClosingAll)() = nullptr;
   // The cell editor took target (row, col): the formula bar shows it.
   void (*pfnEditorTarget)(WindowHandle hwnd, int row, int col) = nullptr;
+  // Open a new table window in the frame (a report or a colour map);
+  // None when it could not be made.
+  WindowHandle (*pfnCreateTable)(const TableOpenRequest& request) = nullptr;
 };
 
 // The program's table event hooks (one set for all tables).

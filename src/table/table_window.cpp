@@ -93,6 +93,23 @@ void ReleaseLinkedWindows(WindowHandle hwnd) {
   }
 }
 
+}  // namespace
+
+int CmdTableRelease(WindowHandle hwnd, unsigned, std::intptr_t lParam) {
+  const auto closing = static_cast<WindowHandle>(static_cast<std::uint32_t>(lParam));
+  TableLockGuard t(hwnd);
+  if (!t) return 0;
+  if (t->hTrendWindow == closing) {
+    t->hTrendWindow = WindowHandle::None;
+    t->bLinked = 0;
+  }
+  if (t->hPlot3DWindow == closing) t->hPlot3DWindow = WindowHandle::None;
+  if (t->hChartWindow == closing) t->hChartWindow = WindowHandle::None;
+  return 0;
+}
+
+namespace {
+
 // Every size change: remember the client area, reset the scroll ranges and
 // repaint (the view keeps its off-screen image the client's size).
 void OnSize(WindowHandle hwnd, int width, int height) {

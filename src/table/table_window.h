@@ -20,6 +20,10 @@ using TableCommandHandler = int (*)(WindowHandle hwnd, unsigned id, std::intptr_
 // same id replaces the handler, and a null handler removes it).
 void TableRegisterCommand(unsigned id, TableCommandHandler handler);
 
+// A linked window (colour map, chart, 3D plot, or the table a colour map
+// shows) is closing: lParam is its handle; the table lets go of it.
+int CmdTableRelease(WindowHandle hwnd, unsigned id, std::intptr_t lParam);
+
 // The handler of every command no registered handler takes (null: such
 // commands are dropped).
 void TableSetUnhandledCommand(TableCommandHandler handler);

@@ -193,6 +193,13 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           t.T().formulaSlots[0].iState = FORMULA_INACTIVE;
         },
         [](Fx& t) { EXPECT_EQ(t.FormulaState(), FORMULA_RUN); }}},
+      // The trend colour analysis: its dialog (the analysis tests show
+      // the rest).
+      {CMD_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
+      {CMD_POPUP_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
+      {CMD_BUTTON_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
+      // A linked window that closes is let go.
+      {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.
       {CMD_PARTNER_SCROLLED, {nothing, nothing}},
       {CMD_LINKED_SCROLLED, {nothing, nothing}},

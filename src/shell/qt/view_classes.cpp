@@ -1,5 +1,6 @@
 #include "shell/qt/view_classes.h"
 
+#include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
 #include "files/qt/text_import_wizard_view.h"
 #include "platform/qt/dialog_views.h"
@@ -24,6 +25,7 @@ void InstallDialogViews() {
       {"Plot window control", PlotWindowControlView},
       {"Text Import Wizard", TextImportWizardView},
       {"Private File control", PrivateFileView},
+      {"Data trend color analysis", TrendColourView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

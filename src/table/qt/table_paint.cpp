@@ -241,18 +241,21 @@ void PaintTexts(const PaintContext& c) {
   static GlyphBatch batch;  // every quick text of the layer, drawn in a few runs
   std::array<int, 3> lastHls = {-1, -1, -1};
   QColor colour;
+  const bool coloured = c.t.iColourState == COLOUR_STATE_TREND || c.t.iColourState == COLOUR_STATE_FIND;
   ForEachVisibleCell(c, [&](const TableCell& cell, const CellRect& r, int, int col) {
     if (TextIsEmpty(cell.szText)) return;
-    if (c.image) {
-      c.p.fillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, kImageSquare);
-      return;
-    }
     // Neighbouring cells mostly share a colour: convert only on a change.
     if (CellTextHue(cell) != lastHls[0] || CellTextSat(cell) != lastHls[1] || CellTextLum(cell) != lastHls[2]) {
       RgbColour rgb = HlsToRgb(CellTextHue(cell), CellTextSat(cell), CellTextLum(cell));
       if (rgb.iRed == 255) rgb = {255, 0, 0};
       colour = QColor(rgb.iRed, rgb.iGreen, rgb.iBlue);
       lastHls = {CellTextHue(cell), CellTextSat(cell), CellTextLum(cell)};
+    }
+    // While the cells carry analysis colours, squares and overflow marks
+    // show each cell's own colour.
+    if (c.image) {
+      c.p.fillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, coloured ? colour : kImageSquare);
+      return;
     }
     text.assign(TextOf(cell.szText));
     const bool number = CellIsText(text) == 0;
@@ -261,7 +264,9 @@ void PaintTexts(const PaintContext& c) {
     const int estimate = CellTextEstimate(bold ? averageBold : averageCell, text);
     const int colWidth = c.t.colWidth[col];
     if (estimate >= colWidth - 4) {
-      if (colWidth > 0) c.p.fillRect(r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, kOverflow);
+      if (colWidth > 0) {
+        c.p.fillRect(r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, coloured ? colour : kOverflow);
+      }
       return;
     }
     const int align = AlignmentOf(CellStyle(cell), number);
