@@ -198,6 +198,17 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
       {CMD_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
       {CMD_POPUP_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
       {CMD_BUTTON_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
+      // The resets: colours, and with the view the geometry.
+      {CMD_RESET_COLOUR,
+       {[](Fx& t) { t.T().iColourState = COLOUR_STATE_TREND; },
+        [](Fx& t) { EXPECT_EQ(t.T().iColourState, COLOUR_STATE_NORMAL); }}},
+      {CMD_RESET_VIEW,
+       {[](Fx& t) { t.T().colWidth.fill(9); },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().colWidth[2], 80);
+          EXPECT_EQ(t.T().bModified, 1);
+          t.T().bModified = 0;
+        }}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.
