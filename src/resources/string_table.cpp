@@ -314,6 +314,23 @@ constexpr TextEntry kTexts[] = {
     {TXT_TREND_ROW, "Row independent", "行单元内数据相互比较"},
     {TXT_TREND_COLUMN, "Column independent", "列单元内数据相互比较"},
     {TXT_TREND_MAP_TITLE, "Data trend color ->", "数据趋势彩色图 ->"},
+    // Cell presentation commands.
+    {TXT_CAPTION_ERROR_SHORT, "Error", "错误"},
+    {TXT_MULTIPLE_SELECTION,
+     "The command you chose cannot be performed\r\nwith multiple seletions.\r\n\r\nSelect a single range and "
+     "click the\r\ncommand again.",
+     "在多个选择情况下, 你的命令无法执行.\r\n\r\n请选择一个区域, 再点击命令."},
+    {TXT_DATA_PROPERTY_TITLE, "Set data property", "设置数据属性"},
+    {TXT_DATA_PROPERTY_GROUP, "Data property", "数据属性"},
+    {TXT_DATA_PROPERTY_LABEL, "Unit/label", "单位/标签"},
+    {TXT_DATA_PROPERTY_PREFIX, "Add as prefix", "加为前缀"},
+    {TXT_DATA_PROPERTY_POSTFIX, "Add as postfix", "加为后缀"},
+    {TXT_DATA_PROPERTY_REMOVE, "Remove", "删除"},
+    {TXT_DATA_PROPERTY_ADJUSTMENT, "Data adjustment", "数据调整"},
+    {TXT_DATA_PROPERTY_IGNORE, "Ignore", "忽略"},
+    {TXT_DATA_PROPERTY_PARAMETER, "Parameter", "参数"},
+    {TXT_DATA_PROPERTY_PARAMETER_ZERO, "Parameter = 0", "参数 = 0"},
+    {TXT_DATA_PROPERTY_BAD_PARAMETER, "Parameter is not a number", "参数不是数字"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -11,6 +11,7 @@
 #include "shell/frame_commands.h"
 #include "shell/menu_rules.h"
 #include "shell/services.h"
+#include "table/data_property_command.h"
 #include "table/table_goto.h"
 #include "table/table_input.h"
 #include "table/table_reset.h"
@@ -82,8 +83,8 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_HIDE, OWNER_DOCUMENT, TXT_POPUP_HIDE},
     {CMD_POSITION_LOCK, OWNER_DOCUMENT, NO_TEXT},  // reads "Row ..." or "Column ..."
     {CMD_TRANSPOSE, OWNER_DOCUMENT, TXT_MENU_TRANSPOSE, nullptr, RULE_SINGLE_RANGE},
-    {CMD_DATA_PROPERTY, OWNER_DOCUMENT, TXT_MENU_DATA_PROPERTY, nullptr, RULE_SINGLE_RANGE},
-    {CMD_POPUP_DATA_PROPERTY, OWNER_DOCUMENT, TXT_POPUP_DATA_PROPERTY},
+    {CMD_DATA_PROPERTY, OWNER_DOCUMENT, TXT_MENU_DATA_PROPERTY, CmdSetDataProperty, RULE_SINGLE_RANGE},
+    {CMD_POPUP_DATA_PROPERTY, OWNER_DOCUMENT, TXT_POPUP_DATA_PROPERTY, CmdSetDataProperty},
     // View.
     {CMD_DISPLAY_STYLE, OWNER_DOCUMENT, TXT_MENU_DISPLAY_STYLE, nullptr, RULE_STYLE},
     {CMD_BORDER_LINE, OWNER_DOCUMENT, TXT_MENU_BORDER_LINE, nullptr, RULE_STYLE},

@@ -63,10 +63,10 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
 void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, std::string_view sourceDir) {
   // A record may be initialised again: what other parts kept for it goes.
   TableExtensionsRelease(t);
-  ClearText(t.szDataPrefix);
-  ClearText(t.szDataPostfix);
-  t.iDataPropCount1 = 4;
-  t.iDataPropCount2 = 0;
+  ClearText(t.szUnitLabel);
+  ClearText(t.szAdjustParam);
+  t.iAdjustOp = 4;  // ignore
+  t.iUnitMode = 0;  // postfix
   t.openParams.fill(0);
   t.iSortBy = 1;
   t.iSortOrder = 1;

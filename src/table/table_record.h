@@ -233,10 +233,10 @@ struct TableDocument {
   std::int32_t iPrintOption1;
   std::int32_t iPrintOption2;
   // -- data property texts -------------------------------------------------
-  std::array<char, 540> szDataPrefix;
-  std::array<char, 540> szDataPostfix;
-  std::int32_t iDataPropCount1;
-  std::int32_t iDataPropCount2;
+  std::array<char, 540> szUnitLabel;     // "Set data property": the unit or label (50 used)
+  std::array<char, 540> szAdjustParam;   // the adjustment parameter as typed (20 used)
+  std::int32_t iAdjustOp;    // ADJUST_*
+  std::int32_t iUnitMode;    // UNIT_*
   // -- position locks ------------------------------------------------------
   std::int32_t bRowsLocked;
   std::int32_t bColsLocked;

@@ -209,6 +209,11 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           EXPECT_EQ(t.T().bModified, 1);
           t.T().bModified = 0;
         }}},
+      // "Set data property": its dialog (the table tests show the rest).
+      {CMD_DATA_PROPERTY,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Set data property")), shown(DIALOG_CUSTOM)}},
+      {CMD_POPUP_DATA_PROPERTY,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Set data property")), shown(DIALOG_CUSTOM)}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.

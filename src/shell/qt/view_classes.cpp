@@ -7,6 +7,7 @@
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
+#include "table/qt/data_property_view.h"
 #include "table/qt/table_size_view.h"
 #include "table/qt/table_view.h"
 
@@ -26,6 +27,7 @@ void InstallDialogViews() {
       {"Text Import Wizard", TextImportWizardView},
       {"Private File control", PrivateFileView},
       {"Data trend color analysis", TrendColourView},
+      {"Set data property", DataPropertyView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

@@ -1,0 +1,66 @@
+#include "table/data_property_command.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/message_box.h"
+#include "resources/string_table.h"
+#include "table/cell_store.h"
+#include "table/long_text.h"
+#include "table/table_access.h"
+#include "table/table_input_hooks.h"
+#include "table/table_window.h"
+
+void DataPropertyApply(WindowHandle hwnd, const DataProperty& p, const TableRange& range) {
+  std::string text;
+  for (int row = std::max(range.iRowFrom, 1); row <= range.iRowTo; ++row) {
+    for (int col = std::max(range.iColFrom, 1); col <= range.iColTo; ++col) {
+      text = TableCellDisplayText(hwnd, row, col);
+      if (auto changed = DataPropertyCellText(p, text)) TableSetCellText(hwnd, row, col, *changed);
+    }
+  }
+  if (TableLockGuard t(hwnd); t) t->bModified = 1;
+}
+
+int SetDataProperty(WindowHandle hwnd) {
+  DataPropertyModel model;
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return -1;
+    if (t->iSelCurrent > 0) {
+      ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_MULTIPLE_SELECTION));
+      return -1;
+    }
+    model.property = DataPropertyOf(*t.get());
+  }
+  DialogRequest request;
+  request.kind = DIALOG_CUSTOM;
+  request.hOwner = hwnd;
+  request.szName = DATA_PROPERTY_DIALOG_NAME;
+  request.pModel = &model;
+  // A refused parameter leaves the dialog open for another try.
+  for (;;) {
+    if (RunDialog(request) != BUTTON_OK) return 1;
+    const auto refusal = DataPropertyRefusal(model.property);
+    if (!refusal) break;
+    ShowMessage(Text(TXT_CAPTION_ERROR_SHORT), Text(*refusal));
+  }
+  TableRange range{};
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return -1;
+    DataPropertyStore(*t.get(), model.property);
+    if (TableGetRange(*t.get(), 0, RANGES_SELECTION, &range) != 0) return -1;
+  }
+  if (TableHooks().pfnUndoBackup) {
+    TableHooks().pfnUndoBackup(hwnd, range.iRowFrom, range.iRowTo, range.iColFrom, range.iColTo);
+  }
+  DataPropertyApply(hwnd, model.property, range);
+  TableRepaint(hwnd);
+  return 0;
+}
+
+int CmdSetDataProperty(WindowHandle hwnd, unsigned, std::intptr_t) {
+  SetDataProperty(hwnd);
+  return 0;
+}
