@@ -33,11 +33,6 @@ struct ProgramState {
   std::array<char, 256> szLastFileName{};
   // Which upper formula-bar buttons work: with no document only "Open".
   std::array<int, TOOL_BUTTONS> toolStates{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  // The colours the cell colour commands apply, shown on the formula bar's
-  // two swatch buttons, and the border code (15: all four sides, thin).
-  std::array<int, 3> fillRgb{174, 174, 255};
-  std::array<int, 3> borderRgb{255, 164, 72};
-  int iBorderCode = 15;
 };
 
 ProgramState& Program();

@@ -214,6 +214,24 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
        {answer(AnswerCancel(DIALOG_CUSTOM, "Set data property")), shown(DIALOG_CUSTOM)}},
       {CMD_POPUP_DATA_PROPERTY,
        {answer(AnswerCancel(DIALOG_CUSTOM, "Set data property")), shown(DIALOG_CUSTOM)}},
+      // The colour and style commands: their dialogs (the table tests show
+      // the rest); clearing needs none.
+      {CMD_BORDER_COLOUR, {answer(AnswerCancel(DIALOG_CUSTOM, "Color")), shown(DIALOG_CUSTOM)}},
+      {CMD_BACKGROUND_COLOUR, {answer(AnswerCancel(DIALOG_CUSTOM, "Color")), shown(DIALOG_CUSTOM)}},
+      {CMD_BORDER_LINE, {answer(AnswerCancel(DIALOG_CUSTOM, "Border line")), shown(DIALOG_CUSTOM)}},
+      {CMD_DISPLAY_STYLE, {answer(AnswerCancel(DIALOG_CUSTOM, "Display style")), shown(DIALOG_CUSTOM)}},
+      {CMD_CLEAR_BORDER,
+       {nothing,
+        [](Fx& t) {
+          EXPECT_EQ(t.T().bModified, 1);
+          t.T().bModified = 0;
+        }}},
+      {CMD_CLEAR_BACKGROUND,
+       {nothing,
+        [](Fx& t) {
+          EXPECT_EQ(t.T().bModified, 1);
+          t.T().bModified = 0;
+        }}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.

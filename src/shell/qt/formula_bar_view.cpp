@@ -9,6 +9,7 @@
 #include "shell/formula_bar.h"
 #include "shell/program_state.h"
 #include "shell/qt/formula_bar_icons.h"
+#include "table/cell_colours.h"
 
 namespace {
 
@@ -88,14 +89,14 @@ void PaintUpperButton(QPainter& p, const FormulaBarState& bar, int b) {
 QColor Rgb(const std::array<int, 3>& rgb) { return {rgb[0], rgb[1], rgb[2]}; }
 
 void PaintSwatch(QPainter& p, const QRect& inner, int which, bool enabled) {
-  const ProgramState& program = Program();
+  const CellColourSettings& colours = CellColours();
   if (which == LOWER_FILL_COLOUR) {
-    p.fillRect(inner, enabled ? Rgb(program.fillRgb) : kDisabledSwatch);
+    p.fillRect(inner, enabled ? Rgb(colours.fillRgb) : kDisabledSwatch);
     return;
   }
-  const int width = program.iBorderCode == 15 ? 1 : 2;
+  const int width = colours.iBorderCode == 15 ? 1 : 2;
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(enabled ? Rgb(program.borderRgb) : kDisabledSwatch, width, Qt::SolidLine, Qt::SquareCap,
+  p.setPen(QPen(enabled ? Rgb(colours.borderRgb) : kDisabledSwatch, width, Qt::SolidLine, Qt::SquareCap,
                 Qt::MiterJoin));
   const qreal half = width / 2.0;
   p.drawRect(QRectF(inner).adjusted(half, half, -half, -half));

@@ -3,10 +3,12 @@
 #include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
 #include "files/qt/text_import_wizard_view.h"
+#include "platform/qt/colour_dialog_view.h"
 #include "platform/qt/dialog_views.h"
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
+#include "table/qt/cell_style_views.h"
 #include "table/qt/data_property_view.h"
 #include "table/qt/table_size_view.h"
 #include "table/qt/table_view.h"
@@ -28,6 +30,9 @@ void InstallDialogViews() {
       {"Private File control", PrivateFileView},
       {"Data trend color analysis", TrendColourView},
       {"Set data property", DataPropertyView},
+      {"Border line", BorderLineView},
+      {"Display style", DisplayStyleView},
+      {"Color", ColourDialogView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

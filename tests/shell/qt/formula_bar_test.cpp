@@ -19,6 +19,7 @@
 #include "shell/program_state.h"
 #include "support/qt_program.h"
 #include "support/qt_table.h"
+#include "table/cell_colours.h"
 #include "table/cell_store.h"
 
 namespace {
@@ -233,7 +234,11 @@ TEST_F(FormulaBarTest, ClosingTheTableClearsTheBar) {
 // The swatches show the colours the colour commands apply; a hovered lower
 // button shows its tooltip in the hint box at its right edge.
 TEST_F(FormulaBarTest, SwatchesAndTooltips) {
+  const CellColourSettings saved = CellColours();
+  CellColours().fillRgb = {174, 174, 255};
+  CellColours().borderRgb = {255, 164, 72};
   QImage image = Render(Bar());
+  CellColours() = saved;
   const WindowRect fill = State().layout.buttons[BAR_FIRST_LOWER + LOWER_FILL_COLOUR];
   EXPECT_EQ(image.pixelColor(fill.x + fill.cx / 2, fill.y + fill.cy / 2), QColor(174, 174, 255));
   const WindowRect border = State().layout.buttons[BAR_FIRST_LOWER + LOWER_BORDER_COLOUR];
