@@ -14,6 +14,7 @@ void RegisterFormulaRegistryBenchmarks();
 void RegisterFormulaLoadBenchmarks();
 void RegisterTableFileBenchmarks();
 void RegisterTextImportBenchmarks();
+void RegisterTrendColourBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   RegisterFormulaLoadBenchmarks();
   RegisterTableFileBenchmarks();
   RegisterTextImportBenchmarks();
+  RegisterTrendColourBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -21,14 +21,43 @@ int Component(double value, int lo, int hi) {
   return static_cast<int>(std::clamp(value, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
-// The smallest and largest number of the cells of rows r0..r1 and columns
-// c0..c1; false when they hold none.
-bool RangeExtremes(const TableDocument& t, int r0, int r1, int c0, int c1, double* mn, double* mx) {
+// The numbers of a table's used area, each cell read once; NaN where a
+// cell holds no number and outside the area.
+class NumberGrid {
+ public:
+  explicit NumberGrid(const TableDocument& t)
+      : rows_(std::max(std::min(t.iUsedRows, t.iRows), 1)), cols_(std::max(std::min(t.iUsedCols, t.iCols), 1)) {
+    values_.assign(static_cast<std::size_t>(rows_) * cols_, std::numeric_limits<double>::quiet_NaN());
+    double value = 0;
+    for (int row = 1; row < rows_; ++row) {
+      for (int col = 1; col < cols_; ++col) {
+        if (TrendCellNumber(t, row, col, &value)) values_[Index(row, col)] = value;
+      }
+    }
+  }
+  // The number of a cell, or NaN.
+  double At(int row, int col) const {
+    if (row < 1 || col < 1 || row >= rows_ || col >= cols_) return std::numeric_limits<double>::quiet_NaN();
+    return values_[Index(row, col)];
+  }
+  int Rows() const { return rows_; }
+  int Cols() const { return cols_; }
+
+ private:
+  std::size_t Index(int row, int col) const { return static_cast<std::size_t>(row) * cols_ + col; }
+  int rows_;
+  int cols_;
+  std::vector<double> values_;
+};
+
+// The smallest and largest number of rows r0..r1 and columns c0..c1; false
+// when they hold none.
+bool RangeExtremes(const NumberGrid& g, int r0, int r1, int c0, int c1, double* mn, double* mx) {
   bool any = false;
-  double value = 0;
   for (int row = r0; row <= r1; ++row) {
     for (int col = c0; col <= c1; ++col) {
-      if (!TrendCellNumber(t, row, col, &value)) continue;
+      const double value = g.At(row, col);
+      if (std::isnan(value)) continue;
       if (!any || value < *mn) *mn = value;
       if (!any || value > *mx) *mx = value;
       any = true;
@@ -38,38 +67,61 @@ bool RangeExtremes(const TableDocument& t, int r0, int r1, int c0, int c1, doubl
 }
 
 // Colour the numbers of rows r0..r1 and columns c0..c1 against one scale.
-void ColourBlock(TableDocument& t, int r0, int r1, int c0, int c1, const TrendScale& scale, bool relief) {
-  double value = 0;
-  double below = 0;
+void ColourBlock(TableDocument& t, const NumberGrid& g, int r0, int r1, int c0, int c1, const TrendScale& scale,
+                 bool relief) {
   for (int row = r0; row <= r1; ++row) {
     for (int col = c0; col <= c1; ++col) {
-      if (!TrendCellNumber(t, row, col, &value)) continue;
+      const double value = g.At(row, col);
+      if (std::isnan(value)) continue;
       // The lower-right neighbour counts only inside the table.
-      const bool neighbour = row + 1 < t.iRows && col + 1 < t.iCols && TrendCellNumber(t, row + 1, col + 1, &below);
-      const HlsColour colour = TrendColour(value, scale, relief, neighbour ? &below : nullptr);
+      const double below = row + 1 < t.iRows && col + 1 < t.iCols ? g.At(row + 1, col + 1) : std::nan("");
+      const HlsColour colour = TrendColour(value, scale, relief, std::isnan(below) ? nullptr : &below);
       if (TableCell* cell = TableCellAt(t, row, col)) SetCellTextColour(*cell, colour.iHue, colour.iLum, colour.iSat);
     }
   }
 }
 
 // Colour one range by the table's comparison mode.
-void ColourRange(TableDocument& t, const TableRange& range, const TrendSettings& s) {
+void ColourRange(TableDocument& t, const NumberGrid& g, const TableRange& range, const TrendSettings& s) {
   const bool relief = s.iRelief == TREND_RELIEF_ON;
   TrendScale scale{0, 0, s.iHueStart, s.iHueEnd};
   if (s.iCompareMode == TREND_ROW) {
     for (int row = range.iRowFrom; row <= range.iRowTo; ++row) {
-      if (RangeExtremes(t, row, row, range.iColFrom, range.iColTo, &scale.dMin, &scale.dMax)) {
-        ColourBlock(t, row, row, range.iColFrom, range.iColTo, scale, relief);
+      if (RangeExtremes(g, row, row, range.iColFrom, range.iColTo, &scale.dMin, &scale.dMax)) {
+        ColourBlock(t, g, row, row, range.iColFrom, range.iColTo, scale, relief);
       }
     }
   } else if (s.iCompareMode == TREND_COLUMN) {
     for (int col = range.iColFrom; col <= range.iColTo; ++col) {
-      if (RangeExtremes(t, range.iRowFrom, range.iRowTo, col, col, &scale.dMin, &scale.dMax)) {
-        ColourBlock(t, range.iRowFrom, range.iRowTo, col, col, scale, relief);
+      if (RangeExtremes(g, range.iRowFrom, range.iRowTo, col, col, &scale.dMin, &scale.dMax)) {
+        ColourBlock(t, g, range.iRowFrom, range.iRowTo, col, col, scale, relief);
       }
     }
-  } else if (RangeExtremes(t, range.iRowFrom, range.iRowTo, range.iColFrom, range.iColTo, &scale.dMin, &scale.dMax)) {
-    ColourBlock(t, range.iRowFrom, range.iRowTo, range.iColFrom, range.iColTo, scale, relief);
+  } else if (RangeExtremes(g, range.iRowFrom, range.iRowTo, range.iColFrom, range.iColTo, &scale.dMin, &scale.dMax)) {
+    ColourBlock(t, g, range.iRowFrom, range.iRowTo, range.iColFrom, range.iColTo, scale, relief);
+  }
+}
+
+// The table's largest and smallest numbers and where they are, from the
+// grid (as a rescan finds them: the last of equal ones).
+void StoreExtremes(TableDocument& t, const NumberGrid& g) {
+  bool any = false;
+  for (int row = 1; row < g.Rows(); ++row) {
+    for (int col = 1; col < g.Cols(); ++col) {
+      const double value = g.At(row, col);
+      if (std::isnan(value)) continue;
+      if (!any || value >= t.dMaxValue) {
+        t.dMaxValue = value;
+        t.iMaxRow = row;
+        t.iMaxCol = col;
+      }
+      if (!any || value <= t.dMinValue) {
+        t.dMinValue = value;
+        t.iMinRow = row;
+        t.iMinCol = col;
+      }
+      any = true;
+    }
   }
 }
 
@@ -154,17 +206,15 @@ bool TrendCellNumber(const TableDocument& t, int row, int col, double* value) {
 
 void TrendColourTable(TableDocument& t) {
   TrendSettings& s = TrendSettingsOf(t);
-  const int rows = std::min(t.iUsedRows, t.iRows);
-  const int cols = std::min(t.iUsedCols, t.iCols);
-  double value = 0;
-  for (int row = 1; row < rows; ++row) {
-    for (int col = 1; col < cols; ++col) {
-      if (!TrendCellNumber(t, row, col, &value)) continue;
+  const NumberGrid grid(t);
+  for (int row = 1; row < grid.Rows(); ++row) {
+    for (int col = 1; col < grid.Cols(); ++col) {
+      if (std::isnan(grid.At(row, col))) continue;
       SetCellTextColour(*TableCellAt(t, row, col), TREND_NEUTRAL.iHue, TREND_NEUTRAL.iLum, TREND_NEUTRAL.iSat);
     }
   }
-  RescanExtremes(t);
-  for (const TableRange& range : RangesToColour(t, s)) ColourRange(t, range, s);
+  StoreExtremes(t, grid);
+  for (const TableRange& range : RangesToColour(t, s)) ColourRange(t, grid, range, s);
   t.iColourState = COLOUR_STATE_TREND;
 }
 

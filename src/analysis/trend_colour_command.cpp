@@ -148,7 +148,8 @@ int TrendColourRun(WindowHandle hwnd) {
     TableLockGuard t(hwnd);
     if (!t) return -1;
     const TrendSettings& s = TrendSettingsOf(*t.get());
-    model.iCompareMode = s.iCompareMode == TREND_ROW || s.iCompareMode == TREND_COLUMN ? s.iCompareMode : TREND_ALL_DATA;
+    const bool rowOrColumn = s.iCompareMode == TREND_ROW || s.iCompareMode == TREND_COLUMN;
+    model.iCompareMode = rowOrColumn ? s.iCompareMode : TREND_ALL_DATA;
     model.bRelief = s.iRelief == TREND_RELIEF_ON;
     model.iHueStart = s.iHueStart;
     model.iHueEnd = s.iHueEnd;

@@ -101,7 +101,9 @@ void ApplyCellColour(TableDocument& t, CellColourCommand command, int rgb) {
       case COLOUR_BORDER_FROM_LINE:
         // The border code goes to cells without a border, or to all after
         // the "Border line" dialog; the colour to every cell.
-        if (command == COLOUR_BORDER_FROM_LINE || cell.iBorderStyle == 0) cell.iBorderStyle = static_cast<std::int16_t>(code);
+        if (command == COLOUR_BORDER_FROM_LINE || cell.iBorderStyle == 0) {
+          cell.iBorderStyle = static_cast<std::int16_t>(code);
+        }
         cell.iBorderRed = static_cast<std::int16_t>(RedOf(rgb));
         cell.iBorderGreen = static_cast<std::int16_t>(GreenOf(rgb));
         cell.iBorderBlue = static_cast<std::int16_t>(BlueOf(rgb));
@@ -128,7 +130,9 @@ int CmdBorderColour(WindowHandle hwnd, unsigned, std::intptr_t) { return ChooseA
 
 int CmdBackgroundColour(WindowHandle hwnd, unsigned, std::intptr_t) { return ChooseAndApply(hwnd, false); }
 
-int CmdClearBorder(WindowHandle hwnd, unsigned, std::intptr_t) { return RunColourCommand(hwnd, COLOUR_CLEAR_BORDER, 0); }
+int CmdClearBorder(WindowHandle hwnd, unsigned, std::intptr_t) {
+  return RunColourCommand(hwnd, COLOUR_CLEAR_BORDER, 0);
+}
 
 int CmdClearBackground(WindowHandle hwnd, unsigned, std::intptr_t) {
   return RunColourCommand(hwnd, COLOUR_CLEAR_BACKGROUND, 0);
@@ -148,7 +152,8 @@ int CmdBorderLine(WindowHandle hwnd, unsigned, std::intptr_t) {
   if (RunModelDialog(hwnd, BORDER_LINE_DIALOG_NAME, &model) != BUTTON_OK) return 0;
   CellColourSettings& store = CellColours();
   store.iBorderCode = (model.bLeft ? 1 : 0) + (model.bTop ? 2 : 0) + (model.bRight ? 4 : 0) + (model.bBottom ? 8 : 0);
-  return RunColourCommand(hwnd, COLOUR_BORDER_FROM_LINE, PackRgb(store.borderRgb[0], store.borderRgb[1], store.borderRgb[2]));
+  const int rgb = PackRgb(store.borderRgb[0], store.borderRgb[1], store.borderRgb[2]);
+  return RunColourCommand(hwnd, COLOUR_BORDER_FROM_LINE, rgb);
 }
 
 int CmdDisplayStyle(WindowHandle hwnd, unsigned, std::intptr_t) {
