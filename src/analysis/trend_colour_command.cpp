@@ -155,12 +155,7 @@ int TrendColourRun(WindowHandle hwnd) {
     model.iHueEnd = s.iHueEnd;
   }
   model.pfnStoreHues = [hwnd](int hueStart, int hueEnd) { StoreHues(hwnd, hueStart, hueEnd); };
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.hOwner = hwnd;
-  request.szName = TREND_DIALOG_NAME;
-  request.pModel = &model;
-  if (RunDialog(request) != BUTTON_OK) return 1;
+  if (RunCustomDialog(hwnd, TREND_DIALOG_NAME, &model) != BUTTON_OK) return 1;
   StoreHues(hwnd, model.iHueStart, model.iHueEnd);
   {
     TableLockGuard t(hwnd);

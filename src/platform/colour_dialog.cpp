@@ -7,12 +7,7 @@ int ChooseColour(WindowHandle owner, int* rgb) {
     const int grey = 255 - 16 * i;
     model.customColours[static_cast<std::size_t>(i)] = PackRgb(grey, grey, grey);
   }
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.hOwner = owner;
-  request.szName = COLOUR_DIALOG_NAME;
-  request.pModel = &model;
-  if (RunDialog(request) != BUTTON_OK) return 1;
+  if (RunCustomDialog(owner, COLOUR_DIALOG_NAME, &model) != BUTTON_OK) return 1;
   *rgb = model.iRgb;
   return 0;
 }

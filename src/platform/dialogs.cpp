@@ -87,6 +87,15 @@ int RunDialog(DialogRequest& request) {
   return button;
 }
 
+int RunCustomDialog(WindowHandle owner, const std::string& name, DialogModel* model) {
+  DialogRequest request;
+  request.kind = DIALOG_CUSTOM;
+  request.hOwner = owner;
+  request.szName = name;
+  request.pModel = model;
+  return RunDialog(request);
+}
+
 bool FileDialogIsOpen() { return bFileDialogOpen; }
 
 void DialogScriptBegin() {

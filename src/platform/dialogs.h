@@ -58,6 +58,10 @@ struct DialogRequest {
 // Show a dialog and return the button that closed it.
 int RunDialog(DialogRequest& request);
 
+// Show the program's custom dialog `name` on `model`, owned by `owner`;
+// the button that closed it.
+int RunCustomDialog(WindowHandle owner, const std::string& name, DialogModel* model);
+
 // True while a file dialog is open (program-wide flag).
 bool FileDialogIsOpen();
 

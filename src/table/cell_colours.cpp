@@ -57,16 +57,6 @@ int ChooseAndApply(WindowHandle hwnd, bool border) {
   return RunColourCommand(hwnd, border ? COLOUR_BORDER : COLOUR_BACKGROUND, rgb);
 }
 
-// Run a custom dialog by name on a model.
-int RunModelDialog(WindowHandle owner, const char* name, DialogModel* model) {
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.hOwner = owner;
-  request.szName = name;
-  request.pModel = model;
-  return RunDialog(request);
-}
-
 }  // namespace
 
 CellColourSettings& CellColours() {
@@ -149,7 +139,7 @@ int CmdBorderLine(WindowHandle hwnd, unsigned, std::intptr_t) {
     model.bRight = (code & 4) != 0;
     model.bBottom = (code & 8) != 0;
   }
-  if (RunModelDialog(hwnd, BORDER_LINE_DIALOG_NAME, &model) != BUTTON_OK) return 0;
+  if (RunCustomDialog(hwnd, BORDER_LINE_DIALOG_NAME, &model) != BUTTON_OK) return 0;
   CellColourSettings& store = CellColours();
   store.iBorderCode = (model.bLeft ? 1 : 0) + (model.bTop ? 2 : 0) + (model.bRight ? 4 : 0) + (model.bBottom ? 8 : 0);
   const int rgb = PackRgb(store.borderRgb[0], store.borderRgb[1], store.borderRgb[2]);
@@ -176,7 +166,7 @@ int CmdDisplayStyle(WindowHandle hwnd, unsigned, std::intptr_t) {
   }
   // Without a weight or an alignment the dialog asks again.
   for (;;) {
-    if (RunModelDialog(hwnd, DISPLAY_STYLE_DIALOG_NAME, &model) != BUTTON_OK) return 0;
+    if (RunCustomDialog(hwnd, DISPLAY_STYLE_DIALOG_NAME, &model) != BUTTON_OK) return 0;
     if (model.bDefault) break;
     if (model.iWeight < 1 || model.iWeight > 2) {
       ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_DISPLAY_STYLE_NO_WEIGHT));

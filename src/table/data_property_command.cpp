@@ -33,14 +33,9 @@ int SetDataProperty(WindowHandle hwnd) {
     }
     model.property = DataPropertyOf(*t.get());
   }
-  DialogRequest request;
-  request.kind = DIALOG_CUSTOM;
-  request.hOwner = hwnd;
-  request.szName = DATA_PROPERTY_DIALOG_NAME;
-  request.pModel = &model;
   // A refused parameter leaves the dialog open for another try.
   for (;;) {
-    if (RunDialog(request) != BUTTON_OK) return 1;
+    if (RunCustomDialog(hwnd, DATA_PROPERTY_DIALOG_NAME, &model) != BUTTON_OK) return 1;
     const auto refusal = DataPropertyRefusal(model.property);
     if (!refusal) break;
     ShowMessage(Text(TXT_CAPTION_ERROR_SHORT), Text(*refusal));

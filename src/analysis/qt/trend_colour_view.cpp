@@ -7,12 +7,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
 #include "analysis/trend_colour.h"
 #include "analysis/trend_colour_command.h"
+#include "resources/qt/dialog_buttons.h"
 #include "resources/string_table.h"
 #include "table/colour.h"
 
@@ -110,11 +110,7 @@ int TrendColourView(QWidget* owner, DialogRequest& request) {
   QObject::connect(start, &QSlider::sliderReleased, store);
   QObject::connect(end, &QSlider::sliderReleased, store);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(Text(TXT_OK)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Q(Text(TXT_CANCEL)));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* buttons = OkCancelButtons(dialog);
   grid->addWidget(buttons, 2, 0);
   if (dialog.exec() != QDialog::Accepted) return BUTTON_CANCEL;
   follow();

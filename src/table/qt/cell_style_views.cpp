@@ -5,25 +5,15 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "resources/qt/dialog_buttons.h"
 #include "resources/string_table.h"
 #include "table/cell_colours.h"
 
 namespace {
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
-
-// OK and Cancel in the program's language, closing `dialog`.
-QDialogButtonBox* Buttons(QDialog& dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(Text(TXT_OK)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Q(Text(TXT_CANCEL)));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  return buttons;
-}
 
 }  // namespace
 
@@ -44,7 +34,7 @@ int BorderLineView(QWidget* owner, DialogRequest& request) {
     grid->addWidget(boxes[i], i / 2, i % 2);
   }
   layout->addWidget(options);
-  layout->addWidget(Buttons(dialog));
+  layout->addWidget(OkCancelButtons(dialog));
   if (dialog.exec() != QDialog::Accepted) return BUTTON_CANCEL;
   for (int i = 0; i < 4; ++i) *values[i] = boxes[i]->isChecked();
   return BUTTON_OK;
@@ -80,7 +70,7 @@ int DisplayStyleView(QWidget* owner, DialogRequest& request) {
   layout->addWidget(alignment);
   layout->addWidget(style);
   layout->addWidget(byDefault);
-  layout->addWidget(Buttons(dialog));
+  layout->addWidget(OkCancelButtons(dialog));
 
   // One choice per group; the default choice excludes the others.
   auto exclusive = [&](QCheckBox* const* group, int count, QCheckBox* checked) {

@@ -6,9 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
+#include "resources/qt/dialog_buttons.h"
 #include "resources/string_table.h"
 #include "table/data_property_command.h"
 
@@ -56,11 +56,7 @@ int DataPropertyView(QWidget* owner, DialogRequest& request) {
   adjustGrid->addWidget(parameter, 1, 1, 1, 4);
   grid->addWidget(adjust, 1, 0);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(Text(TXT_OK)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Q(Text(TXT_CANCEL)));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* buttons = OkCancelButtons(dialog);
   grid->addWidget(buttons, 2, 0);
   if (dialog.exec() != QDialog::Accepted) return BUTTON_CANCEL;
   p.szUnitLabel = label->text().toStdString();

@@ -4,11 +4,11 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include "platform/number_text.h"
+#include "resources/qt/dialog_buttons.h"
 #include "resources/string_table.h"
 #include "table/table_record.h"
 #include "table/table_size_dialog.h"
@@ -63,11 +63,7 @@ int TableSizeView(QWidget* owner, DialogRequest& request) {
   QObject::connect(bar, &QScrollBar::valueChanged, refresh);
   refresh();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(Text(TXT_OK)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Q(Text(TXT_CANCEL)));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* buttons = OkCancelButtons(dialog);
   grid->addWidget(buttons, 6, 0, 1, 2);
   return dialog.exec() == QDialog::Accepted ? BUTTON_OK : BUTTON_CANCEL;
 }
