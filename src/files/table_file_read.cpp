@@ -89,7 +89,13 @@ int TableFileReadBuffer(WindowHandle hwnd, std::string_view bytes, std::string_v
   return TableFileReadSource(hwnd, source, title);
 }
 
-int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string_view title) {
+namespace {
+
+// Read a native file's sections. A table file gives the table its shape and
+// says "file data failed" when its sections are out of order; an undo
+// back-up keeps the table's shape and names its own failure.
+int ReadNativeSections(WindowHandle hwnd, const TextSource& source, std::string_view title, bool backup) {
+  const TextId failure = backup ? TXT_READ_UNDO_FAILED : TXT_READ_FILE_DATA_FAILED;
   SetWaitCursor(0);
   TableFileScan scan;
   if (ScanTableFile(source, TABLE_FILE_READ_LIMIT, &scan) != 0) {
@@ -114,11 +120,11 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
 
   const std::size_t cellEnd = SectionEnd(keys, KEY_PASSWORD, KEY_LEFT_TOP, size);
   // A file saved from a reshaped table opens whole: the table takes its shape.
-  if (!isPrivate) FitTableToCellCount(hwnd, scan.iCellLines, scan.iCellMaxFields);
+  if (!isPrivate && !backup) FitTableToCellCount(hwnd, scan.iCellLines, scan.iCellMaxFields);
   bool read = !ReadCellSection(hwnd, file, scan.iStart, at(cellEnd), isPrivate).bReadFailed;
   if (!SectionsInOrder(keys)) {
     AfterRead(hwnd);
-    ReportNotice(title, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(title, Text(failure));
     return -1;
   }
 
@@ -135,8 +141,23 @@ int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string
   if (layout != std::string_view::npos) read = ReadLayoutSection(hwnd, file, at(layout), scan.iEnd) && read;
   AfterRead(hwnd);
   if (!read) {
-    ReportNotice(title, Text(TXT_READ_FILE_DATA_FAILED));
+    ReportNotice(title, Text(failure));
     return -1;
   }
   return 0;
+}
+
+}  // namespace
+
+int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string_view title) {
+  return ReadNativeSections(hwnd, source, title, false);
+}
+
+int TableFileReadBackup(WindowHandle hwnd, std::string_view path) {
+  TextSource source;
+  if (source.Open(std::string(path)) != 0) {
+    ReportNotice(path, Text(TXT_OPEN_FILE_FAILED));
+    return -1;
+  }
+  return ReadNativeSections(hwnd, source, path, true);
 }

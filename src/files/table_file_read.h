@@ -30,3 +30,9 @@ int TableFileReadBuffer(WindowHandle hwnd, std::string_view bytes, std::string_v
 // read; that, and whatever else had to be left out, is noted as a drop
 // (files/read_drops.h) for the caller to show.
 int TableFileReadSource(WindowHandle hwnd, const TextSource& source, std::string_view title);
+
+// Read an undo back-up into the table from the top-left cell of the
+// current selection: the table keeps its shape, and sections out of order
+// are reported as "Read Undo back-up file failed" (titled with the path)
+// after what was read is kept. 0, or -1.
+int TableFileReadBackup(WindowHandle hwnd, std::string_view path);

@@ -209,10 +209,18 @@ int TableFileWrite(WindowHandle hwnd, std::string_view path, char mode) {
 int TableRangeFileWrite(WindowHandle hwnd, std::string_view path) {
   CellArea area{};
   CellArea used{};
+  CellArea layout{};
   {
     TableLockGuard t(hwnd);
     if (!t || !UndoArea(*t.get(), &area)) return -1;
     used = UsedArea(*t.get());
+    // Lines that move (insert, delete) carry their heights and widths
+    // beyond the used area: a whole-table back-up keeps all of them.
+    if (t->iUndoKind == UNDO_TABLE_SAVED_EXTENT || t->iUndoKind == UNDO_TABLE_CURRENT_EXTENT) {
+      layout = {1, t->iRows - 1, 1, t->iCols - 1};
+    } else {
+      layout = used;
+    }
   }
   SafeFileWriter out;
   bool ok = out.Open(path);
@@ -222,7 +230,7 @@ int TableRangeFileWrite(WindowHandle hwnd, std::string_view path) {
     AppendFormulaLines(*t.get(), out);
     AppendColourLines(*t.get(), area, out);
     AppendStyleLines(*t.get(), used, out);
-    AppendLayoutLines(*t.get(), used, out);
+    AppendLayoutLines(*t.get(), layout, out);
     // A back-up needs no flush to disk: it only has to outlive the edit.
     ok = out.Commit(false);
   }

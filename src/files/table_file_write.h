@@ -6,21 +6,13 @@
 #include <string_view>
 
 #include "platform/window.h"
+#include "table/table_record.h"
 
 // How a table is saved: Save, Save As, Save Private File.
 enum SaveMode : char {
   SAVE_PLAIN = 'S',
   SAVE_AS = 'A',
   SAVE_PRIVATE = 'P',
-};
-
-// Undo kinds that choose the rectangle of TableRangeFileWrite.
-enum UndoKind : int {
-  UNDO_NONE = 4230,
-  UNDO_SELECTION = 4231,
-  UNDO_BLOCK = 4233,
-  UNDO_TABLE_SAVED_EXTENT = 4234,
-  UNDO_TABLE_CURRENT_EXTENT = 4235,
 };
 
 // Write the whole table to `path`; mode 'P' writes each cell field in

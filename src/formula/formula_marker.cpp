@@ -9,6 +9,7 @@
 #include "platform/popup_menu.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
+#include "table/cell_store.h"
 #include "table/popup_skip.h"
 #include "table/table_access.h"
 #include "table/table_events.h"
@@ -134,6 +135,16 @@ void FormulaMarkerMenu(WindowHandle hwnd, int x, int y, int row, int col) {
 
 void FormulaRemoveAt(WindowHandle hwnd, int row, int col) { FormulaDelete(hwnd, CellReference(row, col)); }
 
+// The formula line of a target cell, empty for any other cell.
+std::string FormulaLineOf(WindowHandle hwnd, int row, int col) {
+  TableLockGuard t(hwnd);
+  const TableCell* cell = t ? TableCellAt(*t.get(), row, col) : nullptr;
+  if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) >= FORMULA_SLOTS) return {};
+  const FormulaSlot& slot = t->formulaSlots[CellFormulaSlot(*cell)];
+  if (slot.iTargetRow != row || slot.iTargetCol != col) return {};
+  return FormulaLineText(*t.get(), CellFormulaSlot(*cell), false);
+}
+
 void InstallFormulaHooks() {
   // Every stored cell runs the formulas that read it.
   TableEvents().pfnCellStored = RecalcDependants;
@@ -142,4 +153,10 @@ void InstallFormulaHooks() {
   hooks.pfnFormulaRelease = FormulaMarkerRelease;
   hooks.pfnFormulaMenu = FormulaMarkerMenu;
   hooks.pfnRemoveFormula = FormulaRemoveAt;
+  // The range commands: lines inserted or deleted, copying and pasting
+  // formula lines, one recalculation after a bulk change.
+  hooks.pfnShiftFormulaLines = FormulaShiftLines;
+  hooks.pfnFormulaLineOf = FormulaLineOf;
+  hooks.pfnPasteFormulaLine = FormulaPasteLine;
+  hooks.pfnRecalcAll = RecalcAll;
 }

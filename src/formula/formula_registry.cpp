@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
+#include "formula/formula_line_shift.h"
 #include "formula/formula_messages.h"
 #include "formula/formula_parse.h"
 #include "formula/formula_recalc.h"
@@ -365,7 +368,14 @@ int FormulaPasteLine(WindowHandle hwnd, int srcRow, int srcCol, int newRow, int 
   TableLockGuard t(hwnd);
   if (!t) return -1;
   int status = -1;
-  if (TableCellAt(*t.get(), newRow, newCol) && newRow >= 1 && newCol >= 1 && text.size() <= FORMULA_INPUT_CHARS) {
+  // A pasted line comes from outside: its source target, its decimals
+  // (-1..8) and its length are checked before anything is stored.
+  double places = 0;
+  bool placesOk = false;
+  places = TextToDoubleChecked(decimals, &placesOk);
+  const bool lineOk = srcRow >= 1 && srcCol >= 1 && placesOk && places >= -1 && places <= 8 &&
+                      places == static_cast<int>(places) && text.size() <= FORMULA_INPUT_CHARS;
+  if (lineOk && TableCellAt(*t.get(), newRow, newCol) && newRow >= 1 && newCol >= 1) {
     const int existing = SlotOfTarget(*t.get(), srcRow, srcCol);
     FormulaSlot source{};
     if (existing >= 0) {
@@ -439,5 +449,71 @@ void FormulaSetDecimals(WindowHandle hwnd, std::string_view target, int places) 
   }
   if (!changed) return;
   RecalcAll(hwnd);
+  InvalidateWindow(hwnd);
+}
+
+namespace {
+
+// Whether every reference of a text names a cell of a rows x cols table.
+bool RefsFitTable(std::string_view text, int rows, int cols) {
+  std::size_t from = 0;
+  RefToken token{};
+  while (FindRefToken(text, from, &token)) {
+    from = token.pos + token.len;
+    int r = 0;
+    int c = 0;
+    if (!ReadRefToken(text.substr(token.pos, token.len), &r, &c)) continue;
+    if (r >= rows || c >= cols) return false;
+  }
+  return true;
+}
+
+// A target line after the change; 0 when its line was deleted.
+int MovedTargetLine(int line, int at, int count) {
+  if (count > 0) return line >= at ? line + count : line;
+  if (line < at) return line;
+  return line >= at - count ? line + count : 0;
+}
+
+}  // namespace
+
+void FormulaShiftLines(WindowHandle hwnd, char bar, int at, int count) {
+  std::vector<std::pair<int, int>> removed;
+  {
+    TableLockGuard t(hwnd);
+    if (!t || t->iFormulaCount <= 0 || count == 0) return;
+    const bool rows = bar == 'R';
+    // Unlink every target first: a moved target may land on a cell another
+    // target has just left.
+    for (int s = 0; s < FORMULA_SLOTS; ++s) {
+      const FormulaSlot& slot = t->formulaSlots[s];
+      if (slot.iState == FORMULA_FREE) continue;
+      if (TableCell* cell = TableCellAt(*t.get(), slot.iTargetRow, slot.iTargetCol)) SetCellFormulaSlot(*cell, -1);
+    }
+    for (int s = 0; s < FORMULA_SLOTS; ++s) {
+      FormulaSlot& slot = t->formulaSlots[s];
+      if (slot.iState == FORMULA_FREE) continue;
+      int& line = rows ? slot.iTargetRow : slot.iTargetCol;
+      line = MovedTargetLine(line, at, count);
+      const std::string text = ShiftTextForLines(TextOf(slot.szFormula), bar, at, count);
+      CopyText(slot.szFormula, text);
+      CopyText(slot.szCondition, QuotedPart(text));
+      CopyText(slot.szTarget, CellReference(std::max(slot.iTargetRow, 0), std::max(slot.iTargetCol, 0)));
+      StoreAlignment(slot);
+      TableCell* cell = line > 0 ? TableCellAt(*t.get(), slot.iTargetRow, slot.iTargetCol) : nullptr;
+      // A formula whose target went, that now names its own target, or
+      // that reaches beyond the table is removed with its result.
+      if (!cell || NamesCell(*t.get(), text, slot.iTargetRow, slot.iTargetCol) ||
+          !RefsFitTable(text, t->iRows, t->iCols)) {
+        if (cell) removed.emplace_back(slot.iTargetRow, slot.iTargetCol);
+        ClearSlot(slot);
+        if (t->iFormulaCount > 0) --t->iFormulaCount;
+        continue;
+      }
+      SetCellFormulaSlot(*cell, s);
+    }
+    FormulaReadSetsChanged(*t.get());
+    for (const auto& [row, col] : removed) TableStoreCellText(*t.get(), row, col, "");
+  }
   InvalidateWindow(hwnd);
 }

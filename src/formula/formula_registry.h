@@ -58,9 +58,19 @@ int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view targ
                     std::string_view decimals, std::string_view text);
 
 // Register a pasted formula line for cell (newRow, newCol), shifted from
-// its source target. 0, or -1 after which the cell reads "Err MathFormula".
+// its source target (row or column below 1: a target that did not read).
+// 0, or -1 after which the cell reads "Err MathFormula": a bad target,
+// decimals other than a whole number in -1..8, a text over 999 characters,
+// a full registry.
 int FormulaPasteLine(WindowHandle hwnd, int srcRow, int srcCol, int newRow, int newCol, std::string_view stateKey,
                      std::string_view decimals, std::string_view text);
+
+// Whole rows ('R') or columns ('C') were inserted (count > 0) before line
+// `at` or deleted (count < 0) from it, and the cells have moved: targets
+// and references follow their cells (see ShiftTextForLines). A formula
+// whose target was deleted, that now names its own target, or that names
+// a cell beyond the table is removed and its target emptied.
+void FormulaShiftLines(WindowHandle hwnd, char bar, int at, int count);
 
 // Mark the cells a formula text names (on: toggles the show mode and sets
 // the marks; off: the show mode ends).

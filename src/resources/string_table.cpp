@@ -349,6 +349,12 @@ constexpr TextEntry kTexts[] = {
     {TXT_BORDER_LINE_BOTTOM, "Bottom", "下"},
     {TXT_BORDER_LINE_LEFT, "Left", "左"},
     {TXT_BORDER_LINE_RIGHT, "Right", "右"},
+    // Range editing, the clipboard and undo.
+    {TXT_READ_UNDO_FAILED, "Read Undo back-up file failed", "读取撤消备份文件失败"},
+    {TXT_NO_ROOM_FOR_INSERT, "No free room for insert", "没有可供插入的空间"},
+    {TXT_COPY_CAPTION, "Message", "提示"},
+    {TXT_COPY_WITH_FORMULA, "Do you want to copy data with math formula?\r\n\r\nOtherwise it will copy data only.",
+     "你是否要复制数据及其附加计算公式?\r\n\r\n否则将仅复制数据."},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

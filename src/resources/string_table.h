@@ -268,6 +268,11 @@ enum TextId : int {
   TXT_BORDER_LINE_BOTTOM,
   TXT_BORDER_LINE_LEFT,
   TXT_BORDER_LINE_RIGHT,
+  // Range editing, the clipboard and undo.
+  TXT_READ_UNDO_FAILED,
+  TXT_NO_ROOM_FOR_INSERT,
+  TXT_COPY_CAPTION,
+  TXT_COPY_WITH_FORMULA,
   TXT_COUNT
 };
 

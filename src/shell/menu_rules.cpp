@@ -37,6 +37,7 @@ struct TableFacts {
   bool bDetail = false;          // detail can be fetched for the selection
   bool bSampled = false;
   bool bGoTo = false;            // the selected cell names a cell to go to
+  bool bUndo = false;            // the table has an undo back-up
 };
 
 // Every selected range holds one kind and the selection is not one cell.
@@ -78,6 +79,7 @@ int ReadTableFacts(WindowHandle hTable, TableFacts* facts) {
   int row = 0;
   int col = 0;
   facts->bGoTo = GoToTarget(r, &row, &col) == 1;
+  facts->bUndo = r.bUndoFileExists != 0;
   return 0;
 }
 
@@ -104,7 +106,7 @@ int RuleState(MenuRule rule, MenuContext context, const TableFacts& f) {
     case RULE_STYLE: return table && f.bAnySelection;
     case RULE_COUNT: return table && f.bOneKindNotCell;
     case RULE_LIBRARY: return afterEditor ? LEAVE : table;
-    case RULE_UNDO: return afterEditor ? 0 : LEAVE;
+    case RULE_UNDO: return table ? f.bUndo : (afterEditor ? 0 : LEAVE);
     // "About Plug-in" works while a plug-in library is loaded; none can be
     // loaded yet.
     case RULE_PLUGIN_LOADED: return table || context == CONTEXT_FRAME ? 0 : LEAVE;

@@ -2,6 +2,7 @@
 
 #include "files/sampling_detail.h"
 #include "files/table_file_save.h"
+#include "files/undo_backup.h"
 #include "formula/formula_marker.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
@@ -74,5 +75,6 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallSamplingCommands();
   // The save commands of the table windows.
   InstallTableFileCommands();
+  InstallUndoHooks();
   return 0;
 }

@@ -246,6 +246,10 @@ void StoreEditorText(WindowHandle hwnd, int row, int col) {
   char text[EDITOR_TEXT_LIMIT + 1];
   EditCopyText(editor, text, sizeof text);
   StripLineBreaks(text, static_cast<int>(sizeof text));
+  // A change to the cell can be undone.
+  if (TableHooks().pfnUndoBackup && TableCellDisplayText(hwnd, row, col) != text) {
+    TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
+  }
   TableSetCellText(hwnd, row, col, text);
 }
 

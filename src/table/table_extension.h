@@ -10,6 +10,7 @@ struct TableDocument;
 enum class TableExtensionId : int {
   Formula = 0,
   TrendColour,
+  UndoBackup,
   Count,
 };
 

@@ -115,7 +115,7 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
   CopyText(t.szSourceFile, fileMode ? SourceFileStem(fileName) : std::string_view());
 
   t.bUndoFileExists = 0;
-  t.iUndoKind = 4230;
+  t.iUndoKind = UNDO_NONE;
   t.undoRect.fill(0);
   t.iUndoSelKind = SELECT_BLOCK;
   t.undoExtent.fill(0);

@@ -5,6 +5,9 @@
 // leaves its step out, so a table works before those parts exist.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "platform/window.h"
 
 struct TableInputHooks {
@@ -42,6 +45,24 @@ struct TableInputHooks {
 
   // Write the undo back-up of an area before it is overwritten.
   void (*pfnUndoBackup)(WindowHandle hwnd, int rowFrom, int rowTo, int colFrom, int colTo) = nullptr;
+  // Write the undo back-up of a kind (UNDO_SELECTION, the whole table):
+  // 0, or -1 when none could be written.
+  int (*pfnUndoSave)(WindowHandle hwnd, int kind) = nullptr;
+  // Whole rows ('R') or columns ('C') were inserted (count > 0) or deleted
+  // (count < 0) at line `at`: formula targets and references follow their
+  // cells, and formulas left naming their own target or reaching beyond
+  // the table are removed with their results. Runs once the cells moved.
+  void (*pfnShiftFormulaLines)(WindowHandle hwnd, char bar, int at, int count) = nullptr;
+  // The formula line of target (row, col) without its line end; empty when
+  // the cell is no formula target.
+  std::string (*pfnFormulaLineOf)(WindowHandle hwnd, int row, int col) = nullptr;
+  // Take a pasted formula line for cell (row, col); srcRow/srcCol is the
+  // target the line names (below 1 when it did not read). 0, or -1 after
+  // which the cell reads "Err MathFormula".
+  int (*pfnPasteFormulaLine)(WindowHandle hwnd, int srcRow, int srcCol, int row, int col, std::string_view stateKey,
+                             std::string_view decimals, std::string_view text) = nullptr;
+  // Run every running formula again (after a bulk change).
+  void (*pfnRecalcAll)(WindowHandle hwnd) = nullptr;
   // Key F3: find the next cell holding the find text.
   void (*pfnFindNext)(WindowHandle hwnd) = nullptr;
   // Refresh the menu and tool states for the table.

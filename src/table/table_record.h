@@ -55,6 +55,17 @@ enum SelectionKind : std::int32_t {
   SELECT_BLOCK = 34,
 };
 
+// What an undo back-up holds and how it is put back: the selection range,
+// a stored block, or the whole table restored over the extent it had when
+// saved or over the current one.
+enum UndoKind : std::int32_t {
+  UNDO_NONE = 4230,
+  UNDO_SELECTION = 4231,
+  UNDO_BLOCK = 4233,
+  UNDO_TABLE_SAVED_EXTENT = 4234,
+  UNDO_TABLE_CURRENT_EXTENT = 4235,
+};
+
 // Creation modes of a table window.
 enum TableOpenMode : std::int32_t {
   OPEN_MODAS = 5,

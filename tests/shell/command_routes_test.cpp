@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "files/undo_backup.h"
 #include "formula/formula_marker.h"
 #include "formula/formula_registry.h"
+#include "platform/clipboard.h"
 #include "platform/menu.h"
 #include "platform/timers.h"
 #include "resources/language.h"
@@ -80,6 +82,19 @@ class CommandRoutesTest : public ::testing::Test {
     T().iFormulaCellCol = 1;
   }
   int FormulaState() const { return T().formulaSlots[0].iState; }
+  void PutAndSelect(int row, int col, std::string_view text) {
+    TableSetCellText(table_, row, col, text);
+    Select(T(), row, col);
+  }
+  void ExpectCut(int row, int col, std::string_view text) {
+    EXPECT_EQ(ClipboardGetText(), std::string(text) + "\r\n");
+    EXPECT_EQ(TableCellDisplayText(table_, row, col), "");
+  }
+  void ClipAndSelect(std::string_view text) {
+    ClipboardSetText(std::string(text) + "\r\n");
+    Select(T(), 7, 7);
+  }
+  void ExpectPasted(std::string_view text) { EXPECT_EQ(TableCellDisplayText(table_, 7, 7), text); }
   // The windows a command opened go again; the table is active again.
   void CloseOthers() {
     for (WindowHandle w : MdiChildren(Program().hMdiClient)) {
@@ -232,6 +247,70 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           EXPECT_EQ(t.T().bModified, 1);
           t.T().bModified = 0;
         }}},
+      // Undo puts back what the last back-up holds.
+      {CMD_UNDO,
+       {[](Fx& t) {
+          Select(t.T(), 5, 5);
+          ASSERT_EQ(UndoSave(t.table_, UNDO_SELECTION), 0);
+          TableSetCellText(t.table_, 5, 5, "u");
+        },
+        [](Fx& t) {
+          EXPECT_EQ(TableCellDisplayText(t.table_, 5, 5), "");
+          EXPECT_EQ(t.T().bUndoFileExists, 0);
+        }}},
+      // The range commands (the table tests show the rest).
+      {CMD_COPY, {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_POPUP_COPY, {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_BAR_COPY, {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_BUTTON_COPY, {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_COPY_INTERNAL_A,
+       {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_COPY_INTERNAL_B,
+       {[](Fx& t) { Select(t.T(), 1, 1); }, [](Fx&) { EXPECT_EQ(ClipboardGetText(), "2\r\n"); }}},
+      {CMD_CUT, {[](Fx& t) { t.PutAndSelect(6, 6, "c"); }, [](Fx& t) { t.ExpectCut(6, 6, "c"); }}},
+      {CMD_POPUP_CUT, {[](Fx& t) { t.PutAndSelect(6, 6, "c"); }, [](Fx& t) { t.ExpectCut(6, 6, "c"); }}},
+      {CMD_BAR_CUT, {[](Fx& t) { t.PutAndSelect(6, 6, "c"); }, [](Fx& t) { t.ExpectCut(6, 6, "c"); }}},
+      {CMD_PASTE, {[](Fx& t) { t.ClipAndSelect("p"); }, [](Fx& t) { t.ExpectPasted("p"); }}},
+      {CMD_POPUP_PASTE, {[](Fx& t) { t.ClipAndSelect("q"); }, [](Fx& t) { t.ExpectPasted("q"); }}},
+      {CMD_BAR_PASTE, {[](Fx& t) { t.ClipAndSelect("r"); }, [](Fx& t) { t.ExpectPasted("r"); }}},
+      {CMD_PASTE_INTERNAL_A, {[](Fx& t) { t.ClipAndSelect("s"); }, [](Fx& t) { t.ExpectPasted("s"); }}},
+      {CMD_PASTE_INTERNAL_B, {[](Fx& t) { t.ClipAndSelect("t"); }, [](Fx& t) { t.ExpectPasted("t"); }}},
+      // A block is emptied by Delete and left alone by Insert.
+      {CMD_DELETE,
+       {[](Fx& t) { t.PutAndSelect(8, 8, "d"); }, [](Fx& t) { EXPECT_EQ(TableCellDisplayText(t.table_, 8, 8), ""); }}},
+      {CMD_BAR_DELETE,
+       {[](Fx& t) { t.PutAndSelect(8, 8, "d"); }, [](Fx& t) { EXPECT_EQ(TableCellDisplayText(t.table_, 8, 8), ""); }}},
+      {CMD_INSERT,
+       {[](Fx& t) { t.PutAndSelect(8, 8, "i"); }, [](Fx& t) { EXPECT_EQ(TableCellDisplayText(t.table_, 8, 8), "i"); }}},
+      {CMD_BAR_INSERT,
+       {[](Fx& t) { t.PutAndSelect(8, 8, "i"); }, [](Fx& t) { EXPECT_EQ(TableCellDisplayText(t.table_, 8, 8), "i"); }}},
+      {CMD_HIDE,
+       {[](Fx& t) {
+          Select(t.T(), 9, 1);
+          t.T().selKind[0] = SELECT_ROWS;
+        },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().rowHeight[9], 0);
+          t.T().rowHeight[9] = 18;
+        }}},
+      {CMD_POSITION_LOCK,
+       {[](Fx& t) {
+          t.T().cPickedBar = 'R';
+          t.T().iPickedRow = 4;
+        },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().lockRowUsed[0], 1);
+          EXPECT_EQ(t.T().lockRowIndex[0], 4);
+        }}},
+      {CMD_TRANSPOSE,
+       {[&](Fx& t) {
+          Select(t.T(), 1, 1);
+          tables = Program().nOpenTables;
+        },
+        [&](Fx& t) {
+          EXPECT_EQ(Program().nOpenTables, tables + 1);
+          t.CloseOthers();
+        }}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.
@@ -294,7 +373,7 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
   } cases[] = {
       {CMD_OPEN_ACCESS, false, "Open MS-Access", kNotAvailable},
       {CMD_DATA_COUNT, false, "Data count", kNotAvailable},
-      {CMD_UNDO, false, "Undo", kNotAvailable},
+      {CMD_FIND, false, "Find data", kNotAvailable},
       {CMD_PLOT3D_CLOSED, false, "Message", kNotAvailable},
       {CMD_OPEN_ACCESS, true, "打开 MS-Access", "此功能暂时还不能使用."},
       {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
