@@ -15,6 +15,7 @@ void RegisterFormulaLoadBenchmarks();
 void RegisterTableFileBenchmarks();
 void RegisterTextImportBenchmarks();
 void RegisterTrendColourBenchmarks();
+void RegisterRangeEditBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   RegisterTableFileBenchmarks();
   RegisterTextImportBenchmarks();
   RegisterTrendColourBenchmarks();
+  RegisterRangeEditBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

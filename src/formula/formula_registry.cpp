@@ -221,6 +221,8 @@ int FormulaRun(WindowHandle hwnd, std::string_view target, int mode, std::string
     ShowFormulaMessage(TXT_REGISTRY_CAPTION_ERROR, TXT_REGISTRY_SELF_REFERENCE, target);
     return -1;
   }
+  // The formula and its result can be undone.
+  if (TableHooks().pfnUndoBackup) TableHooks().pfnUndoBackup(hwnd, row, row, col, col);
   bool checked = false;
   std::string condition(QuotedPart(text));
   if (run) {
@@ -370,11 +372,10 @@ int FormulaPasteLine(WindowHandle hwnd, int srcRow, int srcCol, int newRow, int 
   int status = -1;
   // A pasted line comes from outside: its source target, its decimals
   // (-1..8) and its length are checked before anything is stored.
-  double places = 0;
   bool placesOk = false;
-  places = TextToDoubleChecked(decimals, &placesOk);
-  const bool lineOk = srcRow >= 1 && srcCol >= 1 && placesOk && places >= -1 && places <= 8 &&
-                      places == static_cast<int>(places) && text.size() <= FORMULA_INPUT_CHARS;
+  const double placesRead = TextToDoubleChecked(decimals, &placesOk);
+  const bool lineOk = srcRow >= 1 && srcCol >= 1 && placesOk && placesRead >= -1 && placesRead <= 8 &&
+                      placesRead == static_cast<int>(placesRead) && text.size() <= FORMULA_INPUT_CHARS;
   if (lineOk && TableCellAt(*t.get(), newRow, newCol) && newRow >= 1 && newCol >= 1) {
     const int existing = SlotOfTarget(*t.get(), srcRow, srcCol);
     FormulaSlot source{};

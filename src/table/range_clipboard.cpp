@@ -19,10 +19,10 @@ class PasteReader {
   // after it.
   bool Next(std::string_view* field, bool* lineEnd) {
     if (pos_ >= text_.size()) return false;
-    const std::size_t end = text_.find_first_of("\t\r\n", pos_);
-    const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+    std::size_t stop = pos_;
+    while (stop < text_.size() && text_[stop] != '\t' && text_[stop] != '\r' && text_[stop] != '\n') ++stop;
     *field = text_.substr(pos_, stop - pos_);
-    *lineEnd = end == std::string_view::npos || text_[end] != '\t';
+    *lineEnd = stop == text_.size() || text_[stop] != '\t';
     pos_ = stop;
     if (pos_ < text_.size()) {
       // A CR LF pair ends one row.

@@ -25,7 +25,7 @@ void TableReleaseRecord(TableRecord* record);
 // Lock for the lifetime of a scope.
 class TableLockGuard {
  public:
-  explicit TableLockGuard(WindowHandle hwnd) : hwnd_(hwnd), record_(TableLock(hwnd)) {}
+  explicit TableLockGuard(WindowHandle hwnd) : record_(TableLock(hwnd)) {}
   ~TableLockGuard() {
     if (record_) TableUnlockRecord(record_);
   }
@@ -36,7 +36,6 @@ class TableLockGuard {
   explicit operator bool() const { return record_ != nullptr; }
 
  private:
-  WindowHandle hwnd_;
   TableRecord* record_;
 };
 

@@ -226,6 +226,23 @@ TEST_F(UndoTest, EachKindPutsBackWhatItSaved) {
   EXPECT_EQ(Snapshot(), before);
 }
 
+TEST_F(UndoTest, AFormulaRunCanBeUndone) {
+  Put(1, 1, "4");
+  ASSERT_EQ(FormulaRun(table_, "R1C2", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
+  EXPECT_EQ(Shown(1, 2), "8");
+  EXPECT_EQ(T().bUndoFileExists, 1);
+  ASSERT_EQ(UndoRestore(table_), 0);
+  EXPECT_EQ(Shown(1, 2), "");
+  EXPECT_EQ(T().iFormulaCount, 0);
+  // Changing the formula's text is undone to the text it had.
+  ASSERT_EQ(FormulaRun(table_, "R1C2", FORMULA_MODE_RUN, "R1C1*2", -1), 0);
+  ASSERT_EQ(FormulaRun(table_, "R1C2", FORMULA_MODE_RUN, "R1C1*3", -1), 0);
+  EXPECT_EQ(Shown(1, 2), "12");
+  ASSERT_EQ(UndoRestore(table_), 0);
+  EXPECT_EQ(FormulaAt(1, 2), "R1C1*2");
+  EXPECT_EQ(Shown(1, 2), "8");
+}
+
 TEST_F(UndoTest, EveryWindowKeepsItsOwnBackUpAndClosingDeletesIt) {
   const WindowHandle other = CreateHeadlessTable(OPEN_NEW);
   Put(1, 1, "mine");
