@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "files/undo_backup.h"
 #include "formula/formula_registry.h"
 #include "platform/menu.h"
 #include "platform/timers.h"
@@ -184,6 +185,26 @@ TEST_F(MenuRulesTest, GoToFollowsTheReferenceInTheSelectedCell) {
   }
   RefreshMenus(table, MENU_REFRESH_TABLE);
   EXPECT_FALSE(IsEnabled(40196));
+}
+
+// "Undo" is enabled exactly while the active table has a back-up.
+TEST_F(MenuRulesTest, UndoFollowsTheBackUp) {
+  const WindowHandle table = NewActiveTable();
+  EXPECT_FALSE(IsEnabled(CMD_UNDO));
+  TableSetCellText(table, 1, 1, "5");
+  {
+    TableLockGuard t(table);
+    SelectBlock(*t.get(), 0, 1, 1, 1, 1);
+  }
+  ASSERT_EQ(UndoSave(table, UNDO_SELECTION), 0);
+  EXPECT_TRUE(IsEnabled(CMD_UNDO));
+  ASSERT_EQ(UndoRestore(table), 0);
+  EXPECT_FALSE(IsEnabled(CMD_UNDO));
+  // Another table without a back-up grays it again.
+  ASSERT_EQ(UndoSave(table, UNDO_SELECTION), 0);
+  EXPECT_TRUE(IsEnabled(CMD_UNDO));
+  NewActiveTable();
+  EXPECT_FALSE(IsEnabled(CMD_UNDO));
 }
 
 // A sampled table (the record as the import of a large file leaves it):
