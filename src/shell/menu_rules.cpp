@@ -106,7 +106,9 @@ int RuleState(MenuRule rule, MenuContext context, const TableFacts& f) {
     case RULE_STYLE: return table && f.bAnySelection;
     case RULE_COUNT: return table && f.bOneKindNotCell;
     case RULE_LIBRARY: return afterEditor ? LEAVE : table;
-    case RULE_UNDO: return table ? f.bUndo : (afterEditor ? 0 : LEAVE);
+    // Undo follows the table's back-up, after the editor too: a typed
+    // change can be undone at once.
+    case RULE_UNDO: return table || context == CONTEXT_EDITOR ? f.bUndo : (afterEditor ? 0 : LEAVE);
     // "About Plug-in" works while a plug-in library is loaded; none can be
     // loaded yet.
     case RULE_PLUGIN_LOADED: return table || context == CONTEXT_FRAME ? 0 : LEAVE;
@@ -157,8 +159,10 @@ int RefreshMenus(WindowHandle hwnd, int code) {
   }
 }
 
-int RefreshMenusForEditor(WindowHandle) {
-  ApplyRules(CONTEXT_EDITOR, TableFacts{});
+int RefreshMenusForEditor(WindowHandle hTable) {
+  TableFacts facts;
+  if (TableLockGuard t(hTable); t) facts.bUndo = t->bUndoFileExists != 0;
+  ApplyRules(CONTEXT_EDITOR, facts);
   return 0;
 }
 

@@ -140,6 +140,14 @@ void EditWidget::keyPressEvent(QKeyEvent* event) {
   // text) happens outside the widget's own change handling.
   if (plain && !isReadOnly() &&
       (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    // A text shown all selected (as a cell's editor opens) is kept: Tab
+    // or Enter then only moves on, instead of erasing what was there.
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && cursor.selectionStart() == 0 &&
+        cursor.selectionEnd() == static_cast<int>(toPlainText().size())) {
+      cursor.movePosition(QTextCursor::End);
+      setTextCursor(cursor);
+    }
     PushSelection();
     EditReplaceSelection(hwnd_, event->key() == Qt::Key_Tab ? "\t" : "\n");
     event->accept();

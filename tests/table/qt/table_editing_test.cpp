@@ -75,6 +75,25 @@ TEST_F(TableEditingTest, DoubleClickTypeTwelveAndTab) {
   EXPECT_EQ(QApplication::focusWidget(), View());
 }
 
+// A typed change is undone by Ctrl+Z: the cell gets its old text back.
+TEST_F(TableEditingTest, UndoTakesBackATypedCell) {
+  TableSetCellText(table_, 2, 2, "old");
+  DoubleClick(View(), Middle(2, 2));
+  QTest::keyClicks(Editor(), "new");
+  QTest::keyClick(Editor(), Qt::Key_Return);
+  EXPECT_EQ(Shown(2, 2), "new");
+  ASSERT_EQ(T().bUndoFileExists, 1);
+  QTest::keyClick(WidgetOf(frame())->window(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Shown(2, 2), "old");
+  EXPECT_EQ(T().bUndoFileExists, 0);
+  // Enter on an unchanged cell writes no back-up.
+  DoubleClick(View(), Middle(2, 2));
+  EXPECT_EQ(Editor()->toPlainText().toStdString(), "old");
+  QTest::keyClick(Editor(), Qt::Key_Return);
+  EXPECT_EQ(Shown(2, 2), "old");
+  EXPECT_EQ(T().bUndoFileExists, 0);
+}
+
 TEST_F(TableEditingTest, PastingATabMovesOnLikeTypingOne) {
   TableStoreCellText(table_, 2, 3, "next");
   DoubleClick(View(), Middle(2, 2));
