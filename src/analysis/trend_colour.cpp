@@ -150,6 +150,7 @@ std::vector<TableRange> RangesToColour(TableDocument& t, TrendSettings& s) {
   } else {
     s.iDataSource = TREND_SOURCE_SELECTION;
   }
+  s.ranges = ranges;
   return ranges;
 }
 
@@ -157,6 +158,10 @@ std::vector<TableRange> RangesToColour(TableDocument& t, TrendSettings& s) {
 
 TrendSettings& TrendSettingsOf(TableDocument& t) {
   return TableExtensionOf<TrendSettings>(t, TableExtensionId::TrendColour);
+}
+
+const TrendSettings* TrendSettingsIf(const TableDocument& t) {
+  return static_cast<const TrendSettings*>(TableExtensionGet(t, TableExtensionId::TrendColour));
 }
 
 double TrendStretch(const TrendScale& scale) {

@@ -5,7 +5,10 @@
 // text colours, where the table, its colour map and the 3D plot read them.
 #pragma once
 
+#include <vector>
+
 #include "table/colour.h"
+#include "table/table_range.h"
 #include "table/table_record.h"
 
 // What the numbers are compared with.
@@ -42,10 +45,13 @@ struct TrendSettings {
   int iRelief = TREND_RELIEF_OFF;
   int iHueStart = 0;    // H1: the largest numbers
   int iHueEnd = 200;    // H2: the smallest numbers
+  std::vector<TableRange> ranges;  // the ranges the last colouring compared within
 };
 
 // The settings of a table, created with their defaults on first use.
 TrendSettings& TrendSettingsOf(TableDocument& t);
+// The settings of a table, or null before it was ever coloured.
+const TrendSettings* TrendSettingsIf(const TableDocument& t);
 
 // The extremes a number is compared with, and the hue interval.
 struct TrendScale {

@@ -175,3 +175,9 @@ int CmdTrendColour(WindowHandle hwnd, unsigned, std::intptr_t) {
   TrendColourRun(hwnd);
   return 0;
 }
+
+int CmdTogglePixelInfo(WindowHandle hwnd, unsigned, std::intptr_t) {
+  if (TableLockGuard t(hwnd); t) t->bPixelInfoOff = t->bPixelInfoOff ? 0 : 1;
+  TableRepaint(hwnd);
+  return 0;
+}

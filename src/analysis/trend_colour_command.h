@@ -40,3 +40,7 @@ WindowHandle TrendShowColourMap(WindowHandle source);
 
 // A table window that is the colour map of another table (its link flag).
 bool TrendIsColourMap(WindowHandle hwnd);
+
+// The image-pixel button (2003): show or hide the browse panel of a
+// coloured table.
+int CmdTogglePixelInfo(WindowHandle hwnd, unsigned id, std::intptr_t lParam);

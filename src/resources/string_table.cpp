@@ -355,6 +355,10 @@ constexpr TextEntry kTexts[] = {
     {TXT_COPY_CAPTION, "Message", "提示"},
     {TXT_COPY_WITH_FORMULA, "Do you want to copy data with math formula?\r\n\r\nOtherwise it will copy data only.",
      "你是否要复制数据及其附加计算公式?\r\n\r\n否则将仅复制数据."},
+    // The browse panel of a coloured table.
+    {TXT_BROWSE_CURRENT, "Current [Row, Col]=[", "当前 [行, 列]=["},
+    {TXT_BROWSE_DATA_MAX, "Data Max= ", "数据 最大值= "},
+    {TXT_BROWSE_MIN, "Min= ", "最小值= "},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -273,6 +273,10 @@ enum TextId : int {
   TXT_NO_ROOM_FOR_INSERT,
   TXT_COPY_CAPTION,
   TXT_COPY_WITH_FORMULA,
+  // The browse panel of a coloured table.
+  TXT_BROWSE_CURRENT,
+  TXT_BROWSE_DATA_MAX,
+  TXT_BROWSE_MIN,
   TXT_COUNT
 };
 

@@ -9,15 +9,17 @@ void RefreshToolStates(WindowHandle hTable) {
   if (program.bClosingAll) return;
   bool oneRange = false;
   bool editing = false;
+  bool coloured = false;
   {
     TableLockGuard t(hTable);
     if (!t) return;
     oneRange = t->iSelCurrent == 0;
     editing = t->bEditShown != 0;
+    coloured = t->iColourState == COLOUR_STATE_TREND || t->bLinked != 0;
   }
   program.toolStates.fill(1);
-  // The trend colouring's colour mode does not exist yet: no pixel button.
-  program.toolStates[TOOL_IMAGE_PIXEL] = 0;
+  // The pixel button works on a table in the trend colouring's colour mode.
+  if (!coloured) program.toolStates[TOOL_IMAGE_PIXEL] = 0;
   if (!oneRange) program.toolStates[TOOL_COPY] = 0;
   if (editing) {
     for (int i = TOOL_FIND; i <= TOOL_COPY; ++i) program.toolStates[static_cast<std::size_t>(i)] = 0;

@@ -164,12 +164,27 @@ void OnLeftDoubleClick(WindowHandle hwnd, int x, int y) {
 
 // -- right button ------------------------------------------------------------
 
+// Whether a table shows colours a browse panel explains: coloured by the
+// trend analysis, or the colour map of such a table.
+bool ShowsTrendColours(WindowHandle hwnd) {
+  TableLockGuard t(hwnd);
+  return t && (t->iColourState == COLOUR_STATE_TREND || t->bLinked != 0);
+}
+
+// The right button went down or up: a coloured table shows or hides its
+// browse panel.
+void SetRightBrowsing(WindowHandle hwnd, bool down) {
+  if (TableLockGuard t(hwnd); t) t->bRightBrowsing = down ? 1 : 0;
+  if (ShowsTrendColours(hwnd)) TableRepaint(hwnd);
+}
+
 void OnRightDown(WindowHandle hwnd, int x, int y) {
   if (PressIgnored(hwnd)) return;
   EditorCommand(hwnd, EDITOR_COMMIT_CLOSE);
   int changed = 0;
   PickBrowseCell(hwnd, x, y, &changed);  // the right-clicked cell
   if (HasLinkedWindow(hwnd)) SetCursorSlot(CURSOR_BROWSE);
+  SetRightBrowsing(hwnd, true);
 }
 
 // Whether a column (row) lies in one of the selected whole-column (row) ranges.
@@ -189,6 +204,7 @@ bool InSelectedLines(WindowHandle hwnd, char bar) {
 
 void OnRightUp(WindowHandle hwnd, unsigned keys, int x, int y) {
   if (ReleaseIgnored(hwnd)) return;
+  SetRightBrowsing(hwnd, false);
   if (CurrentCursorSlot() == CURSOR_BROWSE) SetCursorSlot(CURSOR_ARROW);
   const TableInputHooks& hooks = TableHooks();
   if (hooks.pfnCoordinatePick && hooks.pfnCoordinatePick(hwnd, x, y)) return;
@@ -226,6 +242,7 @@ void Browse(WindowHandle hwnd, int x, int y) {
   if (TableLockGuard t(hwnd); t) chart = t->hChartWindow;
   if (IsWindowAlive(chart)) PostCommand(chart, CMD_CHART_TRACK_CELL, static_cast<std::intptr_t>(hwnd));
   if (TableHooks().pfnBrowseFollow) TableHooks().pfnBrowseFollow(hwnd);
+  if (ShowsTrendColours(hwnd)) TableRepaint(hwnd);  // the browse panel follows
   if (!IsWindowAlive(chart)) {
     TableLockGuard t(hwnd);
     if (t) {

@@ -355,6 +355,8 @@ struct TableView {
   std::int32_t iBrowseCol;      // or at the last right click
   std::int32_t iLastBrowseRow;  // the previous browse cell
   std::int32_t iLastBrowseCol;
+  std::int32_t bRightBrowsing;  // the right button is held over the table
+  std::int32_t bPixelInfoOff;   // the image-pixel button hid the browse panel
   std::int32_t bActivating;     // just became active: the next press only activates
   std::int32_t bClickIgnored;   // the last press was ignored (its release and double click too)
   std::int32_t bFillingEditor;  // the table itself is writing the editor's text

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "analysis/trend_browse.h"
 #include "analysis/trend_colour.h"
 #include "support/fresh_table.h"
 
@@ -125,6 +126,46 @@ TEST(TrendColourTable, ColumnsAllDataAndTheSelection) {
   EXPECT_EQ(HueAt(t, 2, 2), 0);
   EXPECT_EQ(HueAt(t, 1, 1), TREND_NEUTRAL.iHue);
   EXPECT_EQ(CellTextSat(*TableCellAt(*t, 1, 1)), TREND_NEUTRAL.iSat);
+}
+
+}  // namespace
+
+namespace {
+
+// The browse panel's contents for a cell of a table coloured row by row.
+TEST(TrendBrowseTest, TheCellItsNeighboursAndItsPlaceOnTheScale) {
+  FreshTable t;
+  const char* values[2][3] = {{"0", "50", "100"}, {"7", "text", "9"}};
+  for (int r = 0; r < 2; ++r) {
+    for (int c = 0; c < 3; ++c) t.Store(r + 1, c + 1, values[r][c]);
+  }
+  TrendSettingsOf(*t).iCompareMode = TREND_ROW;
+  TrendColourTable(*t);
+
+  TrendBrowseInfo info;
+  ASSERT_TRUE(TrendBrowseInfoAt(*t, 1, 2, &info));
+  EXPECT_TRUE(info.bScale);
+  EXPECT_EQ(info.dMax, 100);
+  EXPECT_EQ(info.dMin, 0);
+  EXPECT_EQ(info.iMarkerStep, 100) << "(100 - 50) x 200 / 100";
+  EXPECT_EQ(TrendBrowseCellLine(info), "Current [Row, Col]=[1,2]= 50");
+  EXPECT_EQ(TrendBrowseRangeLine(info), "Data Max= 100 ; Min= 0.0 ");
+  // The header row above is no neighbour; the cell is in the middle.
+  EXPECT_FALSE(info.present[0]);
+  EXPECT_TRUE(info.present[7]);
+  const RgbColour mid = HlsToRgb(100, TREND_SATURATION, TREND_LIGHTNESS);
+  EXPECT_EQ(info.neighbours[4].iRed, mid.iRed);
+  EXPECT_EQ(info.neighbours[4].iBlue, mid.iBlue);
+
+  // Row 2 is its own scale; a text has no place on it.
+  ASSERT_TRUE(TrendBrowseInfoAt(*t, 2, 3, &info));
+  EXPECT_EQ(info.dMax, 9);
+  EXPECT_EQ(info.dMin, 7);
+  EXPECT_EQ(info.iMarkerStep, 0);
+  ASSERT_TRUE(TrendBrowseInfoAt(*t, 2, 2, &info));
+  EXPECT_FALSE(info.bScale);
+  EXPECT_EQ(TrendBrowseRangeLine(info), "");
+  EXPECT_FALSE(TrendBrowseInfoAt(*t, 0, 2, &info)) << "a header cell";
 }
 
 }  // namespace

@@ -311,6 +311,13 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           EXPECT_EQ(Program().nOpenTables, tables + 1);
           t.CloseOthers();
         }}},
+      // The image-pixel button shows or hides the browse panel.
+      {CMD_BUTTON_IMAGE_PIXEL,
+       {[](Fx& t) { t.T().bPixelInfoOff = 0; },
+        [](Fx& t) {
+          EXPECT_EQ(t.T().bPixelInfoOff, 1);
+          t.T().bPixelInfoOff = 0;
+        }}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
       // Notifications the table takes itself.

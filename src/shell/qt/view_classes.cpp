@@ -1,5 +1,6 @@
 #include "shell/qt/view_classes.h"
 
+#include "analysis/qt/trend_browse_view.h"
 #include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
 #include "files/qt/text_import_wizard_view.h"
@@ -19,6 +20,8 @@ WindowClassProcs ViewWindowClassProcs() {
   procs.welcome = WelcomeViewProc;
   procs.pictureStrip = PictureStripViewProc;
   procs.table = TableViewProc;
+  // A coloured table explains its colours while the right button browses.
+  SetTableOverlayPainter(PaintTrendBrowsePanel);
   return procs;
 }
 

@@ -323,6 +323,12 @@ void PaintMarks(const PaintContext& c) {
   }
 }
 
+// What a higher area draws over every table.
+TableOverlayPainter& OverlayPainter() {
+  static TableOverlayPainter painter = nullptr;
+  return painter;
+}
+
 // A raised grey box in the bottom-right corner telling how to browse, for a
 // table that drives a chart or a 3D plot.
 void PaintHintStrip(const PaintContext& c) {
@@ -407,5 +413,8 @@ void TablePaintRecord(const TableRecord& t, QPainter& p, int width, int height, 
     PaintMarks(c);
   }
   PaintHintStrip(c);
+  if (OverlayPainter()) OverlayPainter()(t, p, width, height, fonts);
   p.restore();
 }
+
+void SetTableOverlayPainter(TableOverlayPainter painter) { OverlayPainter() = painter; }

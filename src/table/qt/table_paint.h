@@ -41,3 +41,9 @@ void DrawEtchedLineV(QPainter& p, int y1, int y2, int x, int type);
 
 // Paint the whole client area (width x height) of a table.
 void TablePaintRecord(const TableRecord& t, QPainter& p, int width, int height, const TableFonts& fonts);
+
+// Drawn over a table after everything else (the browse panel of a
+// coloured table); a higher area sets it once at start-up.
+using TableOverlayPainter = void (*)(const TableRecord& t, QPainter& p, int width, int height,
+                                     const TableFonts& fonts);
+void SetTableOverlayPainter(TableOverlayPainter painter);

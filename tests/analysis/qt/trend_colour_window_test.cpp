@@ -11,7 +11,9 @@
 #include "analysis/trend_colour.h"
 #include "analysis/trend_colour_command.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/menu.h"
+#include "platform/popup_menu.h"
 #include "platform/scrollbar.h"
 #include "resources/command_ids.h"
 #include "shell/program_state.h"
@@ -21,6 +23,7 @@
 #include "table/colour.h"
 #include "table/table_access.h"
 #include "table/table_scroll.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -143,6 +146,53 @@ TEST_F(TrendColourWindowTest, TheDialogsWidgets) {
   EXPECT_TRUE(model.bRelief);
   EXPECT_EQ(model.iHueStart, 20);
   EXPECT_EQ(model.iHueEnd, 180);
+}
+
+// A right-drag over the coloured table shows the browse panel in its
+// bottom-right corner: the hint band, the cell's swatch and the scale; the
+// release, the image-pixel button and a narrow client take it away.
+TEST_F(TrendColourWindowTest, RightDragShowsTheBrowsePanel) {
+  const WindowHandle table = NewTableWindow();
+  for (int c = 1; c <= 3; ++c) TableSetCellText(table, 1, c, std::to_string(c * 10));
+  DialogScriptPush(ChooseMode(TREND_ROW, false));
+  ASSERT_EQ(ChooseMenuItem(Program().hFrameWnd, CMD_TREND), 0);
+  ProcessEvents();
+  MdiActivate(table);
+  ProcessEvents();
+  RecordOf(table).bActivating = 0;  // as after the click that activated it
+  const QPoint cell = CellMiddle(table, 1, 3);
+  const auto send = [&](unsigned msg, unsigned keys) {
+    SendMessageTo(table, msg, keys, MakePointParam(cell.x(), cell.y()));
+    ProcessEvents();
+  };
+  const int width = RecordOf(table).iClientWidth;
+  const int height = RecordOf(table).iClientHeight;
+  ASSERT_GE(width, 380);
+  // The middle swatch of the 3 x 3 block shows the cell's colour (hue 0).
+  const QPoint swatch(width - 380 + 45 + 14 + 6, height - 50 + 4 + 14 + 6);
+  const QPoint hintBand(width - 5, height - 60);
+  const RgbColour red = HlsToRgb(0, TREND_SATURATION, TREND_LIGHTNESS);
+
+  send(MSG_RBUTTONDOWN, MK_RBUTTON);
+  send(MSG_MOUSEMOVE, MK_RBUTTON);
+  QImage image = Render(table);
+  EXPECT_EQ(image.pixelColor(swatch), QColor(red.iRed, red.iGreen, red.iBlue));
+  EXPECT_EQ(image.pixelColor(hintBand), QColor(192, 192, 192));
+  EXPECT_EQ(RecordOf(table).iBrowseCol, 3);
+
+  // The image-pixel button hides it; pressed again, it shows it again.
+  SendCommand(table, CMD_BUTTON_IMAGE_PIXEL);
+  image = Render(table);
+  EXPECT_NE(image.pixelColor(hintBand), QColor(192, 192, 192));
+  SendCommand(table, CMD_BUTTON_IMAGE_PIXEL);
+  EXPECT_EQ(Render(table).pixelColor(hintBand), QColor(192, 192, 192));
+
+  // Released, the panel goes (the cell menu that opens is dismissed).
+  PopupScriptBegin();
+  PopupScriptPush(0);
+  send(MSG_RBUTTONUP, 0);
+  PopupScriptEnd();
+  EXPECT_NE(Render(table).pixelColor(hintBand), QColor(192, 192, 192));
 }
 
 }  // namespace
