@@ -16,6 +16,7 @@ void RegisterTableFileBenchmarks();
 void RegisterTextImportBenchmarks();
 void RegisterTrendColourBenchmarks();
 void RegisterRangeEditBenchmarks();
+void RegisterDataPropertyBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   RegisterTextImportBenchmarks();
   RegisterTrendColourBenchmarks();
   RegisterRangeEditBenchmarks();
+  RegisterDataPropertyBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "analysis/trend_colour.h"
 #include "platform/number_text.h"
 #include "ratio_reporter.h"
 #include "table/cell_store.h"
@@ -76,6 +77,38 @@ void RepaintLastPageOfTallTable(benchmark::State& state) {
   Repaint(state, TABLE_MAX_DIMENSION, TABLE_MIN_DIMENSION, TABLE_MAX_DIMENSION - 55);
 }
 
+// The colour map of a full 16,385 x 51 table of numbers coloured row by row
+// with relief: 9-pixel squares in the cells' colours.
+void RepaintColourMap(benchmark::State& state) {
+  TableRecord* t = TableAllocRecord();
+  if (!t) {
+    state.SkipWithError("out of memory");
+    return;
+  }
+  TableInitRecord(*t, OPEN_NEW, "New Table", "");
+  SetImportTableSize(*t, TABLE_MAX_DIMENSION, TABLE_MIN_DIMENSION);
+  RelabelHeaders(*t);
+  for (int r = 1; r < TABLE_MAX_DIMENSION; ++r) {
+    for (int c = 1; c < TABLE_MIN_DIMENSION; ++c) TableStoreCellText(*t, r, c, FormatInt((r * 37 + c * 101) % 9973));
+  }
+  TrendSettingsOf(*t).iRelief = TREND_RELIEF_ON;
+  TrendColourTable(*t);
+  t->colWidth.fill(9);
+  t->rowHeight.fill(9);
+  t->bImageView = 1;
+  t->bLinked = 1;
+  t->iClientWidth = kWidth;
+  t->iClientHeight = kHeight;
+  const TableFonts fonts = MakeTableFonts();
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter p(&image);
+    TablePaintRecord(*t, p, kWidth, kHeight, fonts);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  TableFreeRecord(t);
+}
+
 }  // namespace
 
 void RegisterPaintBenchmarks() {
@@ -84,4 +117,6 @@ void RegisterPaintBenchmarks() {
   benchmark::RegisterBenchmark("paint/last_page_16385_rows", RepaintLastPageOfTallTable)->Unit(benchmark::kMillisecond);
   AddRatio("paint/full_repaint_1920x1080", "baseline/fill_1920x1080");
   AddRatio("paint/last_page_16385_rows", "baseline/fill_1920x1080");
+  benchmark::RegisterBenchmark("paint/colour_map_16384x50_1920x1080", RepaintColourMap)->Unit(benchmark::kMillisecond);
+  AddRatio("paint/colour_map_16384x50_1920x1080", "baseline/fill_1920x1080");
 }

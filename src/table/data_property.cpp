@@ -14,19 +14,6 @@ bool ParameterOf(const DataProperty& p, double* value) {
   return ok && !p.szAdjustParam.empty();
 }
 
-// A number adjusted by the operation.
-double Adjust(const DataProperty& p, double v) {
-  double param = 0;
-  if (p.iAdjustOp == ADJUST_IGNORE || !ParameterOf(p, &param)) return v;
-  switch (p.iAdjustOp) {
-    case ADJUST_ADD: return v + param;
-    case ADJUST_SUBTRACT: return v - param;
-    case ADJUST_MULTIPLY: return v * param;
-    case ADJUST_DIVIDE: return param != 0 ? v / param : v;
-    default: return v;
-  }
-}
-
 // The text is a number (not empty, not a text).
 bool IsNumber(std::string_view text) { return !text.empty() && CellIsText(text) == 0; }
 
@@ -41,14 +28,35 @@ std::optional<TextId> DataPropertyRefusal(const DataProperty& p) {
 }
 
 std::optional<std::string> DataPropertyCellText(const DataProperty& p, std::string_view text) {
+  return DataPropertyAdjuster(p).CellText(text);
+}
+
+DataPropertyAdjuster::DataPropertyAdjuster(const DataProperty& p) : p_(p) {
+  bParam_ = p.iAdjustOp != ADJUST_IGNORE && ParameterOf(p, &dParam_);
+}
+
+// A number adjusted by the operation.
+double DataPropertyAdjuster::Adjust(double v) const {
+  if (!bParam_) return v;
+  switch (p_.iAdjustOp) {
+    case ADJUST_ADD: return v + dParam_;
+    case ADJUST_SUBTRACT: return v - dParam_;
+    case ADJUST_MULTIPLY: return v * dParam_;
+    case ADJUST_DIVIDE: return dParam_ != 0 ? v / dParam_ : v;
+    default: return v;
+  }
+}
+
+std::optional<std::string> DataPropertyAdjuster::CellText(std::string_view text) const {
+  const DataProperty& p = p_;
   if (text.empty()) return std::nullopt;
   const bool percentIgnored = p.szUnitLabel == "%" && p.iAdjustOp == ADJUST_IGNORE;
   if (p.iUnitMode == UNIT_POSTFIX || p.iUnitMode == UNIT_PREFIX || p.szUnitLabel.empty()) {
     if (!IsNumber(text)) return std::nullopt;
     const double v = TextToDouble(text);
-    if (p.iUnitMode == UNIT_PREFIX) return p.szUnitLabel + FormatNumber(Adjust(p, v));
-    if (p.iUnitMode == UNIT_REMOVE) return FormatNumber(Adjust(p, v));  // an empty label
-    return FormatNumber(percentIgnored ? v * 100 : Adjust(p, v)) + p.szUnitLabel;
+    if (p.iUnitMode == UNIT_PREFIX) return p.szUnitLabel + FormatNumber(Adjust(v));
+    if (p.iUnitMode == UNIT_REMOVE) return FormatNumber(Adjust(v));  // an empty label
+    return FormatNumber(percentIgnored ? v * 100 : Adjust(v)) + p.szUnitLabel;
   }
   // Remove: the label at the start or at the end of the text goes.
   std::string_view rest = text;
@@ -66,7 +74,7 @@ std::optional<std::string> DataPropertyCellText(const DataProperty& p, std::stri
   while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
   if (!IsNumber(trimmed)) return std::nullopt;
   const double v = TextToDouble(trimmed);
-  return FormatNumber(percentIgnored ? v / 100 : Adjust(p, v));
+  return FormatNumber(percentIgnored ? v / 100 : Adjust(v));
 }
 
 DataProperty DataPropertyOf(const TableDocument& t) {

@@ -47,6 +47,19 @@ std::optional<TextId> DataPropertyRefusal(const DataProperty& p);
 // only.
 std::optional<std::string> DataPropertyCellText(const DataProperty& p, std::string_view text);
 
+// The same for many cells: the parameter is read once.
+class DataPropertyAdjuster {
+ public:
+  explicit DataPropertyAdjuster(const DataProperty& p);
+  std::optional<std::string> CellText(std::string_view text) const;
+
+ private:
+  double Adjust(double v) const;
+  const DataProperty& p_;
+  bool bParam_ = false;
+  double dParam_ = 0;
+};
+
 // The settings stored with a table, and storing them.
 DataProperty DataPropertyOf(const TableDocument& t);
 void DataPropertyStore(TableDocument& t, const DataProperty& p);

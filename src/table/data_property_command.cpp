@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/text_buffer.h"
 #include "resources/string_table.h"
 #include "table/cell_store.h"
 #include "table/long_text.h"
@@ -12,14 +13,27 @@
 #include "table/table_window.h"
 
 void DataPropertyApply(WindowHandle hwnd, const DataProperty& p, const TableRange& range) {
-  std::string text;
-  for (int row = std::max(range.iRowFrom, 1); row <= range.iRowTo; ++row) {
-    for (int col = std::max(range.iColFrom, 1); col <= range.iColTo; ++col) {
-      text = TableCellDisplayText(hwnd, row, col);
-      if (auto changed = DataPropertyCellText(p, text)) TableSetCellText(hwnd, row, col, *changed);
+  // Every cell is stored first; the formulas then run once.
+  {
+    TableLockGuard t(hwnd);
+    if (!t) return;
+    const DataPropertyAdjuster adjuster(p);
+    std::string resolved;
+    for (int row = std::max(range.iRowFrom, 1); row <= range.iRowTo; ++row) {
+      for (int col = std::max(range.iColFrom, 1); col <= range.iColTo; ++col) {
+        const TableCell* cell = TableCellAt(*t.get(), row, col);
+        if (!cell || cell->szText[0] == '\0') continue;
+        std::string_view text = TextOf(cell->szText);
+        if (IsLongTextRef(text) == 1) {
+          resolved = TableCellDisplayText(*t.get(), row, col);
+          text = resolved;
+        }
+        if (auto changed = adjuster.CellText(text)) TableStoreCellText(*t.get(), row, col, *changed);
+      }
     }
+    t->bModified = 1;
   }
-  if (TableLockGuard t(hwnd); t) t->bModified = 1;
+  if (TableHooks().pfnRecalcAll) TableHooks().pfnRecalcAll(hwnd);
 }
 
 int SetDataProperty(WindowHandle hwnd) {

@@ -16,8 +16,8 @@ class DataPropertyModel final : public DialogModel {
 inline constexpr const char* DATA_PROPERTY_DIALOG_NAME = "Set data property";
 
 // Apply the settings to every cell of one range of a table (whole columns
-// and rows cover the used extent), storing each new text so that formulas
-// reading it run again. Marks the table modified.
+// and rows cover the used extent), then run the formulas again, so those
+// reading a changed cell show it. Marks the table modified.
 void DataPropertyApply(WindowHandle hwnd, const DataProperty& p, const TableRange& range);
 
 // The command: one range only, the dialog (it stays while its parameter is
