@@ -12,9 +12,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
+#include "analysis/trend_colour.h"
+#include "analysis/trend_colour_command.h"
 #include "platform/backend.h"
+#include "platform/dialogs.h"
+#include "platform/keys.h"
+#include "platform/popup_menu.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_language.h"
 #include "resources/language.h"
@@ -153,6 +160,72 @@ WindowHandle StartChineseFrame(const std::string& root, std::string* dir) {
   return frame;
 }
 
+// The first rows of a real CSV file (the shared test data), stored as they
+// read; false when the file is not there.
+bool FillFromCsv(WindowHandle table, const std::string& path, int rows) {
+  std::ifstream in(path);
+  if (!in) return false;
+  TableLockGuard t(table);
+  std::string line;
+  for (int row = 1; row <= rows && std::getline(in, line); ++row) {
+    std::stringstream fields(line);
+    std::string field;
+    for (int col = 1; std::getline(fields, field, ','); ++col) TableStoreCellText(*t.get(), row, col, field);
+  }
+  return true;
+}
+
+// Seattle's daily weather coloured row by row with shaded relief over its
+// four measured columns, with the colour map below it; then the browse
+// panel of a right-drag.
+bool SaveColouredTable(WindowHandle frame, const std::string& out) {
+  const char* kWeather = CARTOVEL_SHARED_DATA_DIR "/csv/vega-datasets/seattle-weather.csv";
+  // Only this table in a taller frame.
+  for (const WindowHandle w : MdiChildren(Program().hMdiClient)) DestroyWindowOf(w);
+  OuterWidgetOf(frame)->resize(1024, 800);
+  Settle();
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle table = MdiActiveChild(Program().hMdiClient);
+  if (!FillFromCsv(table, kWeather, 120)) {
+    std::printf("skipped the coloured table: %s is not there\n", kWeather);
+    return true;
+  }
+  if (TableLockGuard t(table); t) {
+    t->selRowFrom[0] = 2;
+    t->selRowTo[0] = 120;
+    t->selColFrom[0] = 2;
+    t->selColTo[0] = 5;
+    t->selKind[0] = SELECT_BLOCK;
+  }
+  DialogScriptBegin();
+  DialogScriptPush(AnswerDialog(TREND_DIALOG_NAME, [](DialogRequest& request) {
+    auto* model = dynamic_cast<TrendDialogModel*>(request.pModel);
+    model->iCompareMode = TREND_ROW;
+    model->bRelief = true;
+    return static_cast<int>(BUTTON_OK);
+  }));
+  SendCommand(table, CMD_TREND);
+  DialogScriptEnd();
+  Settle();
+  bool ok = SaveWindow(frame, out + "/trend-colour.png");
+  // A right-drag over the colour map shows the browse panel.
+  WindowHandle map = WindowHandle::None;
+  if (TableLockGuard t(table); t) map = t->hTrendWindow;
+  if (IsNone(map)) return false;
+  if (TableLockGuard m(map); m) m->bActivating = 0;
+  const std::intptr_t at = MakePointParam(9 * 3 + 4, 9 * 20 + 4);  // R20C3, a temperature
+  SendMessageTo(map, MSG_RBUTTONDOWN, MK_RBUTTON, at);
+  SendMessageTo(map, MSG_MOUSEMOVE, MK_RBUTTON, at);
+  Settle();
+  ok = SaveWindow(frame, out + "/trend-browse.png") && ok;
+  PopupScriptBegin();
+  PopupScriptPush(0);
+  SendMessageTo(map, MSG_RBUTTONUP, 0, at);
+  PopupScriptEnd();
+  OuterWidgetOf(frame)->resize(1024, 640);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,6 +268,7 @@ int main(int argc, char** argv) {
   Settle();
   ok = SaveWindow(frame, out + "/formula-bar.png") && ok;
   ok = SaveWithFileMenu(frame, out + "/menu-file-en.png") && ok;
+  ok = SaveColouredTable(frame, out) && ok;
 
   // The same frame in Chinese.
   Program().bClosingAll = 1;
