@@ -17,6 +17,7 @@ void RegisterTextImportBenchmarks();
 void RegisterTrendColourBenchmarks();
 void RegisterRangeEditBenchmarks();
 void RegisterDataPropertyBenchmarks();
+void RegisterNetcdfBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   RegisterTrendColourBenchmarks();
   RegisterRangeEditBenchmarks();
   RegisterDataPropertyBenchmarks();
+  RegisterNetcdfBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -60,6 +60,25 @@ FileReader ReaderFor(int mode) {
   return nullptr;
 }
 
+// The path readers set by the areas above, by open mode.
+struct PathReaderEntry {
+  int iMode;
+  PathReader pfnRead;
+};
+PathReaderEntry gPathReaders[] = {
+    {OPEN_STOCK, nullptr},
+    {OPEN_MODAS, nullptr},
+    {OPEN_NETCDF, nullptr},
+};
+
+// The path reader of an open mode, null when there is none.
+PathReader PathReaderFor(int mode) {
+  for (const PathReaderEntry& entry : gPathReaders) {
+    if (entry.iMode == mode) return entry.pfnRead;
+  }
+  return nullptr;
+}
+
 // The head as the wizard shows it: UTF-8, without a character cut at its end.
 std::string PreviewText(std::string_view head) {
   Utf8Check check;
@@ -131,7 +150,13 @@ int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_v
 
 }  // namespace
 
-int TextImportHasReader(int mode) { return ReaderFor(mode) ? 1 : 0; }
+int TextImportHasReader(int mode) { return ReaderFor(mode) || PathReaderFor(mode) ? 1 : 0; }
+
+void TextImportSetPathReader(int mode, PathReader reader) {
+  for (PathReaderEntry& entry : gPathReaders) {
+    if (entry.iMode == mode) entry.pfnRead = reader;
+  }
+}
 
 int SniffTabs(const char* buffer, std::size_t length, std::size_t* previewLength) {
   int tabs = 0;
@@ -165,6 +190,11 @@ int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImpor
     }
     CopyText(t->szFileName, path);
     mode = t->iOpenMode;
+  }
+  if (const PathReader pathReader = PathReaderFor(mode)) {
+    const int status = pathReader(hwnd, path);
+    TableRepaint(hwnd);
+    return status;
   }
   TextSource source;
   if (source.Open(std::string(path)) != 0) {

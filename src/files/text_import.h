@@ -23,6 +23,13 @@ int TextImportOpen(WindowHandle hwnd, std::string_view path);
 // The same with the delimiter chosen by the caller (the command line).
 int TextImportOpenWith(WindowHandle hwnd, std::string_view path, const TextImportChoice& choice);
 
+// A reader of whole files by path, set at start-up by an area above this
+// one (NetCDF files are read through their own library, not as text). 0,
+// or -1 when nothing could be read.
+using PathReader = int (*)(WindowHandle hwnd, std::string_view path);
+// Give an open mode its path reader (nullptr takes it away again).
+void TextImportSetPathReader(int mode, PathReader reader);
+
 // 1 when files of an open mode (OPEN_FILE, OPEN_STOCK, ...) can be read.
 int TextImportHasReader(int mode);
 

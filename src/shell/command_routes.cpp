@@ -12,6 +12,7 @@
 #include "shell/frame_commands.h"
 #include "shell/menu_rules.h"
 #include "shell/services.h"
+#include "sources/netcdf_library.h"
 #include "table/cell_colours.h"
 #include "table/data_property_command.h"
 #include "table/range_commands.h"
@@ -32,7 +33,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_OPEN_FILE, OWNER_FRAME, TXT_MENU_OPEN_FILE, CmdOpenFile},
     {CMD_OPEN_FILE_STARTUP, OWNER_FRAME, TXT_MENU_OPEN_FILE, CmdOpenFile},
     {CMD_OPEN_MODAS, OWNER_FRAME, TXT_MENU_OPEN_MODAS, CmdOpenModas},
-    {CMD_OPEN_NETCDF, OWNER_FRAME, TXT_MENU_OPEN_NETCDF},
+    {CMD_OPEN_NETCDF, OWNER_FRAME, TXT_MENU_OPEN_NETCDF, CmdOpenNetcdf},
     {CMD_OPEN_STOCK, OWNER_FRAME, TXT_MENU_OPEN_STOCK, CmdOpenStock},
     {CMD_NEW, OWNER_FRAME, TXT_MENU_NEW, CmdNew},
     {CMD_NEW_CUSTOM, OWNER_FRAME, TXT_MENU_NEW_CUSTOM, CmdNewCustom},
@@ -43,7 +44,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_CONNECT_DATABASE, OWNER_FRAME, TXT_MENU_CONNECT_DATABASE},
     {CMD_OPEN_DATABASE_TABLE, OWNER_FRAME, TXT_MENU_OPEN_DATABASE_TABLE},
     {CMD_OPEN_PLUGIN, OWNER_FRAME, TXT_MENU_OPEN_PLUGIN, nullptr, RULE_LIBRARY},
-    {CMD_OPEN_NETCDF_LIBRARY, OWNER_FRAME, TXT_MENU_OPEN_NETCDF_LIBRARY, nullptr, RULE_LIBRARY},
+    {CMD_OPEN_NETCDF_LIBRARY, OWNER_FRAME, TXT_MENU_OPEN_NETCDF_LIBRARY, CmdOpenNetcdfLibrary, RULE_LIBRARY},
     {CMD_PLOT_WINDOW_CONTROL, OWNER_FRAME, TXT_MENU_PLOT_CONTROL, CmdPlotWindowControl},
     {CMD_ABOUT_PLUGIN, OWNER_FRAME, TXT_MENU_ABOUT_PLUGIN, nullptr, RULE_PLUGIN_LOADED},
     {CMD_ABOUT, OWNER_FRAME, TXT_MENU_ABOUT, CmdAbout},

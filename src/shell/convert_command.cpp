@@ -16,6 +16,7 @@
 #include "shell/services.h"
 #include "shell/system_name.h"
 #include "shell/window_classes.h"
+#include "sources/netcdf_variables.h"
 #include "table/table_record.h"
 #include "table/table_window.h"
 
@@ -61,6 +62,12 @@ int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertR
     const std::string arg = argv[i];
     if (arg == "--merge-delimiters") {
       request->bMerge = true;
+    } else if (arg == "--variables" && i + 1 < argc) {
+      request->szVariables = argv[++i];
+      if (NetcdfSplitNames(request->szVariables).empty()) {
+        *error = "--variables needs at least one variable name";
+        return -1;
+      }
     } else if (arg == "--delimiter" && i + 1 < argc) {
       request->cDelimiter = DelimiterNamed(argv[++i]);
       if (request->cDelimiter == 0) {
@@ -88,7 +95,8 @@ int RunConversion(const ConvertRequest& request) {
   if (!FindWindowClass(CLASS_TABLE) && SetupWindowClasses(PlainWindowClassProcs()) != 0) {
     return Fail("cannot register the window classes", "");
   }
-  const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_FILE, request.szIn});
+  const bool netcdf = !request.szVariables.empty();
+  const WindowHandle table = CreateTableWindow(TableOpenRequest{netcdf ? OPEN_NETCDF : OPEN_FILE, request.szIn});
   if (IsNone(table)) return Fail("cannot make a table for", request.szIn);
   // The window's own loading waits for a timer; the conversion reads now.
   StopTimer(table, TIMER_TABLE_LOAD);
@@ -96,7 +104,9 @@ int RunConversion(const ConvertRequest& request) {
   int status = CONVERT_OK;
   int opened = 0;
   DropsBegin();
-  if (IsNativeTableName(request.szIn)) {
+  if (netcdf) {
+    opened = NetcdfReadNamed(table, request.szIn, NetcdfSplitNames(request.szVariables));
+  } else if (IsNativeTableName(request.szIn)) {
     opened = TableFileRead(table, request.szIn);
   } else {
     TextImportChoice choice;

@@ -2,6 +2,7 @@
 // formulas and write it as a table file, without a display.
 //
 //   cartovel --convert IN OUT [--delimiter C] [--merge-delimiters]
+//   cartovel --convert FILE.nc OUT --variables NAME[,NAME...]
 //
 // Messages that would be message boxes go to standard error.
 #pragma once
@@ -13,6 +14,7 @@ struct ConvertRequest {
   std::string szOut;
   char cDelimiter = '\t';  // for a text without TABs
   bool bMerge = false;     // runs of that delimiter count as one
+  std::string szVariables;  // NetCDF input: the variables to read, "a,b,c"
 };
 
 // Read the arguments after "--convert" (argv[first] is IN). 0, or -1 with

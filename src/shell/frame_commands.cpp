@@ -12,6 +12,7 @@
 #include "shell/program_state.h"
 #include "shell/services.h"
 #include "shell/window_classes.h"
+#include "sources/netcdf_library.h"
 #include "table/table_record.h"
 #include "table/table_size_dialog.h"
 
@@ -48,6 +49,13 @@ int CmdOpenModas(WindowHandle, unsigned, std::intptr_t) {
 int CmdOpenStock(WindowHandle, unsigned, std::intptr_t) {
   if (!TextImportHasReader(OPEN_STOCK)) return ShowCommandNotAvailable(CMD_OPEN_STOCK);
   OpenFromFile(OPEN_STOCK, FILES_TABLES);
+  return 0;
+}
+
+int CmdOpenNetcdf(WindowHandle hFrame, unsigned, std::intptr_t) {
+  FrameCancelStartup();
+  if (!NetcdfLibrary() && NetcdfLoadSystemLibrary() != 0 && NetcdfLoadLibrary(hFrame) != 0) return 0;
+  OpenFromFile(OPEN_NETCDF, FILES_NETCDF);
   return 0;
 }
 

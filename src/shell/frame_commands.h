@@ -12,6 +12,9 @@ int CmdOpenFile(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 // MODAS and stock history files open once their readers exist.
 int CmdOpenModas(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 int CmdOpenStock(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
+// "Open NetCDF file": the netCDF library first (the system's, else one the
+// user chooses), then the file.
+int CmdOpenNetcdf(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 int CmdNew(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 int CmdNewCustom(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 // A table closed: the menu states without it.

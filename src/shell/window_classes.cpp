@@ -13,6 +13,7 @@
 #include "shell/menu_rules.h"
 #include "shell/table_popup_menus.h"
 #include "shell/welcome_window.h"
+#include "sources/netcdf_open.h"
 #include "table/table_goto.h"
 #include "table/table_window.h"
 
@@ -76,5 +77,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   // The save commands of the table windows.
   InstallTableFileCommands();
   InstallUndoHooks();
+  // NetCDF files are read through the netCDF library.
+  NetcdfInstallReader();
   return 0;
 }

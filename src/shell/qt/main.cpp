@@ -23,6 +23,7 @@ namespace {
 const char kUsage[] =
     "Usage: cartovel [FILE]\n"
     "       cartovel --convert IN OUT [--delimiter C] [--merge-delimiters]\n"
+    "       cartovel --convert FILE.nc OUT --variables NAME[,NAME...]\n"
     "\n"
     "A desktop workbench for tables of numbers: cell formulas, charts,\n"
     "3D plots and colour trend maps.\n"
@@ -43,6 +44,10 @@ const char kUsage[] =
     "              character or tab, comma, semicolon, space (default tab)\n"
     "  --merge-delimiters\n"
     "              runs of that delimiter count as one\n"
+    "  --variables NAME[,NAME...]\n"
+    "              read IN as a NetCDF file: the named variables, every\n"
+    "              record, one row per record combination (the variables\n"
+    "              must share their outer dimensions)\n"
     "  --help      show this text and exit\n"
     "  --version   show the version and exit\n"
     "\n"

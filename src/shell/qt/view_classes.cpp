@@ -9,6 +9,7 @@
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
+#include "sources/qt/netcdf_views.h"
 #include "table/qt/cell_style_views.h"
 #include "table/qt/data_property_view.h"
 #include "table/qt/table_size_view.h"
@@ -36,6 +37,10 @@ void InstallDialogViews() {
       {"Border line", BorderLineView},
       {"Display style", DisplayStyleView},
       {"Color", ColourDialogView},
+      {"NetCDF file option", NetcdfOptionView},
+      {"Image data option", NetcdfImageView},
+      {"Select Area", NetcdfAreaView},
+      {"Time option", NetcdfTimeView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
