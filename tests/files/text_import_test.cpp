@@ -418,7 +418,6 @@ TEST_F(TextImportTest, FailuresAreReportedAndLeaveAnEmptyTable) {
   } cases[] = {
       {missing, OPEN_FILE, "Open file failed"},
       {dir_.path(), OPEN_FILE, "Open file failed"},   // a folder
-      {Path("netcdf.nc"), OPEN_NETCDF, "This kind of file cannot be opened yet."},
       {Path("netcdf.nc"), OPEN_MODAS, "This kind of file cannot be opened yet."},
       {Path("netcdf.nc"), OPEN_STOCK, "This kind of file cannot be opened yet."},
       {"/" + std::string(420, 'x'), OPEN_FILE, "Open file failed"},   // longer than a table keeps
@@ -437,9 +436,9 @@ TEST_F(TextImportTest, FailuresAreReportedAndLeaveAnEmptyTable) {
 TEST_F(TextImportTest, MessagesInChinese) {
   LanguageSetChinese(true);
   DialogScriptPush(AnswerOk());
-  const WindowHandle first = OpenTable(Path("netcdf.nc"), OPEN_NETCDF);
-  Write("netcdf.nc", "CDF");
-  TextImportOpen(first, Path("netcdf.nc"));
+  const WindowHandle first = OpenTable(Path("modas.dat"), OPEN_MODAS);
+  Write("modas.dat", "CDF");
+  TextImportOpen(first, Path("modas.dat"));
   ASSERT_FALSE(DialogScriptShown().empty());
   EXPECT_EQ(DialogScriptShown().back().szText, "暂时还不能打开这类文件.");
 

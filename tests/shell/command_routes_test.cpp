@@ -146,6 +146,15 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
         }}},
       {CMD_OPEN_FILE, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
       {CMD_OPEN_FILE_STARTUP, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
+      // The system's netCDF library loads by itself, then the file is asked for.
+      {CMD_OPEN_NETCDF, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
+      // No library chosen: the load says so.
+      {CMD_OPEN_NETCDF_LIBRARY,
+       {[](Fx&) {
+          DialogScriptPush(AnswerCancel(DIALOG_OPEN_FILE));
+          DialogScriptPush(AnswerOk("Message"));
+        },
+        [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szText, "Error = GetDLLFileName( hWnd, 'dll' )"); }}},
       {CMD_NEW,
        {[&](Fx&) { tables = Program().nOpenTables; },
         [&](Fx& t) {

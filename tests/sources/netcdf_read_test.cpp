@@ -223,4 +223,13 @@ variables: short v(n) ; short w(m, n) ;
             JoinText("Table Column overflow ( ", FormatInt(2 * (4500000000LL - (cols - 1))), " )"));
 }
 
+// A text variable of the string type is not read; its rows say so.
+TEST_F(NetcdfTest, StringVariablesSayTheyAreNotRead) {
+  DialogScriptPush(AnswerVariables({{"UTC_time"}}));
+  EXPECT_TRUE(Open(kNetcdfData + "negative/ncdump_ref_test_corrupt_magic.nc").empty());
+  EXPECT_EQ(Cell(2, 1), "1");
+  EXPECT_EQ(Cell(2, 2), "Unsupported type in DLL");
+  EXPECT_EQ(LastRow(2), 9);
+}
+
 }  // namespace
