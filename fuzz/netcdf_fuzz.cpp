@@ -15,6 +15,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/notices.h"
+#include "platform/text_buffer.h"
 #include "sources/netcdf_catalogue.h"
 #include "sources/netcdf_choice.h"
 #include "sources/netcdf_library.h"

@@ -79,6 +79,15 @@ void NetcdfChoiceStart(NetcdfChoiceModel& model, const NetcdfCatalogue& catalogu
   }
   model.iLevelDim.fill(-1);
   RefillFrom(model, 0);
+  // D1 starts at the outer dimension of the first variable, so that its
+  // list is not empty.
+  for (const NetcdfVariable& var : catalogue.vars) {
+    const int dim = var.iDimCount > 0 ? NetcdfDimensionIndex(catalogue, var.iDimIds[0]) : -1;
+    if (dim >= 0) {
+      NetcdfSetLevelDimension(model, 0, dim);
+      break;
+    }
+  }
   model.iOptionDim = model.iLevelDim[0];
   model.bImage = model.bAdjustSize = model.bArea = model.bTime = false;
   model.iUsedLevels = 0;

@@ -25,8 +25,8 @@ class NetcdfChoiceModel final : public DialogModel {
   int iUsedLevels = 0;   // after OK: the levels with chosen variables (a chain from D1)
 };
 
-// Start a choice on a catalogue: every dimension read whole, D1 the first
-// dimension and each lower level the first it offers.
+// Start a choice on a catalogue: every dimension read whole, D1 the outer
+// dimension of the first variable and each lower level the first it offers.
 void NetcdfChoiceStart(NetcdfChoiceModel& model, const NetcdfCatalogue& catalogue);
 
 // The dimensions a level's drop-down offers (dimension indexes): D1 every

@@ -104,7 +104,7 @@ class OptionDialog {
       grid->addWidget(lists_[l], 3, l);
       QObject::connect(levelDim_[l], QOverload<int>::of(&QComboBox::activated), [this, l](int) {
         NetcdfSetLevelDimension(model_, l, levelDim_[l]->currentData().toInt());
-        RefillLevels(l + 1);
+        RefillLevels(l);
         RefillOptions();
       });
       QObject::connect(lists_[l], &QListWidget::itemSelectionChanged, [this, l] { TakeSelection(l); });
