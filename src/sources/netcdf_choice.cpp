@@ -79,14 +79,21 @@ void NetcdfChoiceStart(NetcdfChoiceModel& model, const NetcdfCatalogue& catalogu
   }
   model.iLevelDim.fill(-1);
   RefillFrom(model, 0);
-  // D1 starts at the outer dimension of the first variable, so that its
-  // list is not empty.
-  for (const NetcdfVariable& var : catalogue.vars) {
-    const int dim = var.iDimCount > 0 ? NetcdfDimensionIndex(catalogue, var.iDimIds[0]) : -1;
-    if (dim >= 0) {
-      NetcdfSetLevelDimension(model, 0, dim);
-      break;
+  // D1 starts at the outer dimension of the first variable with the most
+  // dimensions (up to four), so that its lists reach deepest.
+  int best = -1;
+  for (std::size_t v = 0; v < catalogue.vars.size(); ++v) {
+    const NetcdfVariable& var = catalogue.vars[v];
+    if (var.iDimCount < 1 || var.iDimCount > NETCDF_LEVELS || NetcdfDimensionIndex(catalogue, var.iDimIds[0]) < 0) {
+      continue;
     }
+    if (best < 0 || var.iDimCount > catalogue.vars[static_cast<std::size_t>(best)].iDimCount) {
+      best = static_cast<int>(v);
+    }
+  }
+  if (best >= 0) {
+    NetcdfSetLevelDimension(model, 0,
+                            NetcdfDimensionIndex(catalogue, catalogue.vars[static_cast<std::size_t>(best)].iDimIds[0]));
   }
   model.iOptionDim = model.iLevelDim[0];
   model.bImage = model.bAdjustSize = model.bArea = model.bTime = false;
@@ -202,9 +209,13 @@ std::int64_t NetcdfRecordProduct(const NetcdfChoiceModel& model) {
 }
 
 int NetcdfSelectedCount(const NetcdfChoiceModel& model) {
-  int count = 0;
-  for (const auto& level : model.selected) count += static_cast<int>(level.size());
-  return count;
+  std::vector<int> distinct;
+  for (const auto& level : model.selected) {
+    for (const int v : level) {
+      if (std::find(distinct.begin(), distinct.end(), v) == distinct.end()) distinct.push_back(v);
+    }
+  }
+  return static_cast<int>(distinct.size());
 }
 
 std::string NetcdfDimensionInfo(const NetcdfChoiceModel& model) {

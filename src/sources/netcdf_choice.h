@@ -26,7 +26,8 @@ class NetcdfChoiceModel final : public DialogModel {
 };
 
 // Start a choice on a catalogue: every dimension read whole, D1 the outer
-// dimension of the first variable and each lower level the first it offers.
+// dimension of the first variable with the most dimensions (up to four) and
+// each lower level the first it offers.
 void NetcdfChoiceStart(NetcdfChoiceModel& model, const NetcdfCatalogue& catalogue);
 
 // The dimensions a level's drop-down offers (dimension indexes): D1 every
@@ -61,7 +62,7 @@ std::string NetcdfSelectionInfo(const NetcdfChoiceModel& model);
 // The product of the effective counts of the levels with chosen variables
 // (saturating).
 std::int64_t NetcdfRecordProduct(const NetcdfChoiceModel& model);
-// How many variables are chosen.
+// How many variables are chosen (one chosen in several lists counts once).
 int NetcdfSelectedCount(const NetcdfChoiceModel& model);
 
 // Whether "Select Area" and "Select Time" are offered.

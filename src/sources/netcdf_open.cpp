@@ -14,6 +14,8 @@
 #include "sources/netcdf_library.h"
 #include "sources/netcdf_read.h"
 #include "table/table_access.h"
+#include "table/table_input.h"
+#include "table/table_scroll.h"
 #include "table/table_size_dialog.h"
 #include "table/table_window.h"
 
@@ -31,6 +33,15 @@ class OpenFile {
   const NetcdfApi& api_;
   int id_;
 };
+
+// Columns are widened to the headers and values of their first rows, up
+// to a cap, as after a text import.
+void FitReadColumns(WindowHandle hwnd) {
+  constexpr int kFitRows = 100;
+  constexpr int kFitMaxWidth = 300;
+  TableLockGuard t(hwnd);
+  if (t) FitColumnsToText(*t.get(), kFitRows, kFitMaxWidth, TableTextWidth());
+}
 
 // The follow-up dialogs and the read, once the variables are chosen.
 int ReadChosen(WindowHandle hwnd, const NetcdfApi& api, int fileId, NetcdfChoiceModel& choice) {
@@ -56,6 +67,7 @@ int ReadChosen(WindowHandle hwnd, const NetcdfApi& api, int fileId, NetcdfChoice
     }
   }
   SetWaitCursor(1);
+  FitReadColumns(hwnd);
   TableRepaint(hwnd);
   NetcdfReportOverflow(overflow);
   return 0;

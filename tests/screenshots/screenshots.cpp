@@ -2,6 +2,12 @@
 // documentation: run from the folder holding CVLib/ with the output folder
 // as argument (scripts/screenshots does both).
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,6 +41,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_window.h"
+#include "files/table_load.h"
 #include "formula/formula_registry.h"
 
 namespace {
@@ -228,6 +235,44 @@ bool SaveColouredTable(WindowHandle frame, const std::string& out) {
 
 }  // namespace
 
+// The "NetCDF file option" dialog on a real file with pressure chosen down
+// to D4 and temperature in D1, then the table it reads.
+bool SaveNetcdfRead(WindowHandle frame, const std::string& out) {
+  const std::string path = "/work/shared/data/netcdf/netcdf-c-cdl-generated/pres_temp_4D_classic.nc";
+  if (!std::filesystem::exists(path)) return true;  // no sample file here
+  bool ok = false;
+  QTimer::singleShot(200, [&ok, &out] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    // D1 = time, the outer dimension of pressure.
+    if (const QList<QComboBox*> combos = dialog->findChildren<QComboBox*>(); combos.size() > 1) {
+      combos[1]->setCurrentIndex(combos[1]->findText("time"));
+      emit combos[1]->activated(combos[1]->currentIndex());
+    }
+    const QList<QListWidget*> lists = dialog->findChildren<QListWidget*>();
+    for (int l = 0; l < lists.size(); ++l) {
+      for (int i = 0; i < lists[l]->count(); ++i) {
+        const bool pressure = lists[l]->item(i)->text().startsWith("pressure");
+        const bool temperature = lists[l]->item(i)->text().startsWith("temperature");
+        if (pressure || (temperature && l == 0)) lists[l]->item(i)->setSelected(true);
+      }
+    }
+    if (!lists.isEmpty() && lists[0]->count() > 0) lists[0]->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QImage image(dialog->size(), QImage::Format_RGB32);
+    dialog->render(&image);
+    ok = image.save(QString::fromStdString(out + "/netcdf-option.png"));
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", (out + "/netcdf-option.png").c_str(),
+                image.width(), image.height());
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  const WindowHandle table = CreateTableWindow(TableOpenRequest{OPEN_NETCDF, path});
+  StopTimer(table, TIMER_TABLE_LOAD);
+  TableLoadChosenFile(table);
+  OuterWidgetOf(table)->showMaximized();
+  Settle();
+  return SaveWindow(frame, out + "/netcdf-table.png") && ok;
+}
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const std::string out = argc > 1 ? argv[1] : "docs";
@@ -269,6 +314,7 @@ int main(int argc, char** argv) {
   ok = SaveWindow(frame, out + "/formula-bar.png") && ok;
   ok = SaveWithFileMenu(frame, out + "/menu-file-en.png") && ok;
   ok = SaveColouredTable(frame, out) && ok;
+  ok = SaveNetcdfRead(frame, out) && ok;
 
   // The same frame in Chinese.
   Program().bClosingAll = 1;

@@ -131,7 +131,7 @@ TEST(NetcdfChoiceTest, AcceptChainRepeatsAndInformation) {
   EXPECT_EQ(NetcdfLevelRepeat(model, 2), 5 - 1);
   EXPECT_EQ(NetcdfLevelRepeat(model, 3), 0);
   EXPECT_EQ(NetcdfRecordProduct(model), 120);
-  EXPECT_EQ(NetcdfSelectionInfo(model), "Dimension record N = 120\nSelected variables N = 4");
+  EXPECT_EQ(NetcdfSelectionInfo(model), "Dimension record N = 120\nSelected variables N = 3");
   model.iOptionDim = 1;
   EXPECT_EQ(NetcdfDimensionInfo(model), "Dimensions N = 4\nSelected = 4\ndepth length = 3");
   script.Check();
