@@ -1,6 +1,7 @@
 #include "sources/netcdf_fixture.h"
 
 #include "platform/number_text.h"
+#include "sources/netcdf_filters.h"
 #include "sources/netcdf_image_dialog.h"
 #include "sources/netcdf_read.h"
 
@@ -221,6 +222,77 @@ variables: short v(n) ; short w(m, n) ;
   }
   EXPECT_EQ(notices[0].szText,
             JoinText("Table Column overflow ( ", FormatInt(2 * (4500000000LL - (cols - 1))), " )"));
+}
+
+// Stations along a track: the area and time filters pass D1 records.
+TEST_F(NetcdfTest, AreaAndTimeFilters) {
+  const std::string path = Ncgen("track", R"(netcdf track {
+dimensions: obs = 5 ; depth = 2 ;
+variables:
+ float lat(obs) ; float lon(obs) ; double time(obs) ; time:units = "days since 2000-01-01" ;
+ float temp(obs, depth) ;
+data: lat = 10, 11, 12, 13, 14 ; lon = 100, 101, 102, 103, _ ; time = 0, 1, 2, 3, 4 ;
+ temp = 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 ;
+})");
+  struct Case {
+    bool bArea;
+    bool bTime;
+    std::array<std::string, 4> boxes;  // latitude from, to; longitude from, to
+    std::string szBegin;
+    std::string szEnd;
+    std::vector<std::string> temps;  // column of temp, from row 2
+  };
+  const Case cases[] = {
+      {true, false, {"10.5", "20", "90", "110"}, "", "", {"3", "4", "5", "6", "7", "8"}},
+      {false, true, {}, "2000-1-2+0:0:0#", "2000-1-3+12:0:0#", {"3", "4", "5", "6"}},
+      {true, true, {"0", "90", "0", "180"}, "2000-1-4+0:0:0#", "2000-1-9+0:0:0#", {"7", "8"}},
+  };
+  for (const Case& c : cases) {
+    DialogScriptPush(AnswerVariables({{"lat", "lon", "time", "temp"}, {"temp"}}, [&c](NetcdfChoiceModel& model) {
+      EXPECT_TRUE(NetcdfAreaOffered(model));
+      EXPECT_TRUE(NetcdfTimeOffered(model));
+      model.bArea = c.bArea;
+      model.bTime = c.bTime;
+    }));
+    if (c.bArea) {
+      DialogScriptPush(AnswerDialog("Select Area", [&c](DialogRequest& request) {
+        auto* model = dynamic_cast<NetcdfAreaModel*>(request.pModel);
+        NetcdfDelimitArea(*model);
+        EXPECT_EQ(model->szBoxes, (std::array<std::string, 4>{"10", "14", "100", "103"}));
+        model->szBoxes = c.boxes;
+        return static_cast<int>(BUTTON_OK);
+      }));
+    }
+    if (c.bTime) {
+      DialogScriptPush(AnswerDialog("Time option", [&c](DialogRequest& request) {
+        auto* model = dynamic_cast<NetcdfTimeModel*>(request.pModel);
+        EXPECT_EQ(model->names, std::vector<std::string>{"time"});
+        EXPECT_EQ(model->szBegin, "2000-1-1+0:0:0#");
+        EXPECT_EQ(model->szEnd, "2000-1-5+0:0:0#");
+        model->szBegin = c.szBegin;
+        model->szEnd = c.szEnd;
+        return static_cast<int>(BUTTON_OK);
+      }));
+    }
+    EXPECT_TRUE(Open(path).empty());
+    EXPECT_EQ(Cell(1, 4), "temp ()");
+    for (std::size_t k = 0; k < c.temps.size(); ++k) EXPECT_EQ(Cell(2 + static_cast<int>(k), 4), c.temps[k]) << k;
+    EXPECT_EQ(LastRow(4), 1 + static_cast<int>(c.temps.size()));
+  }
+  // A Begin that is no date keeps the dialog open.
+  DialogScriptPush(AnswerVariables({{"time", "temp"}, {"temp"}}, [](NetcdfChoiceModel& model) { model.bTime = true; }));
+  DialogScriptPush(AnswerDialog("Time option", [](DialogRequest& request) {
+    dynamic_cast<NetcdfTimeModel*>(request.pModel)->szBegin = "2000-02-30+00:00:00#";
+    return static_cast<int>(BUTTON_OK);
+  }));
+  DialogScriptPush(AnswerOk("Message"));
+  DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Time option"));
+  int status = 0;
+  Open(path, &status);
+  EXPECT_EQ(status, -1);
+  bool told = false;
+  for (const ShownDialog& shown : DialogScriptShown()) told = told || shown.szText == "Error->Begin( Time )";
+  EXPECT_TRUE(told);
 }
 
 // A text variable of the string type is not read; its rows say so.
