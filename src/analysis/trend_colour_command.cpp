@@ -84,6 +84,12 @@ void FillColourMap(WindowHandle source, WindowHandle map) {
     to.iLeftCol = from.iLeftCol;
     to.iColourState = from.iColourState;
     TrendSettingsOf(to) = TrendSettingsOf(from);
+    to.szFindText = from.szFindText;
+    to.szFindLow = from.szFindLow;
+    to.szFindHigh = from.szFindHigh;
+    to.iFindMode = from.iFindMode;
+    to.iHighlightStyle = from.iHighlightStyle;
+    to.highlightColour = from.highlightColour;
     to.colWidth.fill(MAP_CELL_PIXELS);
     to.rowHeight.fill(MAP_CELL_PIXELS);
     to.iDefaultColWidth = MAP_CELL_PIXELS;

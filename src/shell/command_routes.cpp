@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/data_count_command.h"
+#include "analysis/find_command.h"
 #include "analysis/trend_colour_command.h"
 #include "files/sampling_detail.h"
 #include "files/table_file_save.h"
@@ -16,6 +18,7 @@
 #include "table/cell_colours.h"
 #include "table/data_property_command.h"
 #include "table/range_commands.h"
+#include "table/sort_data.h"
 #include "table/table_goto.h"
 #include "table/table_input.h"
 #include "table/table_reset.h"
@@ -61,9 +64,9 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_BUTTON_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT},
     // Edit and the range commands of the pop-up menus and buttons.
     {CMD_UNDO, OWNER_DOCUMENT, TXT_MENU_UNDO, CmdUndo, RULE_UNDO},
-    {CMD_FIND, OWNER_DOCUMENT, TXT_MENU_FIND, nullptr, RULE_WHOLE_TABLE},
-    {CMD_POPUP_FIND, OWNER_DOCUMENT, TXT_POPUP_FIND},
-    {CMD_BUTTON_FIND, OWNER_DOCUMENT, TXT_MENU_FIND},
+    {CMD_FIND, OWNER_DOCUMENT, TXT_MENU_FIND, CmdFindData, RULE_WHOLE_TABLE},
+    {CMD_POPUP_FIND, OWNER_DOCUMENT, TXT_POPUP_FIND, CmdFindData},
+    {CMD_BUTTON_FIND, OWNER_DOCUMENT, TXT_MENU_FIND, CmdFindData},
     {CMD_SELECT_ALL, OWNER_DOCUMENT, TXT_MENU_SELECT_ALL, CmdSelectAll, RULE_WHOLE_TABLE},
     {CMD_BUTTON_SELECT_ALL, OWNER_DOCUMENT, TXT_MENU_SELECT_ALL, CmdSelectAll},
     {CMD_COPY, OWNER_DOCUMENT, TXT_MENU_COPY, CmdCopy, RULE_COPY},
@@ -104,13 +107,13 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_ZOOM_IN_BUTTON, OWNER_DOCUMENT, NO_TEXT, CmdZoomButton},
     {CMD_ZOOM_OUT_BUTTON, OWNER_DOCUMENT, NO_TEXT, CmdZoomButton},
     // Tools and the analysis items of the cell menu.
-    {CMD_SORT_DATA, OWNER_DOCUMENT, TXT_POPUP_SORT},
+    {CMD_SORT_DATA, OWNER_DOCUMENT, TXT_POPUP_SORT, CmdSortData},
     {CMD_TREND, OWNER_DOCUMENT, TXT_MENU_TREND, CmdTrendColour, RULE_TABLE_DOCUMENT},
     {CMD_POPUP_TREND, OWNER_DOCUMENT, TXT_POPUP_TREND, CmdTrendColour},
     {CMD_BUTTON_TREND, OWNER_DOCUMENT, TXT_MENU_TREND, CmdTrendColour},
     {CMD_BUTTON_IMAGE_PIXEL, OWNER_DOCUMENT, NO_TEXT, CmdTogglePixelInfo},
-    {CMD_DATA_COUNT, OWNER_DOCUMENT, TXT_MENU_DATA_COUNT, nullptr, RULE_COUNT},
-    {CMD_DATA_PROCESS, OWNER_DOCUMENT, TXT_MENU_DATA_PROCESS, nullptr, RULE_COUNT},
+    {CMD_DATA_COUNT, OWNER_DOCUMENT, TXT_MENU_DATA_COUNT, CmdDataCount, RULE_COUNT},
+    {CMD_DATA_PROCESS, OWNER_DOCUMENT, TXT_MENU_DATA_PROCESS, CmdDataProcess, RULE_COUNT},
     {CMD_VIEW_2D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_2D},
     {CMD_VIEW_3D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_3D},
     {CMD_DECLARE_X, OWNER_DOCUMENT, TXT_POPUP_DECLARE_X},

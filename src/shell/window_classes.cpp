@@ -14,6 +14,7 @@
 #include "shell/table_popup_menus.h"
 #include "shell/welcome_window.h"
 #include "sources/netcdf_open.h"
+#include "table/table_find.h"
 #include "table/table_goto.h"
 #include "table/table_window.h"
 
@@ -79,5 +80,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallUndoHooks();
   // NetCDF files are read through the netCDF library.
   NetcdfInstallReader();
+  // Key F3 finds the next cell holding the find text.
+  InstallFindHooks();
   return 0;
 }

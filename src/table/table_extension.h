@@ -11,6 +11,7 @@ enum class TableExtensionId : int {
   Formula = 0,
   TrendColour,
   UndoBackup,
+  DataAnalysis,  // count and processing options
   Count,
 };
 

@@ -68,8 +68,16 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
   t.iAdjustOp = 4;  // ignore
   t.iUnitMode = 0;  // postfix
   t.openParams.fill(0);
-  t.iSortBy = 1;
-  t.iSortOrder = 1;
+  t.iSortBy = SORT_BY_COLUMN;
+  t.iSortOrder = SORT_ASCENDING;
+  t.iSortCount = 0;
+  ClearText(t.szFindText);
+  ClearText(t.szFindLow);
+  ClearText(t.szFindHigh);
+  t.iFindMode = FIND_ABOVE;
+  t.iHighlightStyle = HIGHLIGHT_SCALE;
+  t.iFindRow = 1;
+  t.iFindCol = 0;
   t.iRows = TABLE_NORMAL_ROWS;
   t.iCols = TABLE_NORMAL_COLS;
   ClearText(t.szPassword);

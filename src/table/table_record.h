@@ -43,6 +43,33 @@ enum ColourState : int {
   COLOUR_STATE_TREND = 777,
 };
 
+// Find conditions of a numeric find (iFindMode); the trend analysis sets
+// FIND_TREND while it colours, which counts as Equal.
+enum FindMode : std::int32_t {
+  FIND_BELOW = 1,
+  FIND_ABOVE = 2,
+  FIND_NOT_EQUAL = 3,
+  FIND_EQUAL = 4,
+  FIND_BETWEEN = 5,
+  FIND_TREND = 6,
+};
+
+// How a numeric find shows its matches (iHighlightStyle).
+enum HighlightStyle : std::int32_t {
+  HIGHLIGHT_SINGLE = 1,
+  HIGHLIGHT_SCALE = 2,
+};
+
+// Sort orientation (iSortBy) and order (iSortOrder).
+enum SortBy : std::int32_t {
+  SORT_BY_COLUMN = 1,  // rows are reordered by a column's numbers
+  SORT_BY_ROW = 2,     // columns are reordered by a row's numbers
+};
+enum SortOrder : std::int32_t {
+  SORT_ASCENDING = 1,
+  SORT_DESCENDING = -1,
+};
+
 // Default text colour of a data cell (hue, luminance, saturation).
 inline constexpr std::int16_t DEFAULT_TEXT_HUE = 160;
 inline constexpr std::int16_t DEFAULT_TEXT_LUM = 10;
@@ -282,9 +309,20 @@ struct TableDocument {
   // -- presentation --------------------------------------------------------
   std::int16_t iPendingStyle;
   std::int32_t iColourState;  // COLOUR_STATE_*: who set the cells' text colours
+  // -- find ----------------------------------------------------------------
+  std::array<char, 20> szFindText;   // as entered (at most 18 characters)
+  std::array<char, 20> szFindLow;    // the bounds of "Between", the smaller first
+  std::array<char, 20> szFindHigh;
+  std::int32_t iFindMode;            // FIND_*
+  std::int32_t iHighlightStyle;      // HIGHLIGHT_*
+  std::int32_t iFindRow;             // cell of the last text match
+  std::int32_t iFindCol;
   // -- sort ----------------------------------------------------------------
   std::int32_t iSortBy;
   std::int32_t iSortOrder;
+  std::int32_t iSortCount;           // keys in dSortBuffer, sortRow, sortCol
+  std::array<std::int32_t, TABLE_MAX_DIMENSION> sortRow;  // source cell of each key
+  std::array<std::int32_t, TABLE_MAX_DIMENSION> sortCol;
   // -- analysis ranges (same layout as the selection) -----------------------
   std::int32_t iAnaCount;
   std::array<std::int32_t, SELECTION_RANGES> anaRowFrom;

@@ -220,6 +220,25 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
       // The trend colour analysis: its dialog (the analysis tests show
       // the rest).
       {CMD_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
+      // Find, sort, count and processing open their dialogs; a cancelled
+      // sort closes its report table again.
+      {CMD_FIND, {answer(AnswerCancel(DIALOG_CUSTOM, "Find data")), shown(DIALOG_CUSTOM)}},
+      {CMD_POPUP_FIND, {answer(AnswerCancel(DIALOG_CUSTOM, "Find data")), shown(DIALOG_CUSTOM)}},
+      {CMD_BUTTON_FIND, {answer(AnswerCancel(DIALOG_CUSTOM, "Find data")), shown(DIALOG_CUSTOM)}},
+      {CMD_SORT_DATA,
+       {[&](Fx& t) {
+          Select(t.T(), 1, 1);
+          t.T().selRowTo[0] = t.T().selColTo[0] = 2;  // a 2 x 2 block: the dialog decides
+          t.T().iBrowseRow = t.T().iBrowseCol = 1;
+          tables = Program().nOpenTables;
+          DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Sort"));
+        },
+        [&](Fx&) {
+          EXPECT_EQ(DialogScriptShown().back().szName, "Sort");
+          EXPECT_EQ(Program().nOpenTables, tables);
+        }}},
+      {CMD_DATA_COUNT, {answer(AnswerCancel(DIALOG_CUSTOM, "Count options")), shown(DIALOG_CUSTOM)}},
+      {CMD_DATA_PROCESS, {answer(AnswerCancel(DIALOG_CUSTOM, "Data processing options")), shown(DIALOG_CUSTOM)}},
       {CMD_POPUP_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
       {CMD_BUTTON_TREND, {answer(AnswerCancel(DIALOG_CUSTOM, "Data trend color analysis")), shown(DIALOG_CUSTOM)}},
       // The resets: colours, and with the view the geometry.
@@ -388,8 +407,7 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
     const char* szText;
   } cases[] = {
       {CMD_OPEN_ACCESS, false, "Open MS-Access", kNotAvailable},
-      {CMD_DATA_COUNT, false, "Data count", kNotAvailable},
-      {CMD_FIND, false, "Find data", kNotAvailable},
+      {CMD_PRINT, false, "Print", kNotAvailable},
       {CMD_PLOT3D_CLOSED, false, "Message", kNotAvailable},
       {CMD_OPEN_ACCESS, true, "打开 MS-Access", "此功能暂时还不能使用."},
       {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},

@@ -1,5 +1,7 @@
 #include "shell/qt/view_classes.h"
 
+#include "analysis/qt/count_views.h"
+#include "analysis/qt/find_view.h"
 #include "analysis/qt/trend_browse_view.h"
 #include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
@@ -12,6 +14,7 @@
 #include "sources/qt/netcdf_views.h"
 #include "table/qt/cell_style_views.h"
 #include "table/qt/data_property_view.h"
+#include "table/qt/sort_view.h"
 #include "table/qt/table_size_view.h"
 #include "table/qt/table_view.h"
 
@@ -41,6 +44,10 @@ void InstallDialogViews() {
       {"Image data option", NetcdfImageView},
       {"Select Area", NetcdfAreaView},
       {"Time option", NetcdfTimeView},
+      {"Sort", SortView},
+      {"Count options", CountOptionsView},
+      {"Find data", FindView},
+      {"Data processing options", ProcessOptionsView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

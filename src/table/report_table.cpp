@@ -1,0 +1,43 @@
+#include "table/report_table.h"
+
+#include "resources/command_ids.h"
+#include "table/table_access.h"
+#include "table/table_events.h"
+#include "table/table_init.h"
+#include "table/table_range.h"
+#include "table/table_scroll.h"
+#include "table/table_window.h"
+
+WindowHandle OpenReportTableFor(WindowHandle source) {
+  WindowHandle report = WindowHandle::None;
+  if (TableEvents().pfnCreateTable) report = TableEvents().pfnCreateTable(TableOpenRequest{});
+  return SetReportTable(source, report) == 1 ? report : WindowHandle::None;
+}
+
+void FitReportTable(const TableDocument& source, TableRecord& report) {
+  if (source.iRows == TABLE_NORMAL_ROWS && source.iCols == TABLE_NORMAL_COLS) return;
+  if (report.iRows == source.iRows && report.iCols == source.iCols) return;
+  if (SetImportTableSize(report, source.iRows, source.iCols) == 0) RelabelHeaders(report);
+}
+
+void FitReportTable(WindowHandle source, WindowHandle report) {
+  {
+    TableLockGuard s(source);
+    TableLockGuard r(report);
+    if (!s || !r) return;
+    FitReportTable(*s.get(), *r.get());
+  }
+  TableSetScrollRanges(report);
+}
+
+void DiscardReportTable(WindowHandle source, WindowHandle report) {
+  if (TableLockGuard s(source); s && s->hReportTable == report) s->hReportTable = WindowHandle::None;
+  if (IsWindowAlive(report)) DestroyWindowOf(report);
+  if (IsWindowAlive(source)) PostCommand(source, CMD_TABLE_ACTIVE_AGAIN);
+}
+
+void FinishReportTable(WindowHandle report) {
+  if (TableLockGuard r(report); r) r->bModified = 1;
+  TableSetScrollRanges(report);
+  TableRepaint(report);
+}
