@@ -18,6 +18,7 @@ void RegisterTrendColourBenchmarks();
 void RegisterRangeEditBenchmarks();
 void RegisterDataPropertyBenchmarks();
 void RegisterNetcdfBenchmarks();
+void RegisterAnalysisBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   RegisterRangeEditBenchmarks();
   RegisterDataPropertyBenchmarks();
   RegisterNetcdfBenchmarks();
+  RegisterAnalysisBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -18,11 +18,22 @@ namespace {
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// Whether a cell's text is a plain decimal (digits, '-', '.'): the common
+// number, told without measuring the text first. Anything else is left to
+// the full numeric test.
+bool PlainDecimal(const std::array<char, CELL_TEXT_BYTES>& text) {
+  for (char c : text) {
+    if (c == '\0') return true;
+    if (c < '-' || c > '9' || c == '/') return false;
+  }
+  return false;
+}
+
 // The text a candidate cell shows, or nothing for an empty or numeric cell.
 // Pool texts are read in place.
 bool CandidateText(const TableDocument& t, int row, int col, std::string_view* text) {
   const TableCell* cell = TableCellAt(t, row, col);
-  if (!cell || cell->szText[0] == '\0') return false;
+  if (!cell || cell->szText[0] == '\0' || PlainDecimal(cell->szText)) return false;
   const std::string_view raw = TextOf(cell->szText);
   if (IsLongTextRef(raw) == 1) {
     const int slot = LongTextSlotOf(t, raw);
