@@ -4,6 +4,7 @@
 #include "table/table_access.h"
 #include "table/table_events.h"
 #include "table/table_init.h"
+#include "table/table_input.h"
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 #include "table/table_window.h"
@@ -36,8 +37,20 @@ void DiscardReportTable(WindowHandle source, WindowHandle report) {
   if (IsWindowAlive(source)) PostCommand(source, CMD_TABLE_ACTIVE_AGAIN);
 }
 
+namespace {
+
+// Columns are fitted to the texts of their first rows, up to a width.
+constexpr int REPORT_FIT_ROWS = 100;
+constexpr int REPORT_FIT_MAX_WIDTH = 300;
+
+}  // namespace
+
 void FinishReportTable(WindowHandle report) {
-  if (TableLockGuard r(report); r) r->bModified = 1;
+  if (TableLockGuard r(report); r) {
+    r->bModified = 1;
+    // Results and labels show whole, as the columns of an imported file do.
+    FitColumnsToText(*r.get(), REPORT_FIT_ROWS, REPORT_FIT_MAX_WIDTH, TableTextWidth());
+  }
   TableSetScrollRanges(report);
   TableRepaint(report);
 }

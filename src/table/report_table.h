@@ -19,6 +19,7 @@ void FitReportTable(WindowHandle source, WindowHandle report);
 // the source become active again.
 void DiscardReportTable(WindowHandle source, WindowHandle report);
 
-// A filled report: marked modified (it asks to be saved when closed),
-// scroll ranges for its size, repainted.
+// A filled report: marked modified (it asks to be saved when closed), its
+// columns widened to the texts of its first rows, scroll ranges for its
+// size, repainted.
 void FinishReportTable(WindowHandle report);

@@ -43,6 +43,11 @@
 #include "table/table_window.h"
 #include "files/table_load.h"
 #include "formula/formula_registry.h"
+#include "analysis/analysis_options.h"
+#include "analysis/data_count.h"
+#include "platform/text_buffer.h"
+#include "table/report_table.h"
+#include "table/table_range.h"
 
 namespace {
 
@@ -233,6 +238,46 @@ bool SaveColouredTable(WindowHandle frame, const std::string& out) {
   return ok;
 }
 
+// Count the month columns Feb..Jun of the sample table (values above 30,
+// steps of 10) into a report table and show it beside the source.
+bool SaveCountReport(WindowHandle frame, WindowHandle table, const std::string& path) {
+  {
+    TableLockGuard t(table);
+    if (!t) return false;
+    t->iAnaCount = 0;
+    t->anaRowFrom[0] = t->anaRowTo[0] = 1;
+    t->anaColFrom[0] = 3;
+    t->anaColTo[0] = 7;
+    t->anaKind[0] = SELECT_COLUMNS;
+    CountOptions& o = AnalysisOptionsOf(*t.get()).count;
+    o.iCondition = COND_ABOVE;
+    CopyText(o.szValue, "30");
+    CopyText(o.szStep, "10");
+  }
+  const WindowHandle report = OpenReportTableFor(table);
+  if (IsNone(report)) return false;
+  FitReportTable(table, report);
+  {
+    TableLockGuard s(table);
+    TableLockGuard r(report);
+    if (!s || !r) return false;
+    DataCountRun(*s.get(), *r.get());
+  }
+  FinishReportTable(report);
+  const WindowRect area = WindowRectOf(Program().hMdiClient);
+  if (TableLockGuard t(table); t) t->iTopRow = 1;
+  OuterWidgetOf(table)->showNormal();
+  OuterWidgetOf(report)->showNormal();
+  MoveWindowTo(table, 0, 0, area.cx * 2 / 5, area.cy);
+  MoveWindowTo(report, area.cx * 2 / 5, 0, area.cx - area.cx * 2 / 5, area.cy);
+  Settle();
+  const bool saved = SaveWindow(frame, path);
+  DestroyWindowOf(report);
+  OuterWidgetOf(table)->showMaximized();
+  Settle();
+  return saved;
+}
+
 }  // namespace
 
 // The "NetCDF file option" dialog on a real file with pressure chosen down
@@ -301,6 +346,10 @@ int main(int argc, char** argv) {
   InvalidateWindow(table);
   Settle();
   ok = SaveWindow(table, out + "/table-scrolled.png") && ok;
+
+  // The months counted above 30 with their distribution, in a report table
+  // beside the source.
+  ok = SaveCountReport(frame, table, out + "/count-report.png") && ok;
 
   // A formula summing a column, its target chosen: the bar shows it.
   SendCommand(frame, CMD_NEW);

@@ -62,13 +62,13 @@ int CountOptionsView(QWidget* owner, DialogRequest& request) {
     radios[i]->setChecked(o.iCondition == conditions[i].iCode);
     conditionGrid->addWidget(radios[i], i, 0);
   }
-  conditionGrid->addWidget(new QLabel(Q(Text(TXT_COUNT_VALUE))), 0, 1);
+  conditionGrid->addWidget(new QLabel(Q(Text(TXT_COUNT_VALUE))), 0, 1, 1, 2);
   auto* value = LimitedEdit({}, COUNT_TEXT_BYTES - 1);
   auto* low = LimitedEdit({}, COUNT_TEXT_BYTES - 1);
   auto* high = LimitedEdit({}, COUNT_TEXT_BYTES - 1);
-  conditionGrid->addWidget(value, 1, 1);
+  conditionGrid->addWidget(value, 1, 1, 1, 2);
   conditionGrid->addWidget(low, 4, 1);
-  conditionGrid->addWidget(high, 5, 1);
+  conditionGrid->addWidget(high, 4, 2);
   grid->addWidget(condition, 0, 0);
 
   // Only the edits of the chosen condition take input.
