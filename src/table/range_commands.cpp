@@ -12,9 +12,9 @@
 #include "table/cell_store.h"
 #include "table/range_clipboard.h"
 #include "table/range_edit.h"
+#include "table/report_table.h"
 #include "table/table_access.h"
 #include "table/table_editor.h"
-#include "table/table_events.h"
 #include "table/table_init.h"
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
@@ -154,9 +154,8 @@ int TransposeRange(WindowHandle hwnd) {
     if (!t || !CurrentRange(*t.get(), &range, &kind)) return -1;
     normalSize = t->iRows == TABLE_NORMAL_ROWS && t->iCols == TABLE_NORMAL_COLS;
   }
-  const WindowHandle report =
-      TableEvents().pfnCreateTable ? TableEvents().pfnCreateTable(TableOpenRequest{}) : WindowHandle::None;
-  if (!SetReportTable(hwnd, report)) return -1;
+  const WindowHandle report = OpenReportTableFor(hwnd);
+  if (IsNone(report)) return -1;
   SetWaitCursor(0);
   TableRecord* source = TableLock(hwnd);
   TableRecord* target = source ? TableLock(report) : nullptr;
@@ -176,13 +175,12 @@ int TransposeRange(WindowHandle hwnd) {
         if (!text.empty()) TableStoreCellText(*target, col - range.iColFrom + 1, row - range.iRowFrom + 1, text);
       }
     }
-    target->bModified = 1;
   }
   if (target) TableUnlock(report);
   if (source) TableUnlock(hwnd);
+  FinishReportTable(report);
   SetWaitCursor(1);
   TableRepaint(hwnd);
-  TableRepaint(report);
   return 0;
 }
 
