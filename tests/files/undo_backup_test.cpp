@@ -17,6 +17,7 @@
 #include "platform/private_files.h"
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
+#include "support/range_table_test.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
 #include "table/range_commands.h"
@@ -26,23 +27,8 @@
 
 namespace {
 
-class UndoTest : public HeadlessTableTest {
+class UndoTest : public RangeTableTest {
  protected:
-  void TearDown() override {
-    script_.Check();
-    HeadlessTableTest::TearDown();
-  }
-  TableRecord& T() const { return *static_cast<TableRecord*>(WindowUserData(table_)); }
-  void Put(int row, int col, std::string_view text) { ASSERT_EQ(TableSetCellText(table_, row, col, text), 0); }
-  std::string Shown(int row, int col) const { return TableCellDisplayText(table_, row, col); }
-  void Select(int r0, int c0, int r1, int c1, int kind = SELECT_BLOCK) {
-    ResetSelection(T());
-    T().selRowFrom[0] = r0;
-    T().selColFrom[0] = c0;
-    T().selRowTo[0] = r1;
-    T().selColTo[0] = c1;
-    T().selKind[0] = kind;
-  }
   // Everything a table file keeps: cells, formulas, colours, styles,
   // heights, widths and the scroll origin.
   std::string Snapshot() {
@@ -75,7 +61,6 @@ class UndoTest : public HeadlessTableTest {
     return std::string(TextOf(T().formulaSlots[CellFormulaSlot(*cell)].szFormula));
   }
 
-  DialogScriptGuard script_;
   TempDir dir_;
 };
 

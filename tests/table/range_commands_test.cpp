@@ -12,6 +12,7 @@
 #include "shell/program_state.h"
 #include "support/dialog_script_guard.h"
 #include "support/headless_program.h"
+#include "support/range_table_test.h"
 #include "table/cell_store.h"
 #include "table/long_text.h"
 #include "table/table_access.h"
@@ -19,30 +20,7 @@
 
 namespace {
 
-class RangeCommandsTest : public HeadlessTableTest {
- protected:
-  void TearDown() override {
-    script_.Check();
-    HeadlessTableTest::TearDown();
-  }
-  TableRecord& T() const { return *static_cast<TableRecord*>(WindowUserData(table_)); }
-  void Put(int row, int col, std::string_view text) { ASSERT_EQ(TableSetCellText(table_, row, col, text), 0); }
-  std::string Shown(int row, int col) const { return TableCellDisplayText(table_, row, col); }
-  // The selection is the one block (r0, c0)-(r1, c1) of `kind`.
-  void Select(int r0, int c0, int r1, int c1, int kind = SELECT_BLOCK) {
-    ResetSelection(T());
-    T().selRowFrom[0] = r0;
-    T().selColFrom[0] = c0;
-    T().selRowTo[0] = r1;
-    T().selColTo[0] = c1;
-    T().selKind[0] = kind;
-  }
-  std::string LastMessage() const {
-    return DialogScriptShown().empty() ? std::string() : DialogScriptShown().back().szText;
-  }
-
-  DialogScriptGuard script_;
-};
+using RangeCommandsTest = RangeTableTest;
 
 TEST_F(RangeCommandsTest, CopyGivesTabsAndCrLfWithLongTextsInFull) {
   const std::string longText(300, 'w');
