@@ -20,6 +20,9 @@ std::string& FolderPath() {
   return path;
 }
 
+// mkdtemp/mkstemp take a writable template ending in XXXXXX.
+std::string Template(std::string_view prefix) { return std::string(prefix) + "XXXXXX"; }
+
 }  // namespace
 
 std::string PrivateFolderRoot() {
@@ -28,13 +31,6 @@ std::string PrivateFolderRoot() {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
 }
-
-namespace {
-
-// mkdtemp/mkstemp take a writable template ending in XXXXXX.
-std::string Template(std::string_view prefix) { return std::string(prefix) + "XXXXXX"; }
-
-}  // namespace
 
 std::string PrivateFolder() {
   std::string& path = FolderPath();

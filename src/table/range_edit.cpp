@@ -24,12 +24,18 @@ void BeginRangeCommand(WindowHandle hwnd) {
   if (TableLockGuard t(hwnd); t) t->bShowRefs = 0;
 }
 
+// No edit cell and no current range: the lines they named have moved or
+// gone.
+void ForgetEditCellAndRange(TableDocument& t) {
+  t.iEditRow = t.iEditCol = 0;
+  t.selRowFrom[0] = t.selRowTo[0] = t.selColFrom[0] = t.selColTo[0] = 0;
+}
+
 // After cells moved: no edit cell and no current range, the formulas run
 // once, the menus follow and the table shows it.
 void EndStructuralChange(WindowHandle hwnd) {
   if (TableLockGuard t(hwnd); t) {
-    t->iEditRow = t->iEditCol = 0;
-    t->selRowFrom[0] = t->selRowTo[0] = t->selColFrom[0] = t->selColTo[0] = 0;
+    ForgetEditCellAndRange(*t.get());
     RecalcUsedExtent(*t.get());
   }
   if (TableHooks().pfnRecalcAll) TableHooks().pfnRecalcAll(hwnd);
@@ -68,6 +74,19 @@ void EmptyCells(WindowHandle hwnd, const TableRange& range, int kind) {
       if (cell->szText[0] != '\0') TableStoreCellText(*t.get(), row, col, "");
     }
   }
+}
+
+// Empty the range's cells and give its rows or columns their plain labels
+// back; the table counts as changed.
+void EmptyRange(WindowHandle hwnd, const TableRange& range, int kind) {
+  EmptyCells(hwnd, range, kind);
+  TableLockGuard t(hwnd);
+  if (!t) return;
+  t->bModified = 1;
+  const bool rows = kind != SELECT_COLUMNS;
+  const bool cols = kind != SELECT_ROWS;
+  ResetHeaderLabels(*t.get(), rows ? range.iRowFrom : 0, rows ? range.iRowTo : -1, cols ? range.iColFrom : 0,
+                    cols ? range.iColTo : -1);
 }
 
 // Move the cells of rows 1..rows-1 in columns first..last (in the order
@@ -191,15 +210,8 @@ int ClearRange(WindowHandle hwnd, bool backup) {
   int kind = SELECT_BLOCK;
   if (TableLockGuard t(hwnd); !t || !CurrentRange(*t.get(), &range, &kind)) return -1;
   if (backup && TableHooks().pfnUndoSave) TableHooks().pfnUndoSave(hwnd, UNDO_SELECTION);
-  EmptyCells(hwnd, range, kind);
-  if (TableLockGuard t(hwnd); t) {
-    t->bModified = 1;
-    const bool rows = kind != SELECT_COLUMNS;
-    const bool cols = kind != SELECT_ROWS;
-    ResetHeaderLabels(*t.get(), rows ? range.iRowFrom : 0, rows ? range.iRowTo : -1, cols ? range.iColFrom : 0,
-                      cols ? range.iColTo : -1);
-    RecalcUsedExtent(*t.get());
-  }
+  EmptyRange(hwnd, range, kind);
+  if (TableLockGuard t(hwnd); t) RecalcUsedExtent(*t.get());
   if (TableHooks().pfnRecalcAll) TableHooks().pfnRecalcAll(hwnd);
   RefreshTableStates(hwnd);
   TableRepaint(hwnd);
@@ -260,7 +272,9 @@ int DeleteLines(WindowHandle hwnd) {
   if (kind == SELECT_BLOCK) return ClearRange(hwnd, true);
   SetWaitCursor(0);
   BackupWholeTable(hwnd);
-  ClearRange(hwnd, false);
+  // The lines go: their cells are emptied first (their formulas with them),
+  // then the rest moves over them; one recalculation follows at the end.
+  EmptyRange(hwnd, range, kind);
   const bool columns = kind == SELECT_COLUMNS;
   const int at = columns ? range.iColFrom : range.iRowFrom;
   const int count = columns ? range.iColTo - range.iColFrom + 1 : range.iRowTo - range.iRowFrom + 1;
@@ -295,8 +309,7 @@ int HideLines(WindowHandle hwnd) {
     } else if (kind == SELECT_ROWS) {
       for (int row = std::max(range.iRowFrom, 1); row <= range.iRowTo && row < t->iRows; ++row) t->rowHeight[row] = 0;
     }
-    t->iEditRow = t->iEditCol = 0;
-    t->selRowFrom[0] = t->selRowTo[0] = t->selColFrom[0] = t->selColTo[0] = 0;
+    ForgetEditCellAndRange(*t.get());
   }
   RefreshTableStates(hwnd);
   TableRepaint(hwnd);
