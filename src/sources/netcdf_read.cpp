@@ -64,7 +64,7 @@ std::int64_t CountProduct(const std::vector<LevelVisit>& visits, int from, int t
   return product;
 }
 
-// Store a value with the style of read values.
+// Store a text with the style of read values.
 void StoreValue(TableDocument& t, std::int64_t row, std::int64_t col, const std::string& text) {
   const int r = static_cast<int>(row);
   const int c = static_cast<int>(col);
@@ -72,20 +72,34 @@ void StoreValue(TableDocument& t, std::int64_t row, std::int64_t col, const std:
   if (TableCell* cell = TableCellAt(t, r, c)) SetCellStyle(*cell, kValueStyle);
 }
 
+// Store a value read from the file with the style of read values; numbers
+// go in without a round trip through their text.
+void StoreValue(TableDocument& t, std::int64_t row, std::int64_t col, const NetcdfCell& value) {
+  const int r = static_cast<int>(row);
+  const int c = static_cast<int>(col);
+  int status = 0;
+  switch (value.iForm) {
+    case NetcdfCellForm::Number: status = TableStoreCellNumber(t, r, c, value.dValue); break;
+    case NetcdfCellForm::Whole: status = TableStoreCellWhole(t, r, c, static_cast<long long>(value.dValue)); break;
+    case NetcdfCellForm::Text: status = TableStoreCellText(t, r, c, value.text); break;
+  }
+  if (TableCell* cell = status == 0 ? TableCellAt(t, r, c) : nullptr) SetCellStyle(*cell, kValueStyle);
+}
+
 // Read `count` records of level `axis` of a variable from visit position
 // `first` on, with the indexes of the other levels in `index`.
 void ReadLevelRun(const NetcdfApi& api, int fileId, const NetcdfVariable& var, NetcdfIndex index,
                   const LevelVisit& visit, int axis, std::int64_t first, std::int64_t count,
-                  std::vector<std::string>& texts) {
-  texts.clear();
+                  std::vector<NetcdfCell>& cells) {
+  cells.clear();
   if (visit.Regular()) {
     index[static_cast<std::size_t>(axis)] = static_cast<std::size_t>(visit.IndexAt(first));
-    NetcdfReadRun(api, fileId, var, index, axis, count, visit.Step(), texts);
+    NetcdfReadRun(api, fileId, var, index, axis, count, visit.Step(), cells);
     return;
   }
   for (std::int64_t k = first; k < first + count; ++k) {
     index[static_cast<std::size_t>(axis)] = static_cast<std::size_t>(visit.IndexAt(k));
-    texts.push_back(NetcdfReadValue(api, fileId, var, index));
+    cells.push_back(NetcdfReadCell(api, fileId, var, index));
   }
 }
 
@@ -108,17 +122,17 @@ void ReadFlatColumn(const NetcdfApi& api, int fileId, const NetcdfVariable& var,
   const std::int64_t block = CountProduct(visits, level + 1, static_cast<int>(visits.size()));
   const std::int64_t outer = CountProduct(visits, 0, level);
   const std::int64_t runRows = Times(visit.iCount, block);
-  std::vector<std::string> texts;
+  std::vector<NetcdfCell> cells;
   for (std::int64_t combo = 0; combo < outer; ++combo) {
     const std::int64_t base = kFirstDataRow + Times(combo, runRows);
     if (base >= t.iRows || base < 0) break;
     const std::int64_t fit = std::min(visit.iCount, (t.iRows - base + block - 1) / block);
     NetcdfIndex index{};
     ComboIndexes(visits, level, combo, &index);
-    ReadLevelRun(api, fileId, var, index, visit, level, 0, fit, texts);
+    ReadLevelRun(api, fileId, var, index, visit, level, 0, fit, cells);
     std::int64_t row = base;
-    for (const std::string& text : texts) {
-      for (std::int64_t r = 0; r < block && row < t.iRows; ++r, ++row) StoreValue(t, row, col, text);
+    for (const NetcdfCell& value : cells) {
+      for (std::int64_t r = 0; r < block && row < t.iRows; ++r, ++row) StoreValue(t, row, col, value);
     }
   }
 }
@@ -249,7 +263,7 @@ void NetcdfReadImage(const NetcdfApi& api, int fileId, const NetcdfChoiceModel& 
   const std::int64_t acrossEnd = columnsOuter ? t.iCols : t.iRows;
   std::int64_t& alongLost = columnsOuter ? overflow->iRows : overflow->iCols;
   std::int64_t& acrossLost = columnsOuter ? overflow->iCols : overflow->iRows;
-  std::vector<std::string> texts;
+  std::vector<NetcdfCell> cells;
   std::int64_t across = 1;
   for (std::int64_t o = 0; o < outer.iCount; ++o) {
     if (across >= acrossEnd) {
@@ -265,13 +279,13 @@ void NetcdfReadImage(const NetcdfApi& api, int fileId, const NetcdfChoiceModel& 
         continue;
       }
       const std::int64_t fit = std::clamp<std::int64_t>(alongEnd - along, 0, inner.iCount);
-      ReadLevelRun(api, fileId, var, index, inner, levels - 1, 0, fit, texts);
+      ReadLevelRun(api, fileId, var, index, inner, levels - 1, 0, fit, cells);
       for (std::int64_t k = 0; k < fit; ++k) {
-        const std::string& text = texts[static_cast<std::size_t>(k)];
+        const NetcdfCell& value = cells[static_cast<std::size_t>(k)];
         if (columnsOuter) {
-          StoreValue(t, along + k, across, text);
+          StoreValue(t, along + k, across, value);
         } else {
-          StoreValue(t, across, along + k, text);
+          StoreValue(t, across, along + k, value);
         }
       }
       alongLost += inner.iCount - fit;

@@ -46,7 +46,7 @@ void RunBounds(const NetcdfVariable& var, const NetcdfIndex& index, int axis, st
 
 // Read a contiguous run with one call; false when the call fails.
 bool ReadContiguous(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index,
-                    int axis, std::size_t count, std::vector<std::string>& texts) {
+                    int axis, std::size_t count, std::vector<NetcdfCell>& cells) {
   std::array<std::size_t, NETCDF_LEVELS> start{};
   std::array<std::size_t, NETCDF_LEVELS> counts{};
   RunBounds(var, index, axis, count, &start, &counts);
@@ -55,30 +55,43 @@ bool ReadContiguous(const NetcdfApi& api, int fileId, const NetcdfVariable& var,
     if (api.nc_get_vara_text(fileId, var.iVarId, start.data(), counts.data(), chars.data()) != NC_NOERR) {
       return false;
     }
-    for (const char c : chars) texts.push_back(NetcdfCharText(c));
+    for (const char c : chars) cells.push_back(NetcdfCell{NetcdfCellForm::Text, 0.0, NetcdfCharText(c)});
     return true;
   }
   std::vector<double> values(count);
   if (api.nc_get_vara_double(fileId, var.iVarId, start.data(), counts.data(), values.data()) != NC_NOERR) {
     return false;
   }
-  for (const double v : values) texts.push_back(NetcdfNumberText(var, v));
+  for (const double v : values) cells.push_back(NetcdfNumberCell(var, v));
   return true;
 }
 
 }  // namespace
 
-std::string NetcdfNumberText(const NetcdfVariable& var, double raw) {
+NetcdfCell NetcdfNumberCell(const NetcdfVariable& var, double raw) {
   double value = 0.0;
-  if (!UnpackedValue(var, raw, &value)) return NETCDF_MISSING_TEXT;
+  if (!UnpackedValue(var, raw, &value)) return NetcdfCell{NetcdfCellForm::Text, 0.0, NETCDF_MISSING_TEXT};
   if (var.time.bValid && var.time.bStandardCalendar) {
-    const std::string date = NetcdfDateText(var.time.dBaseSeconds + value * var.time.dUnitSeconds);
-    if (!date.empty()) return date;
+    std::string date = NetcdfDateText(var.time.dBaseSeconds + value * var.time.dUnitSeconds);
+    if (!date.empty()) return NetcdfCell{NetcdfCellForm::Text, 0.0, std::move(date)};
   }
   if (IsIntegerType(var.iType) && !var.bPacked && std::fabs(value) < 9.0e18) {
-    return FormatInt(static_cast<long long>(value));
+    return NetcdfCell{NetcdfCellForm::Whole, value, {}};
   }
-  return FormatNumber(value);
+  return NetcdfCell{NetcdfCellForm::Number, value, {}};
+}
+
+std::string NetcdfCellText(const NetcdfCell& cell) {
+  switch (cell.iForm) {
+    case NetcdfCellForm::Whole: return FormatInt(static_cast<long long>(cell.dValue));
+    case NetcdfCellForm::Number: return FormatNumber(cell.dValue);
+    case NetcdfCellForm::Text: break;
+  }
+  return cell.text;
+}
+
+std::string NetcdfNumberText(const NetcdfVariable& var, double raw) {
+  return NetcdfCellText(NetcdfNumberCell(var, raw));
 }
 
 std::string NetcdfCharText(char c) {
@@ -87,16 +100,21 @@ std::string NetcdfCharText(char c) {
   return std::string(1, c);
 }
 
-std::string NetcdfReadValue(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index) {
+NetcdfCell NetcdfReadCell(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index) {
+  const auto text = [](std::string s) { return NetcdfCell{NetcdfCellForm::Text, 0.0, std::move(s)}; };
   if (var.iType == NC_CHAR) {
     char c = 0;
-    if (api.nc_get_var1_text(fileId, var.iVarId, index.data(), &c) != NC_NOERR) return NETCDF_MISSING_TEXT;
-    return NetcdfCharText(c);
+    if (api.nc_get_var1_text(fileId, var.iVarId, index.data(), &c) != NC_NOERR) return text(NETCDF_MISSING_TEXT);
+    return text(NetcdfCharText(c));
   }
-  if (!NetcdfTypeIsNumeric(var.iType)) return NETCDF_UNSUPPORTED_TEXT;
+  if (!NetcdfTypeIsNumeric(var.iType)) return text(NETCDF_UNSUPPORTED_TEXT);
   double raw = 0.0;
-  if (api.nc_get_var1_double(fileId, var.iVarId, index.data(), &raw) != NC_NOERR) return NETCDF_MISSING_TEXT;
-  return NetcdfNumberText(var, raw);
+  if (api.nc_get_var1_double(fileId, var.iVarId, index.data(), &raw) != NC_NOERR) return text(NETCDF_MISSING_TEXT);
+  return NetcdfNumberCell(var, raw);
+}
+
+std::string NetcdfReadValue(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index) {
+  return NetcdfCellText(NetcdfReadCell(api, fileId, var, index));
 }
 
 bool NetcdfReadNumber(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index,
@@ -108,18 +126,18 @@ bool NetcdfReadNumber(const NetcdfApi& api, int fileId, const NetcdfVariable& va
 }
 
 void NetcdfReadRun(const NetcdfApi& api, int fileId, const NetcdfVariable& var, NetcdfIndex index, int axis,
-                   std::int64_t count, std::int64_t step, std::vector<std::string>& texts) {
+                   std::int64_t count, std::int64_t step, std::vector<NetcdfCell>& cells) {
   if (count <= 0 || axis < 0 || axis >= NETCDF_LEVELS) return;
   const bool whole = step == 1 && (var.iType == NC_CHAR || NetcdfTypeIsNumeric(var.iType));
   std::int64_t done = 0;
   while (done < count) {
     const std::int64_t chunk = count - done < kRunChunk ? count - done : kRunChunk;
-    const std::size_t before = texts.size();
-    if (!whole || !ReadContiguous(api, fileId, var, index, axis, static_cast<std::size_t>(chunk), texts)) {
-      texts.resize(before);
+    const std::size_t before = cells.size();
+    if (!whole || !ReadContiguous(api, fileId, var, index, axis, static_cast<std::size_t>(chunk), cells)) {
+      cells.resize(before);
       NetcdfIndex at = index;
       for (std::int64_t k = 0; k < chunk; ++k) {
-        texts.push_back(NetcdfReadValue(api, fileId, var, at));
+        cells.push_back(NetcdfReadCell(api, fileId, var, at));
         at[static_cast<std::size_t>(axis)] += static_cast<std::size_t>(step);
       }
     }

@@ -17,8 +17,21 @@ inline constexpr const char* NETCDF_UNSUPPORTED_TEXT = "Unsupported type in DLL"
 // Indexes of a value, one per dimension of the variable (at most four).
 using NetcdfIndex = std::array<std::size_t, NETCDF_LEVELS>;
 
-// The cell text of a value read as a double: "Missing" for NaN, the fill
-// value or the missing value; unpacked, shown as a date for a time variable.
+// A value on its way into a cell: a text, a number in the cells' default
+// form, or a whole number of an integer variable.
+enum class NetcdfCellForm { Text, Number, Whole };
+struct NetcdfCell {
+  NetcdfCellForm iForm = NetcdfCellForm::Text;
+  double dValue = 0.0;
+  std::string text;
+};
+
+// The cell of a value read as a double: "Missing" for NaN, the fill value
+// or the missing value; unpacked, shown as a date for a time variable.
+NetcdfCell NetcdfNumberCell(const NetcdfVariable& var, double raw);
+// The text such a cell shows.
+std::string NetcdfCellText(const NetcdfCell& cell);
+// NetcdfCellText of NetcdfNumberCell.
 std::string NetcdfNumberText(const NetcdfVariable& var, double raw);
 // The cell text of a character: itself, or empty outside 32 .. 126.
 std::string NetcdfCharText(char c);
@@ -27,11 +40,15 @@ std::string NetcdfCharText(char c);
 // call fails).
 std::string NetcdfReadValue(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index);
 
+// The value of `var` at `index` as a cell ("Missing" when the library call
+// fails).
+NetcdfCell NetcdfReadCell(const NetcdfApi& api, int fileId, const NetcdfVariable& var, const NetcdfIndex& index);
+
 // Read `count` values of `var` along its dimension `axis`, from `index`
-// on with the other indexes fixed, every `step`-th one; appends their cell
-// texts to `texts`.
+// on with the other indexes fixed, every `step`-th one; appends their cells
+// to `cells`.
 void NetcdfReadRun(const NetcdfApi& api, int fileId, const NetcdfVariable& var, NetcdfIndex index, int axis,
-                   std::int64_t count, std::int64_t step, std::vector<std::string>& texts);
+                   std::int64_t count, std::int64_t step, std::vector<NetcdfCell>& cells);
 
 // The value of `var` at `index` as a number; false when it is missing or
 // cannot be read.

@@ -1,11 +1,13 @@
 #include "table/cell_store.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_text.h"
 #include "table/long_text.h"
+#include "table/number_format.h"
 #include "table/table_access.h"
 #include "table/table_events.h"
 
@@ -48,6 +50,16 @@ void UpdateExtremes(TableDocument& t, int row, int col, double value) {
 void UpdateExtent(TableDocument& t, int row, int col) {
   if (t.iUsedRows < row + 1 && t.iUsedRows < t.iRows) t.iUsedRows = row + 1;
   if (t.iUsedCols < col + 1 && t.iUsedCols < t.iCols) t.iUsedCols = col + 1;
+}
+
+// Store a number text that is already in the cell's own form (what the
+// text path would keep unchanged), with the value it shows.
+void StoreNumberText(TableDocument& t, TableCell& cell, int row, int col, std::string_view text, double shown) {
+  // Only a text starting "CHAR" can name a long-text slot.
+  if (cell.szText[0] == 'C' && IsLongTextRef(TextOf(cell.szText)) == 1) LongTextRelease(t, TextOf(cell.szText));
+  UpdateExtremes(t, row, col, shown);
+  CopyText(cell.szText, text);
+  UpdateExtent(t, row, col);
 }
 
 }  // namespace
@@ -100,6 +112,32 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
     }
   }
   UpdateExtent(t, row, col);
+  return 0;
+}
+
+int TableStoreCellNumber(TableDocument& t, int row, int col, double value) {
+  if (!std::isfinite(value)) return TableStoreCellText(t, row, col, FormatNumber(value));
+  TableCell* cell = TableCellAt(t, row, col);
+  if (!cell) return -1;
+  char text[NUMBER_TEXT_CAPACITY];
+  const std::size_t length = FormatNumberTo(text, sizeof text, value);
+  // A whole number below 100000 shows exactly itself; any other text shows
+  // the value it was rounded to.
+  const bool exact = std::fabs(value) < 100000.0 && value == std::trunc(value);
+  const double shown = exact ? value : TextToDouble(std::string_view(text, length));
+  StoreNumberText(t, *cell, row, col, std::string_view(text, length), shown);
+  return 0;
+}
+
+int TableStoreCellWhole(TableDocument& t, int row, int col, long long value) {
+  char text[24];
+  const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+  const auto length = static_cast<std::size_t>(end - text);
+  // Twenty characters and more take the exponent form on the text path.
+  if (ec != std::errc() || length >= 20) return TableStoreCellText(t, row, col, FormatInt(value));
+  TableCell* cell = TableCellAt(t, row, col);
+  if (!cell) return -1;
+  StoreNumberText(t, *cell, row, col, std::string_view(text, length), static_cast<double>(value));
   return 0;
 }
 

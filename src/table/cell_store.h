@@ -17,6 +17,12 @@ int TableCellIndex(int row, int col, int rows, int cols, int* index);
 int TableStoreCellText(TableDocument& t, int row, int col, std::string_view text);
 int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text);
 
+// Store a number as the text FormatNumber gives it, or a whole number as
+// its decimal digits: the same cell, extremes and extent as storing that
+// text, without reading the text back. -1 for a cell outside the table.
+int TableStoreCellNumber(TableDocument& t, int row, int col, double value);
+int TableStoreCellWhole(TableDocument& t, int row, int col, long long value);
+
 // Store, then recalculate the formulas that read the cell.
 int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text);
 

@@ -9,6 +9,7 @@
 #include "support/comma_locale.h"
 #include "support/fresh_table.h"
 #include "table/long_text.h"
+#include "table/number_format.h"
 
 namespace {
 
@@ -261,3 +262,49 @@ TEST_F(CellStoreTest, NumbersIgnoreACommaDecimalLocale) {
 }
 
 }  // namespace
+
+// The number paths must leave exactly what storing their text leaves: the
+// cell text, the running extremes and the used extent.
+TEST(CellStoreNumber, MatchesStoringTheFormattedText) {
+  FreshTable byText;
+  FreshTable byNumber;
+  ASSERT_TRUE(byText.ok() && byNumber.ok());
+  const double numbers[] = {0.0,      -0.0,      1.0,         -7.0,       2.5,          0.1,     1.0 / 3.0,
+                            99999.99, 99999.9999999, 100000.0, -123456.789, 0.00001, 0.0000099, 1e300,
+                            -1e-300,  5e-324,   12345.000001};
+  int row = 1;
+  for (const double v : numbers) {
+    ASSERT_EQ(TableStoreCellText(*byText, row, 2, FormatNumber(v)), 0);
+    ASSERT_EQ(TableStoreCellNumber(*byNumber, row, 2, v), 0);
+    EXPECT_EQ(byNumber.Raw(row, 2), byText.Raw(row, 2)) << v;
+    ++row;
+  }
+  const long long wholes[] = {0, 42, -99999, 100000, 123456789012345678LL, -1234567890123456789LL,
+                              999999999999999999LL};
+  for (const long long v : wholes) {
+    ASSERT_EQ(TableStoreCellText(*byText, row, 3, std::to_string(v)), 0);
+    ASSERT_EQ(TableStoreCellWhole(*byNumber, row, 3, v), 0);
+    EXPECT_EQ(byNumber.Raw(row, 3), byText.Raw(row, 3)) << v;
+    ++row;
+  }
+  EXPECT_EQ(byNumber->dMaxValue, byText->dMaxValue);
+  EXPECT_EQ(byNumber->dMinValue, byText->dMinValue);
+  EXPECT_EQ(byNumber->iMaxRow, byText->iMaxRow);
+  EXPECT_EQ(byNumber->iMinRow, byText->iMinRow);
+  EXPECT_EQ(byNumber->iUsedRows, byText->iUsedRows);
+  EXPECT_EQ(byNumber->iUsedCols, byText->iUsedCols);
+  EXPECT_EQ(TableStoreCellNumber(*byNumber, 0, 99999, 1.0), -1);
+}
+
+TEST(CellStoreNumber, ANumberOverATextCellFreesItsSlot) {
+  FreshTable t;
+  ASSERT_TRUE(t.ok());
+  ASSERT_EQ(t.Store(1, 1, "a text"), 0);
+  ASSERT_EQ(t.Raw(1, 1), "CHAR0");
+  ASSERT_EQ(TableStoreCellNumber(*t, 1, 1, 2.5), 0);
+  EXPECT_EQ(t.Raw(1, 1), "2.5");
+  EXPECT_EQ(t.Pool(0), "");
+  ASSERT_EQ(t.Store(1, 2, "other"), 0);
+  ASSERT_EQ(TableStoreCellWhole(*t, 1, 2, 7), 0);
+  EXPECT_EQ(t.Pool(0), "");
+}
