@@ -1,6 +1,7 @@
 #include "table/cell_store.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 
 #include "platform/number_text.h"
@@ -50,6 +51,31 @@ void UpdateExtremes(TableDocument& t, int row, int col, double value) {
 void UpdateExtent(TableDocument& t, int row, int col) {
   if (t.iUsedRows < row + 1 && t.iUsedRows < t.iRows) t.iUsedRows = row + 1;
   if (t.iUsedCols < col + 1 && t.iUsedCols < t.iCols) t.iUsedCols = col + 1;
+}
+
+// The value of a short fixed-point text such as "-12.375" (at most 15
+// digits): its digits as an integer over a power of ten. Both are exact
+// doubles and division rounds correctly, so this is the value parsing the
+// text gives.
+double FixedTextValue(std::string_view text) {
+  static constexpr double kPowers[] = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+                                       1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (text.empty()) return 0.0;
+  std::int64_t digits = 0;
+  int places = -1;
+  int count = 0;
+  for (const char c : text) {
+    if (c == '.') {
+      places = 0;
+    } else if (c >= '0' && c <= '9') {
+      digits = digits * 10 + (c - '0');
+      ++count;
+      if (places >= 0) ++places;
+    }
+  }
+  if (count > 15 || places > 15) return TextToDouble(text);
+  const double value = static_cast<double>(digits) / kPowers[places < 0 ? 0 : places];
+  return text.front() == '-' ? -value : value;
 }
 
 // Store a number text that is already in the cell's own form (what the
@@ -123,9 +149,15 @@ int TableStoreCellNumber(TableDocument& t, int row, int col, double value) {
   const std::size_t length = FormatNumberTo(text, sizeof text, value);
   // A whole number below 100000 shows exactly itself; any other text shows
   // the value it was rounded to.
-  const bool exact = std::fabs(value) < 100000.0 && value == std::trunc(value);
-  const double shown = exact ? value : TextToDouble(std::string_view(text, length));
-  StoreNumberText(t, *cell, row, col, std::string_view(text, length), shown);
+  const double magnitude = std::fabs(value);
+  const std::string_view shownText(text, length);
+  double shown = value;
+  if (magnitude >= 100000.0 || magnitude < 0.00001) {
+    shown = TextToDouble(shownText);
+  } else if (value != std::trunc(value)) {
+    shown = FixedTextValue(shownText);
+  }
+  StoreNumberText(t, *cell, row, col, shownText, shown);
   return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "platform/codepage.h"
@@ -294,6 +296,26 @@ TEST(CellStoreNumber, MatchesStoringTheFormattedText) {
   EXPECT_EQ(byNumber->iUsedRows, byText->iUsedRows);
   EXPECT_EQ(byNumber->iUsedCols, byText->iUsedCols);
   EXPECT_EQ(TableStoreCellNumber(*byNumber, 0, 99999, 1.0), -1);
+}
+
+// The value a number cell shows (kept as the running maximum) is the value
+// of its rounded text, for random numbers of every magnitude and sign.
+TEST(CellStoreNumber, ShownValueIsTheValueOfTheText) {
+  FreshTable byText;
+  FreshTable byNumber;
+  ASSERT_TRUE(byText.ok() && byNumber.ok());
+  std::uint64_t state = 88172645463325252ULL;
+  for (int i = 0; i < 20000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;
+    const double v = (i % 2 ? -1.0 : 1.0) * unit * std::pow(10.0, static_cast<double>(i % 14) - 7.0);
+    byText->dMaxValue = byNumber->dMaxValue = -1e308;
+    ASSERT_EQ(TableStoreCellText(*byText, 1, 1, FormatNumber(v)), 0);
+    ASSERT_EQ(TableStoreCellNumber(*byNumber, 1, 1, v), 0);
+    ASSERT_EQ(byNumber->dMaxValue, byText->dMaxValue) << FormatNumber(v);
+  }
 }
 
 TEST(CellStoreNumber, ANumberOverATextCellFreesItsSlot) {
