@@ -4,6 +4,7 @@
 
 #include "files/text_import.h"
 #include "platform/cursor.h"
+#include "platform/guarded_call.h"
 #include "platform/notices.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -92,6 +93,33 @@ int NetcdfEnsureLibrary() {
   return -1;
 }
 
+namespace {
+
+int gOpenGuardMs = 30000;
+
+// Open the file and list its catalogue in a child process first: a damaged
+// file can make the library loop forever or crash, and that must not take
+// the program with it. False when the child hung or crashed.
+bool OpenSurvives(const NetcdfApi& api, const std::string& file) {
+  const GuardedResult probe = GuardedCallRun(
+      [&api, &file] {
+        int id = -1;
+        if (api.nc_open(file.c_str(), NC_NOWRITE, &id) != NC_NOERR) return 1;
+        NoticeScope quiet(NOTICES_TO_STANDARD_ERROR);
+        NetcdfCatalogue listed;
+        const int status = NetcdfCatalogueRead(api, id, listed);
+        quiet.Take();
+        api.nc_close(id);
+        return status == 0 ? 0 : 2;
+      },
+      gOpenGuardMs);
+  return probe.iOutcome != GuardedOutcome::Crashed && probe.iOutcome != GuardedOutcome::TimedOut;
+}
+
+}  // namespace
+
+void NetcdfSetOpenGuardTime(int milliseconds) { gOpenGuardMs = milliseconds; }
+
 const NetcdfApi* NetcdfOpenCatalogue(std::string_view path, int* fileId, NetcdfCatalogue* catalogue) {
   if (NetcdfPathIsAddress(path)) {
     ReportNotice(Text(TXT_NC_CAPTION_ERROR), JoinText(Text(TXT_NC_URL_REFUSED), path));
@@ -100,7 +128,7 @@ const NetcdfApi* NetcdfOpenCatalogue(std::string_view path, int* fileId, NetcdfC
   if (NetcdfEnsureLibrary() != 0) return nullptr;
   const NetcdfApi* api = NetcdfLibrary();
   const std::string file(path);
-  if (api->nc_open(file.c_str(), NC_NOWRITE, fileId) != NC_NOERR) {
+  if (!OpenSurvives(*api, file) || api->nc_open(file.c_str(), NC_NOWRITE, fileId) != NC_NOERR) {
     ReportNotice(Text(TXT_NC_CAPTION_ERROR), JoinText(path, Text(TXT_NC_OPEN_FAILED)));
     return nullptr;
   }

@@ -15,6 +15,10 @@ int NetcdfOpen(WindowHandle hwnd, std::string_view path);
 // True for a path that names a network address rather than a local file.
 bool NetcdfPathIsAddress(std::string_view path);
 
+// How long the library may take to open a file and list it before the file
+// counts as unreadable (the first look runs in a child process).
+void NetcdfSetOpenGuardTime(int milliseconds);
+
 // Open the file at `path` through the library (loading the system's when
 // none is) and read its catalogue. The library, with the file open in
 // *fileId for the caller to close; null after reporting why not.

@@ -130,6 +130,27 @@ TEST_F(NetcdfCatalogueTest, UnreadableFilesAndAddresses) {
     EXPECT_NE(notices[0].szText.find(c.szText), std::string::npos) << notices[0].szText;
   }
   EXPECT_FALSE(NetcdfPathIsAddress("/data/a://b.nc"));
+}
+
+// Damaged files on which the library itself loops forever or runs out of
+// memory are refused with the same message, and the program goes on.
+TEST_F(NetcdfCatalogueTest, FilesTheLibraryCannotSurvive) {
+  std::string fixtures(__FILE__);
+  fixtures.resize(fixtures.rfind('/') + 1);
+  fixtures += "fixtures/";
+  NetcdfSetOpenGuardTime(3000);
+  for (const char* name : {"netcdf_library_loops.nc", "netcdf_library_huge_allocation.nc"}) {
+    std::vector<Notice> notices;
+    {
+      NoticeScope scope;
+      EXPECT_FALSE(Read(fixtures + name)) << name;
+      notices = scope.Take();
+    }
+    ASSERT_EQ(notices.size(), 1u) << name;
+    EXPECT_NE(notices[0].szText.find(" ->  fpCallDLL_nc_open"), std::string::npos) << notices[0].szText;
+  }
+  NetcdfSetOpenGuardTime(30000);
+  ASSERT_TRUE(Read(kNetcdfData + "netcdf-c/nctest_ref_nctest_classic.nc"));
   EXPECT_FALSE(NetcdfPathIsAddress("C:/data/x.nc"));
 }
 
