@@ -1,5 +1,7 @@
 #include "table/table_init.h"
 
+#include <algorithm>
+
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
@@ -80,6 +82,7 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
   t.iFindCol = 0;
   t.iRows = TABLE_NORMAL_ROWS;
   t.iCols = TABLE_NORMAL_COLS;
+  t.iCellsReached = TABLE_NORMAL_ROWS * TABLE_NORMAL_COLS;
   ClearText(t.szPassword);
   CopyText(t.szScaleBy, "1.0");
   t.iSampleMode = 0;
@@ -155,8 +158,10 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
 void RelabelHeaders(TableRecord& t) {
   // Every text goes, so the whole pool is free again. Cells outside the new
   // size are emptied too: a later resize must not bring back references to
-  // slots that new texts have taken since.
-  for (TableCell& cell : t.cells) ResetCellLook(cell);
+  // slots that new texts have taken since. Cells the table never reached
+  // are untouched defaults already.
+  const int reached = std::clamp(t.iCellsReached, 0, TABLE_CELL_CAPACITY);
+  for (int i = 0; i < reached; ++i) ResetCellLook(t.cells[static_cast<std::size_t>(i)]);
   LongTextClearAll(t);
   WriteHeaderLabels(t);
 }
@@ -175,6 +180,7 @@ int SetImportTableSize(TableRecord& t, int rows, int cols) {
   }
   t.iRows = rows;
   t.iCols = cols;
+  t.iCellsReached = std::max(t.iCellsReached, rows * cols);
   t.bResized = 1;
   t.bReadOnly = 1;
   return 0;

@@ -241,6 +241,7 @@ struct TableDocument {
   std::array<MatrixEntry, MATH_MATRIX_BUF_N> matrixBuffer;
   std::int32_t iRows;
   std::int32_t iCols;
+  std::int32_t iCellsReached;  // the largest rows x cols the table has had: cells past it are untouched
   // -- sampling ------------------------------------------------------------
   std::int32_t iSampleMode;
   std::int32_t bResized;

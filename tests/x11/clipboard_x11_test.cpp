@@ -38,7 +38,7 @@ class X11ClipboardTest : public QtTableTest {
       xclip.write(input);
       xclip.closeWriteChannel();
     }
-    for (int i = 0; i < 500 && xclip.state() != QProcess::NotRunning; ++i) {
+    for (int i = 0; i < 3000 && xclip.state() != QProcess::NotRunning; ++i) {
       QCoreApplication::processEvents();
       xclip.waitForFinished(10);
     }
@@ -58,7 +58,7 @@ TEST_F(X11ClipboardTest, BlocksGoToOtherProgramsAndTheirTextComesBack) {
 
   // Text from elsewhere: LF line ends, no last line end.
   RunXclip({"-i", "-selection", "clipboard"}, QByteArray("x\ty\nz\t湿度"));
-  for (int i = 0; i < 200 && ClipboardGetText() != "x\ty\nz\t湿度"; ++i) QTest::qWait(10);
+  for (int i = 0; i < 2000 && ClipboardGetText() != "x\ty\nz\t湿度"; ++i) QTest::qWait(10);
   Select(5, 1, 5, 1);
   QTest::keyClick(WidgetOf(table_), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(TableCellDisplayText(table_, 5, 1), "x");
