@@ -18,6 +18,7 @@ void RegisterTrendColourBenchmarks();
 void RegisterRangeEditBenchmarks();
 void RegisterDataPropertyBenchmarks();
 void RegisterNetcdfBenchmarks();
+void RegisterOdbcBenchmarks();
 void RegisterAnalysisBenchmarks();
 
 int main(int argc, char** argv) {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   RegisterRangeEditBenchmarks();
   RegisterDataPropertyBenchmarks();
   RegisterNetcdfBenchmarks();
+  RegisterOdbcBenchmarks();
   RegisterAnalysisBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -119,6 +119,9 @@ enum CommandId : unsigned {
   CMD_TREND_LINK_B = 13082,
   CMD_TREND_LINK_C = 13084,
   CMD_CHART_CLOSED = 23081,        // a table's 2D chart closed
+
+  // Database: an SQLite file, opened like an Access file.
+  CMD_OPEN_SQLITE = 41201,
 };
 
 // Control ids of the frame's children.

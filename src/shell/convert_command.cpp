@@ -17,6 +17,8 @@
 #include "shell/system_name.h"
 #include "shell/window_classes.h"
 #include "sources/netcdf_variables.h"
+#include "sources/odbc_file_query.h"
+#include "table/table_access.h"
 #include "table/table_record.h"
 #include "table/table_window.h"
 
@@ -68,6 +70,12 @@ int ParseConvertArguments(int argc, const char* const* argv, int first, ConvertR
         *error = "--variables needs at least one variable name";
         return -1;
       }
+    } else if (arg == "--sql" && i + 1 < argc) {
+      request->szSql = argv[++i];
+      if (request->szSql.empty()) {
+        *error = "--sql needs a statement";
+        return -1;
+      }
     } else if (arg == "--delimiter" && i + 1 < argc) {
       request->cDelimiter = DelimiterNamed(argv[++i]);
       if (request->cDelimiter == 0) {
@@ -96,7 +104,9 @@ int RunConversion(const ConvertRequest& request) {
     return Fail("cannot register the window classes", "");
   }
   const bool netcdf = !request.szVariables.empty();
-  const WindowHandle table = CreateTableWindow(TableOpenRequest{netcdf ? OPEN_NETCDF : OPEN_FILE, request.szIn});
+  const bool database = !request.szSql.empty();
+  const int mode = database ? OPEN_DATABASE : (netcdf ? OPEN_NETCDF : OPEN_FILE);
+  const WindowHandle table = CreateTableWindow(TableOpenRequest{mode, request.szIn});
   if (IsNone(table)) return Fail("cannot make a table for", request.szIn);
   // The window's own loading waits for a timer; the conversion reads now.
   StopTimer(table, TIMER_TABLE_LOAD);
@@ -104,7 +114,10 @@ int RunConversion(const ConvertRequest& request) {
   int status = CONVERT_OK;
   int opened = 0;
   DropsBegin();
-  if (netcdf) {
+  if (database) {
+    TableLockGuard t(table);
+    opened = t ? OdbcQueryFileIntoTable(*t.get(), request.szIn, request.szSql) : -1;
+  } else if (netcdf) {
     opened = NetcdfReadNamed(table, request.szIn, NetcdfSplitNames(request.szVariables));
   } else if (IsNativeTableName(request.szIn)) {
     opened = TableFileRead(table, request.szIn);

@@ -15,6 +15,7 @@ struct ConvertRequest {
   char cDelimiter = '\t';  // for a text without TABs
   bool bMerge = false;     // runs of that delimiter count as one
   std::string szVariables;  // NetCDF input: the variables to read, "a,b,c"
+  std::string szSql;        // database file input: the statement to run
 };
 
 // Read the arguments after "--convert" (argv[first] is IN). 0, or -1 with

@@ -1,5 +1,8 @@
 #include "shell/frame_window.h"
 
+#include <string>
+#include <vector>
+
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/notices.h"
@@ -16,6 +19,7 @@
 #include "shell/system_name.h"
 #include "shell/welcome_layout.h"
 #include "shell/window_classes.h"
+#include "sources/odbc_data_source.h"
 
 namespace {
 
@@ -31,6 +35,12 @@ WindowHandle CreateWelcomeWindow() {
   info.cx = WELCOME_WIDTH;
   info.cy = WELCOME_HEIGHT;
   return CreateWindowOf(info);
+}
+
+// The names of the library data sources registered for this run.
+std::vector<std::string>& LibrarySourceNames() {
+  static std::vector<std::string> names;
+  return names;
 }
 
 std::intptr_t OnCreate(WindowHandle hwnd) {
@@ -62,6 +72,15 @@ std::intptr_t OnCreate(WindowHandle hwnd) {
   // The menu states without documents; some items wait for a table.
   RefreshMenus(hwnd, MENU_REFRESH_FRAME);
   GrayStartupItems(hwnd);
+  // The library data sources of the companion product, under the name
+  // prefix of field 13 (field index 12).
+  bool failed = false;
+  LibrarySourceNames() = OdbcRegisterLibrarySources(OdbcLibrarySourceGroup(), std::string(SysFieldText(program, 12)), dir,
+                                                     &failed);
+  if (failed) {
+    ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_ODBC_LIBRARY_FAILED));
+    PostCommand(hwnd, CMD_EXIT);
+  }
   return 0;
 }
 
@@ -72,6 +91,8 @@ void OnSize(int width, int height) {
 }
 
 void OnDestroy() {
+  OdbcRemoveLibrarySources(LibrarySourceNames());
+  LibrarySourceNames().clear();
   ProgramState& program = Program();
   program.hFrameWnd = WindowHandle::None;
   MessageBoxSetOwner(WindowHandle::None);

@@ -28,6 +28,7 @@ constexpr MenuBarItem kFileMenu[] = {
 
 constexpr MenuBarItem kDatabaseMenu[] = {
     {CMD_OPEN_ACCESS, nullptr, nullptr},
+    {CMD_OPEN_SQLITE, nullptr, nullptr},
     {CMD_OPEN_DBASE, nullptr, nullptr},
     {CMD_OPEN_FOXPRO, nullptr, nullptr},
     {CMD_OPEN_PARADOX, nullptr, nullptr},

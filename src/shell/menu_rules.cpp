@@ -9,6 +9,7 @@
 #include "shell/command_routes.h"
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
+#include "sources/odbc_commands.h"
 #include "table/selection_states.h"
 #include "table/table_access.h"
 #include "table/table_goto.h"
@@ -174,6 +175,8 @@ int GrayStartupItems(WindowHandle hFrame) {
     if (!route || SetMenuItemText(hFrame, command, Text(route->iMenuText)) != 0) status = -1;
     if (SetMenuItemGrayed(hFrame, command, true) != 0) status = -1;
   }
+  // A database file item works only with a driver for its files.
+  for (const OdbcMenuState& state : OdbcDatabaseMenuStates()) SetMenuItemGrayed(hFrame, state.iCommand, !state.bEnabled);
   return status;
 }
 

@@ -12,6 +12,7 @@ enum class TableExtensionId : int {
   TrendColour,
   UndoBackup,
   DataAnalysis,  // count and processing options
+  Database,  // the connection and data source of a query result
   Count,
 };
 

@@ -48,6 +48,9 @@
 #include "platform/text_buffer.h"
 #include "table/report_table.h"
 #include "table/table_range.h"
+#include "sources/odbc_builder.h"
+#include "sources/odbc_commands.h"
+#include "sources/odbc_data_source.h"
 
 namespace {
 
@@ -318,6 +321,60 @@ bool SaveNetcdfRead(WindowHandle frame, const std::string& out) {
   return SaveWindow(frame, out + "/netcdf-table.png") && ok;
 }
 
+// The first step of the query builder on Chinook with a few columns of
+// Track chosen, then the result of a query with a condition and an order.
+// The data source lives in a private odbc.ini, never the user's.
+bool SaveDatabaseBuilder(WindowHandle frame, const std::string& out) {
+  const std::string chinook = std::string(CARTOVEL_SHARED_DATA_DIR) + "/sqlite/Chinook_Sqlite.sqlite";
+  if (!std::filesystem::exists(chinook)) return true;  // no sample file here
+  const std::string ini = (std::filesystem::temp_directory_path() / "cartovel-screenshots-odbc.ini").string();
+  std::ofstream(ini).close();
+  setenv("ODBCINI", ini.c_str(), 1);
+  std::string driver;
+  const std::string source = OdbcCreateDataSource(ODBC_SQLITE, 1, chinook, &driver);
+  if (source.empty()) return false;
+  OdbcQueryState& query = OdbcQuery();
+  query.szSource = source;
+  query.szDriver = driver;
+  query.iOrigin = ODBC_ORIGIN_EXISTING;
+  OdbcBuilderModel model;
+  bool ok = OdbcBuilderStart(model) == 0;
+  QTimer::singleShot(200, [&ok, &out] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const QList<QListWidget*> lists = dialog->findChildren<QListWidget*>();
+    if (lists.size() >= 2) {
+      for (int i = 0; i < lists[0]->count(); ++i) {
+        if (lists[0]->item(i)->text() == "Track") lists[0]->setCurrentRow(i);
+      }
+      for (int i = 0; i < lists[1]->count() && i < 3; ++i) lists[1]->item(i)->setSelected(true);
+      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() == "Select") button->click();
+      }
+    }
+    QImage image(dialog->size(), QImage::Format_RGB32);
+    dialog->render(&image);
+    ok = image.save(QString::fromStdString(out + "/odbc-builder.png")) && ok;
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", (out + "/odbc-builder.png").c_str(),
+                image.width(), image.height());
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      if (button->text() == "Finish") button->click();
+    }
+  });
+  RunCustomDialog(frame, "Select table columns", &model);
+  const WindowHandle table = OdbcOpenResultTable(
+      "SELECT Track.Name, Track.Composer, Track.Milliseconds, Album.Title\nFROM Track, Album\n"
+      "WHERE Track.AlbumId = Album.AlbumId\nAND Album.Title LIKE 'Let There%'\nORDER BY Track.Milliseconds DESC",
+      model.selected, model.dialect);
+  OuterWidgetOf(table)->showMaximized();
+  Settle();
+  ok = SaveWindow(frame, out + "/odbc-result.png") && ok;
+  DestroyWindowOf(table);
+  OdbcRemoveDataSource(source);
+  std::filesystem::remove(ini);
+  return ok;
+}
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const std::string out = argc > 1 ? argv[1] : "docs";
@@ -364,6 +421,7 @@ int main(int argc, char** argv) {
   ok = SaveWithFileMenu(frame, out + "/menu-file-en.png") && ok;
   ok = SaveColouredTable(frame, out) && ok;
   ok = SaveNetcdfRead(frame, out) && ok;
+  ok = SaveDatabaseBuilder(frame, out) && ok;
 
   // The same frame in Chinese.
   Program().bClosingAll = 1;

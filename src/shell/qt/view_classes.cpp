@@ -12,6 +12,7 @@
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
 #include "sources/qt/netcdf_views.h"
+#include "sources/qt/odbc_views.h"
 #include "table/qt/cell_style_views.h"
 #include "table/qt/data_property_view.h"
 #include "table/qt/sort_view.h"
@@ -48,6 +49,15 @@ void InstallDialogViews() {
       {"Count options", CountOptionsView},
       {"Find data", FindView},
       {"Data processing options", ProcessOptionsView},
+      // Databases.
+      {"Database login", OdbcLoginView},
+      {"Connect with data source", OdbcConnectView},
+      {"Select table columns", OdbcColumnsView},
+      {"Setup search conditions", OdbcConditionsView},
+      {"Specify data display order", OdbcOrderView},
+      {"Date", OdbcDateTimeView},
+      {"Time", OdbcDateTimeView},
+      {"Date and Time", OdbcDateTimeView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
