@@ -12,6 +12,7 @@
 #include "formula/formula_marker.h"
 #include "resources/command_ids.h"
 #include "shell/frame_commands.h"
+#include "shell/frame_window.h"
 #include "shell/menu_rules.h"
 #include "shell/services.h"
 #include "sources/netcdf_library.h"
@@ -30,6 +31,15 @@ namespace {
 
 constexpr TextId NO_TEXT = TXT_NO_MENU_TEXT;
 
+// A database command: the start-up file dialog no longer opens by itself,
+// then the command of the database area.
+int CmdDatabase(WindowHandle hFrame, unsigned id, std::intptr_t lParam) {
+  FrameCancelStartup();
+  if (id == CMD_CONNECT_DATABASE) return CmdConnectDatabase(hFrame, id, lParam);
+  if (id == CMD_OPEN_DATABASE_TABLE) return CmdOpenDatabaseTable(hFrame, id, lParam);
+  return CmdOpenDatabaseFile(hFrame, id, lParam);
+}
+
 constexpr CommandRoute kRoutes[] = {
     // The frame.
     {CMD_REFRESH_MENUS, OWNER_FRAME, NO_TEXT, CmdRefreshMenus},
@@ -42,13 +52,13 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_NEW, OWNER_FRAME, TXT_MENU_NEW, CmdNew},
     {CMD_NEW_CUSTOM, OWNER_FRAME, TXT_MENU_NEW_CUSTOM, CmdNewCustom},
     // Databases through ODBC.
-    {CMD_OPEN_ACCESS, OWNER_FRAME, TXT_MENU_OPEN_ACCESS, CmdOpenDatabaseFile},
-    {CMD_OPEN_SQLITE, OWNER_FRAME, TXT_MENU_OPEN_SQLITE, CmdOpenDatabaseFile},
-    {CMD_OPEN_DBASE, OWNER_FRAME, TXT_MENU_OPEN_DBASE, CmdOpenDatabaseFile},
-    {CMD_OPEN_FOXPRO, OWNER_FRAME, TXT_MENU_OPEN_FOXPRO, CmdOpenDatabaseFile},
-    {CMD_OPEN_PARADOX, OWNER_FRAME, TXT_MENU_OPEN_PARADOX, CmdOpenDatabaseFile},
-    {CMD_CONNECT_DATABASE, OWNER_FRAME, TXT_MENU_CONNECT_DATABASE, CmdConnectDatabase},
-    {CMD_OPEN_DATABASE_TABLE, OWNER_FRAME, TXT_MENU_OPEN_DATABASE_TABLE, CmdOpenDatabaseTable},
+    {CMD_OPEN_ACCESS, OWNER_FRAME, TXT_MENU_OPEN_ACCESS, CmdDatabase},
+    {CMD_OPEN_SQLITE, OWNER_FRAME, TXT_MENU_OPEN_SQLITE, CmdDatabase},
+    {CMD_OPEN_DBASE, OWNER_FRAME, TXT_MENU_OPEN_DBASE, CmdDatabase},
+    {CMD_OPEN_FOXPRO, OWNER_FRAME, TXT_MENU_OPEN_FOXPRO, CmdDatabase},
+    {CMD_OPEN_PARADOX, OWNER_FRAME, TXT_MENU_OPEN_PARADOX, CmdDatabase},
+    {CMD_CONNECT_DATABASE, OWNER_FRAME, TXT_MENU_CONNECT_DATABASE, CmdDatabase},
+    {CMD_OPEN_DATABASE_TABLE, OWNER_FRAME, TXT_MENU_OPEN_DATABASE_TABLE, CmdDatabase},
     {CMD_OPEN_PLUGIN, OWNER_FRAME, TXT_MENU_OPEN_PLUGIN, nullptr, RULE_LIBRARY},
     {CMD_OPEN_NETCDF_LIBRARY, OWNER_FRAME, TXT_MENU_OPEN_NETCDF_LIBRARY, CmdOpenNetcdfLibrary, RULE_LIBRARY},
     {CMD_PLOT_WINDOW_CONTROL, OWNER_FRAME, TXT_MENU_PLOT_CONTROL, CmdPlotWindowControl},

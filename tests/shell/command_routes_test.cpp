@@ -135,6 +135,17 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
   };
   int tables = 0;
   int plots = 0;
+  const auto databaseFile = [](Fx&) {
+    DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Database login"));
+    DialogScriptPush(AnswerCancel(DIALOG_OPEN_FILE));
+    DialogScriptPush(AnswerOk("Error message"));
+  };
+  const auto databaseNoDriver = [](Fx&) {
+    DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Database login"));
+    DialogScriptPush(AnswerOk("Error message"));
+  };
+  const auto noFile = [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szText, "Cannot find database file"); };
+  const auto noDriver = [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szText, "Cannot find database drive"); };
   const std::map<unsigned, Owned> owned = {
       {CMD_REFRESH_MENUS,
        {[](Fx& t) { SetMenuItemGrayed(t.frame_, CMD_SAVE, true); }, [](Fx& t) { EXPECT_TRUE(t.SaveEnabled()); }}},
@@ -148,6 +159,23 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
       {CMD_OPEN_FILE_STARTUP, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
       // The system's netCDF library loads by itself, then the file is asked for.
       {CMD_OPEN_NETCDF, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
+      // Databases: the login (cancelled keeps the last values), then the
+      // file (cancelled: "Cannot find database file"); without a driver,
+      // "Cannot find database drive"; connecting lists the data sources.
+      {CMD_OPEN_ACCESS, {databaseFile, noFile}},
+      {CMD_OPEN_SQLITE, {databaseFile, noFile}},
+      {CMD_OPEN_DBASE, {databaseNoDriver, noDriver}},
+      {CMD_OPEN_FOXPRO, {databaseNoDriver, noDriver}},
+      {CMD_OPEN_PARADOX, {databaseNoDriver, noDriver}},
+      {CMD_CONNECT_DATABASE,
+       {[](Fx&) {
+          DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Database login"));
+          DialogScriptPush(AnswerCancel(DIALOG_CUSTOM, "Connect with data source"));
+        },
+        [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szName, "Connect with data source"); }}},
+      {CMD_OPEN_DATABASE_TABLE,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Connect with data source")),
+        [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szName, "Connect with data source"); }}},
       // No library chosen: the load says so.
       {CMD_OPEN_NETCDF_LIBRARY,
        {[](Fx&) {
@@ -406,10 +434,10 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
     const char* szCaption;
     const char* szText;
   } cases[] = {
-      {CMD_OPEN_ACCESS, false, "Open MS-Access", kNotAvailable},
+      {CMD_OPEN_PLUGIN, false, "Open plug-in", kNotAvailable},
       {CMD_PRINT, false, "Print", kNotAvailable},
       {CMD_PLOT3D_CLOSED, false, "Message", kNotAvailable},
-      {CMD_OPEN_ACCESS, true, "打开 MS-Access", "此功能暂时还不能使用."},
+      {CMD_PRINT, true, "打印", "此功能暂时还不能使用."},
       {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
   };
   for (const auto& c : cases) {

@@ -50,6 +50,7 @@ const std::vector<ExpectedMenu>& ExpectedBar() {
       {"Database",
        "数据库",
        {{40182, "Open MS-Access", "打开 MS-Access"},
+        {41201, "Open SQLite database ...", "打开 SQLite 数据库 ..."},
         {40183, "Open dBase", "打开 dBase"},
         {40184, "Open FoxPro", "打开 FoxPro"},
         {40185, "Open Paradox", "打开 Paradox"},

@@ -226,3 +226,42 @@ TEST_F(OdbcBuilderSteps, ChecksAndLimits) {
 }
 
 }  // namespace
+
+namespace {
+
+// On an Access file: the catalogue lists only user tables (MDB Tools
+// returns its system tables and queries too), and a condition on a
+// currency or date column, which the driver would ignore, is warned of.
+TEST(OdbcBuilderAccess, TablesAndIgnoredConditions) {
+  const std::string nwind = TheSandbox().CopyData("access/nwind.mdb");
+  if (nwind.empty()) GTEST_SKIP() << "shared test data missing";
+  std::string driver;
+  const std::string source = OdbcCreateDataSource(ODBC_ACCESS, 5, nwind, &driver);
+  ASSERT_FALSE(source.empty());
+  OdbcQueryState& query = OdbcQuery();
+  query.szSource = source;
+  query.szDriver = driver;
+  OdbcBuilderModel model;
+  ASSERT_EQ(OdbcBuilderStart(model), 0);
+  EXPECT_NE(std::find(model.tables.begin(), model.tables.end(), "Order Details"), model.tables.end());
+  EXPECT_NE(std::find(model.tables.begin(), model.tables.end(), "Umsätze"), model.tables.end());
+  EXPECT_EQ(std::find(model.tables.begin(), model.tables.end(), "MSysObjects"), model.tables.end());
+  EXPECT_EQ(std::find(model.tables.begin(), model.tables.end(), "Invoices"), model.tables.end());  // a query
+  const int orders = static_cast<int>(std::find(model.tables.begin(), model.tables.end(), "Orders") - model.tables.begin());
+  ASSERT_EQ(OdbcBuilderChooseTable(model, orders), 0);
+  ASSERT_EQ(OdbcBuilderSelectAll(model), 0);
+  NoticeScope scope(NOTICES_TO_STANDARD_ERROR);
+  ASSERT_EQ(OdbcBuilderAddCondition(model, "WHERE", 7, ">", "100"), 0);  // Freight: currency
+  ASSERT_EQ(OdbcBuilderAddCondition(model, "AND", 0, ">", "11000"), 0);  // OrderID: filtered
+  ASSERT_EQ(OdbcBuilderAddCondition(model, "AND", 3, ">", "1995-01-01"), 0);  // OrderDate
+  const std::vector<Notice> notices = scope.Take();
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_NE(notices[0].szText.find("Freight"), std::string::npos);
+  EXPECT_NE(notices[1].szText.find("OrderDate"), std::string::npos);
+  // Over one table the statement names its columns alone, which MDB Tools
+  // runs.
+  EXPECT_NE(model.szStatement.find("WHERE \"Freight\" > 100"), std::string::npos) << model.szStatement;
+  OdbcRemoveDataSource(source);
+}
+
+}  // namespace

@@ -224,6 +224,11 @@ TEST_F(OdbcCommands, NoFileAndNoDriver) {
     if (d.kind == DIALOG_MESSAGE) texts.push_back(d.szText);
   }
   EXPECT_EQ(texts, (std::vector<std::string>{Text(TXT_ODBC_NO_FILE), Text(TXT_ODBC_NO_DRIVER)}));
+  // The Access filter takes either letter case on Linux.
+  const auto file = std::find_if(shown.begin(), shown.end(), [](const ShownDialog& d) { return d.kind == DIALOG_OPEN_FILE; });
+  ASSERT_NE(file, shown.end());
+  ASSERT_EQ(file->filters.size(), 1u);
+  EXPECT_EQ(file->filters[0].szPattern, "*.mdb;*.MDB;*.accdb;*.ACCDB");
   EXPECT_TRUE(Tables().empty());
 }
 
