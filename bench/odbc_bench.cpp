@@ -1,5 +1,5 @@
 // Reading query results through ODBC from an SQLite file of 100,000 rows
-// x 5 columns: the row reader alone over every row, and 16,384 rows into a
+// x 5 columns: the row reader alone over every row, and 16,383 rows (a full table) into a
 // table that is resized to hold them. Baseline: a bare SQLFetch loop over
 // the same statement with plain bound buffers, in the same run.
 #include <benchmark/benchmark.h>
@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* kDriver = "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so";
 const std::string kAllRows = "SELECT id, name, amount, day, note FROM rows";
-const std::string kTableRows = kAllRows + " LIMIT 16384";
+const std::string kTableRows = kAllRows + " LIMIT 16383";  // a full table below its names row
 
 // The database file, made once: 100,000 rows of an integer, a text, a
 // real, a date text and a text with NULLs.
@@ -103,7 +103,7 @@ void ReaderLoop(benchmark::State& state) {
   }
 }
 
-// 16,384 rows into a new table, which grows from 2,001 rows to hold them.
+// 16,383 rows into a new table, which grows from 2,001 rows to hold them.
 void IntoTable(benchmark::State& state) {
   OdbcHandles& h = Connection();
   TableRecord* t = TableAllocRecord();
@@ -121,12 +121,12 @@ void IntoTable(benchmark::State& state) {
 }  // namespace
 
 void RegisterOdbcBenchmarks() {
-  benchmark::RegisterBenchmark("baseline/odbc_sqlfetch_16384x5", [](benchmark::State& s) { BareFetch(s, kTableRows); })
+  benchmark::RegisterBenchmark("baseline/odbc_sqlfetch_16383x5", [](benchmark::State& s) { BareFetch(s, kTableRows); })
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("odbc/fetch_into_table_16384x5", IntoTable)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("odbc/fetch_into_table_16383x5", IntoTable)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("baseline/odbc_sqlfetch_100000x5", [](benchmark::State& s) { BareFetch(s, kAllRows); })
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("odbc/row_reader_100000x5", ReaderLoop)->Unit(benchmark::kMillisecond);
-  AddRatio("odbc/fetch_into_table_16384x5", "baseline/odbc_sqlfetch_16384x5");
+  AddRatio("odbc/fetch_into_table_16383x5", "baseline/odbc_sqlfetch_16383x5");
   AddRatio("odbc/row_reader_100000x5", "baseline/odbc_sqlfetch_100000x5");
 }
