@@ -539,6 +539,20 @@ constexpr TextEntry kTexts[] = {
     {TXT_ODBC_DATETIME_TITLE, "Date and Time", "日期和时间"},
     {TXT_ODBC_ORDER_COLUMN, "Column", "列"},
     {TXT_ODBC_ORDER_DIRECTION, "Direction", "方向"},
+    // Plot coordinate declarations.
+    {TXT_COORD_SET_RELATED, "Set related value for", "设置"},
+    {TXT_COORD_SET_RELATED_END, "coordinate", "坐标相关的数据"},
+    {TXT_COORD_CANCEL, "Cancel", "取消"},
+    {TXT_COORD_GET, "Get", "获取"},
+    {TXT_COORD_WORD, "coordinate", "坐标"},
+    {TXT_COORD_NEXT_STEP, "Next step", "下一步操作"},
+    {TXT_COORD_HELP_1, "1. Use mouse to select cells containing related values.\r\n\r\n",
+     "1. 使用鼠标左键圈定与 "},
+    {TXT_COORD_HELP_2, "2. Right click to finalize selection.\r\n\r\n",
+     " 坐标点对应的目标数据\r\n\r\n2. 点击鼠标右键, 选择 \"设定 "},
+    {TXT_COORD_HELP_3, "Note: Please visit Help | Help to learn what to select for different types of graphs.\r\n",
+     " 坐标相关的数据\".\r\n\r\n注: 进一步说明, 请参看帮助\r\n\r\n"},
+    {TXT_COORD_DONT_SHOW, "Do not show this message again", "不须再显示该操作提示"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -1,6 +1,7 @@
 #include "shell/table_popup_menus.h"
 
 #include "files/sampling_blocks.h"
+#include "plots/plot_coordinates.h"
 #include "resources/string_table.h"
 #include "resources/command_ids.h"
 #include "table/popup_skip.h"
@@ -94,10 +95,10 @@ PopupMenuList TableMouseLBMenu(WindowHandle hwnd) {
   const bool copy = facts.bNormalView && facts.bSingle;
   const bool cut = facts.bNormalView && facts.bChangeable && !facts.bSampled;
   const bool sort = facts.bNormalView && CanSortData(record) != 0;
-  // No plug-in library can be loaded and no coordinate declaration stored
-  // yet: Call Plug-in functions and Remove Coordinate stay grayed, and a
-  // run qualifies for a declaration by its shape alone.
-  const bool declare = SelectionIsCoordinateRun(record) != 0;
+  // No plug-in library can be loaded yet: Call Plug-in functions stays
+  // grayed.
+  const bool declare = CoordinateRunOfSelection(record, nullptr) != 0;
+  const bool remove = SelectionHasCoordinate(record) != 0;
   menu.items = {Item(CMD_CALL_PLUGIN, TXT_POPUP_CALL_PLUGIN, false),
                 SEPARATOR_ITEM,
                 Item(CMD_GET_DETAILED_DATA, TXT_MENU_GET_DETAIL, detail),
@@ -119,7 +120,7 @@ PopupMenuList TableMouseLBMenu(WindowHandle hwnd) {
                 Item(CMD_DECLARE_X, TXT_POPUP_DECLARE_X, declare),
                 Item(CMD_DECLARE_Y, TXT_POPUP_DECLARE_Y, declare),
                 Item(CMD_DECLARE_Z, TXT_POPUP_DECLARE_Z, declare),
-                Item(CMD_REMOVE_COORDINATE, TXT_POPUP_REMOVE_COORDINATE, false)};
+                Item(CMD_REMOVE_COORDINATE, TXT_POPUP_REMOVE_COORDINATE, remove)};
   return menu;
 }
 

@@ -4,6 +4,7 @@
 #include "files/table_file_save.h"
 #include "files/undo_backup.h"
 #include "formula/formula_marker.h"
+#include "plots/coordinate_commands.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "table/table_input_hooks.h"
@@ -82,5 +83,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   NetcdfInstallReader();
   // Key F3 finds the next cell holding the find text.
   InstallFindHooks();
+  // A pending coordinate declaration takes the table's right-button release.
+  InstallCoordinateHooks();
   return 0;
 }

@@ -13,6 +13,7 @@ enum class TableExtensionId : int {
   UndoBackup,
   DataAnalysis,  // count and processing options
   Database,  // the connection and data source of a query result
+  Plots,         // coordinate help, the chart kind and drawing mode asked for
   Count,
 };
 

@@ -8,6 +8,7 @@
 #include "files/qt/text_import_wizard_view.h"
 #include "platform/qt/colour_dialog_view.h"
 #include "platform/qt/dialog_views.h"
+#include "plots/qt/coordinate_help_view.h"
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
@@ -58,6 +59,7 @@ void InstallDialogViews() {
       {"Date", OdbcDateTimeView},
       {"Time", OdbcDateTimeView},
       {"Date and Time", OdbcDateTimeView},
+      {"Get coordinate", CoordinateHelpView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
