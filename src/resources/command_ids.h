@@ -122,6 +122,28 @@ enum CommandId : unsigned {
 
   // Database: an SQLite file, opened like an Access file.
   CMD_OPEN_SQLITE = 41201,
+  // The 2D chart: reload from its table, and the commands of its menus.
+  CMD_CHART_RELOAD = 23083,
+  CMD_CHART_VIEW_LINE = 40209,
+  CMD_CHART_VIEW_BAR = 40210,
+  CMD_CHART_VIEW_PIE = 40244,
+  CMD_CHART_VIEW_SCATTER = 40220,
+  CMD_CHART_TRENDLINE = 40221,
+  CMD_CHART_ADJUST = 40171,
+  CMD_CHART_SET_MARKER = 40172,
+  CMD_CHART_CLEAR_MARKERS = 40173,
+  CMD_CHART_HIGHLIGHT_NEW = 40207,
+  CMD_CHART_CROSSHAIR = 40174,
+  CMD_CHART_SET_X_UNIT = 40229,       // from the chart menu
+  CMD_CHART_SET_X_UNIT_AXIS = 40226,  // from the X axis menu
+  CMD_CHART_AUTO_X_UNIT = 40227,
+  CMD_CHART_SET_Y_RANGE = 40228,      // from the chart menu
+  CMD_CHART_SET_Y_RANGE_AXIS = 40199, // from the Y axis menu
+  CMD_CHART_AUTO_Y_RANGE = 40200,
+  CMD_CHART_SET_BACKGROUND = 40231,
+  CMD_CHART_ARTIFICIAL_BACKGROUND = 40232,
+  CMD_CHART_COPY = 40233,
+  CMD_CHART_PRINT = 40234,
 };
 
 // Control ids of the frame's children.

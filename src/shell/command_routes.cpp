@@ -10,6 +10,7 @@
 #include "files/table_file_save.h"
 #include "files/undo_backup.h"
 #include "formula/formula_marker.h"
+#include "plots/chart_window.h"
 #include "plots/coordinate_commands.h"
 #include "resources/command_ids.h"
 #include "shell/frame_commands.h"
@@ -128,7 +129,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_BUTTON_IMAGE_PIXEL, OWNER_DOCUMENT, NO_TEXT, CmdTogglePixelInfo},
     {CMD_DATA_COUNT, OWNER_DOCUMENT, TXT_MENU_DATA_COUNT, CmdDataCount, RULE_COUNT},
     {CMD_DATA_PROCESS, OWNER_DOCUMENT, TXT_MENU_DATA_PROCESS, CmdDataProcess, RULE_COUNT},
-    {CMD_VIEW_2D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_2D},
+    {CMD_VIEW_2D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_2D, CmdView2DPlot},
     {CMD_VIEW_3D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_3D},
     {CMD_DECLARE_X, OWNER_DOCUMENT, TXT_POPUP_DECLARE_X, CmdDeclareCoordinate},
     {CMD_DECLARE_Y, OWNER_DOCUMENT, TXT_POPUP_DECLARE_Y, CmdDeclareCoordinate},
@@ -159,7 +160,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_TREND_LINK_B, OWNER_DOCUMENT, NO_TEXT},
     {CMD_TREND_LINK_C, OWNER_DOCUMENT, NO_TEXT},
     {MENU_REFRESH_IMAGE, OWNER_DOCUMENT, NO_TEXT, CmdImageStates},
-    {CMD_CHART_CLOSED, OWNER_DOCUMENT, NO_TEXT},
+    {CMD_CHART_CLOSED, OWNER_DOCUMENT, NO_TEXT, CmdTableRelease},
     {CMD_TABLE_ACTIVE_AGAIN, OWNER_DOCUMENT, NO_TEXT, CmdActiveAgain},
 };
 

@@ -4,6 +4,7 @@
 #include "files/table_file_save.h"
 #include "files/undo_backup.h"
 #include "formula/formula_marker.h"
+#include "plots/chart_window.h"
 #include "plots/coordinate_commands.h"
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
@@ -12,6 +13,7 @@
 #include "shell/formula_bar.h"
 #include "shell/frame_window.h"
 #include "shell/menu_rules.h"
+#include "shell/plot_windows.h"
 #include "shell/table_popup_menus.h"
 #include "shell/welcome_window.h"
 #include "sources/netcdf_open.h"
@@ -21,8 +23,8 @@
 
 namespace {
 
-// Chart and 3D plot windows arrive with their parts of the
-// program; until then they are plain windows.
+// The 3D plot window arrives with its part of the program; until then
+// it is a plain window.
 std::intptr_t PlainProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   return DefaultWindowProc(hwnd, msg, wParam, lParam);
 }
@@ -33,7 +35,7 @@ WindowClassProcs PlainWindowClassProcs() {
   WindowClassProcs procs;
   procs.frame = FrameWindowProc;
   procs.formulaBar = FormulaBarProc;
-  procs.chart = PlainProc;
+  procs.chart = ChartWindowProc;
   procs.table = TableWindowProc;
   procs.plot3D = PlainProc;
   procs.welcome = WelcomeWindowProc;
@@ -85,5 +87,7 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallFindHooks();
   // A pending coordinate declaration takes the table's right-button release.
   InstallCoordinateHooks();
+  // Charts open in the frame and set its menus when active.
+  InstallPlotHooks();
   return 0;
 }

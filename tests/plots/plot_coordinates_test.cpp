@@ -88,8 +88,12 @@ TEST_F(CoordinateTest, DataCellsReadTheirCoordinatesFromTheHighestDeclaration) {
     const CellCoordinates k = CoordinatesOfCell(T(), c.row, c.col);
     EXPECT_EQ(k.found[COORD_X], c.xFound) << c.row << "," << c.col;
     EXPECT_EQ(k.found[COORD_Y], c.yFound) << c.row << "," << c.col;
-    if (c.xFound) EXPECT_DOUBLE_EQ(k.value[COORD_X], c.x);
-    if (c.yFound) EXPECT_DOUBLE_EQ(k.value[COORD_Y], c.y);
+    if (c.xFound) {
+      EXPECT_DOUBLE_EQ(k.value[COORD_X], c.x);
+    }
+    if (c.yFound) {
+      EXPECT_DOUBLE_EQ(k.value[COORD_Y], c.y);
+    }
   }
   EXPECT_EQ(CoordinatesOfCell(T(), 3, 3).slot[COORD_X], 2);
   EXPECT_EQ(CoordinatesOfCell(T(), 2, 3).bCovered, 1);

@@ -8,6 +8,8 @@
 #include "files/qt/text_import_wizard_view.h"
 #include "platform/qt/colour_dialog_view.h"
 #include "platform/qt/dialog_views.h"
+#include "plots/qt/chart_dialog_views.h"
+#include "plots/qt/chart_view.h"
 #include "plots/qt/coordinate_help_view.h"
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
@@ -26,6 +28,7 @@ WindowClassProcs ViewWindowClassProcs() {
   procs.welcome = WelcomeViewProc;
   procs.pictureStrip = PictureStripViewProc;
   procs.table = TableViewProc;
+  procs.chart = ChartViewProc;
   // A coloured table explains its colours while the right button browses.
   SetTableOverlayPainter(PaintTrendBrowsePanel);
   return procs;
@@ -60,6 +63,11 @@ void InstallDialogViews() {
       {"Time", OdbcDateTimeView},
       {"Date and Time", OdbcDateTimeView},
       {"Get coordinate", CoordinateHelpView},
+      {"Drawing mode options", ChartModeView},
+      {"Set Y range", ChartYRangeView},
+      {"Set X Unit Size", ChartXUnitView},
+      {"Curve adjust", ChartAdjustView},
+      {"Set note", ChartNoteView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
