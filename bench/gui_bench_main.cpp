@@ -10,6 +10,7 @@
 #include "ratio_reporter.h"
 
 void RegisterPaintBenchmarks();
+void RegisterChartBenchmarks();
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RegisterPaintBenchmarks();
+  RegisterChartBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

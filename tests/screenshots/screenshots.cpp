@@ -51,6 +51,8 @@
 #include "sources/odbc_builder.h"
 #include "sources/odbc_commands.h"
 #include "sources/odbc_data_source.h"
+#include "plots/chart_window.h"
+#include "plots/plot_coordinates.h"
 
 namespace {
 
@@ -281,6 +283,79 @@ bool SaveCountReport(WindowHandle frame, WindowHandle table, const std::string& 
   return saved;
 }
 
+// Select one range of a table.
+void SelectRange(WindowHandle table, int r0, int c0, int r1, int c1, int kind) {
+  TableLockGuard t(table);
+  if (!t) return;
+  ResetSelection(*t.get());
+  t->selRowFrom[0] = r0;
+  t->selRowTo[0] = r1;
+  t->selColFrom[0] = c0;
+  t->selColTo[0] = c1;
+  t->selKind[0] = kind;
+}
+
+// Open (or reload) the table's chart on its selection and let it load.
+WindowHandle ShowChart(WindowHandle table) {
+  SendCommand(table, CMD_VIEW_2D_PLOT);
+  WindowHandle chart = WindowHandle::None;
+  if (TableLockGuard t(table); t) chart = t->hChartWindow;
+  if (IsNone(chart)) return chart;
+  if (TimerIsActive(chart, TIMER_CHART_START)) FireTimer(chart, TIMER_CHART_START);
+  Settle();
+  return chart;
+}
+
+// Charts of Seattle's daily weather: the highest and lowest temperatures
+// as lines and as bars, the wind of eight days as a pie, and the wind as
+// bubbles over the two temperatures declared as X and Y coordinates.
+bool SaveCharts(WindowHandle frame, const std::string& out) {
+  const char* kWeather = CARTOVEL_SHARED_DATA_DIR "/csv/vega-datasets/seattle-weather.csv";
+  for (const WindowHandle w : MdiChildren(Program().hMdiClient)) DestroyWindowOf(w);
+  OuterWidgetOf(frame)->resize(1024, 700);
+  Settle();
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle table = MdiActiveChild(Program().hMdiClient);
+  if (!FillFromCsv(table, kWeather, 200)) {
+    std::printf("skipped the charts: %s is not there\n", kWeather);
+    return true;
+  }
+  SelectRange(table, 1, 3, 2000, 4, SELECT_COLUMNS);
+  const WindowHandle chart = ShowChart(table);
+  if (IsNone(chart)) return false;
+  bool ok = SaveWindow(frame, out + "/chart-line.png");
+  SendCommand(chart, CMD_CHART_VIEW_BAR);
+  Settle();
+  ok = SaveWindow(frame, out + "/chart-bar.png") && ok;
+  SelectRange(table, 2, 5, 9, 5, SELECT_BLOCK);
+  ShowChart(table);
+  SendCommand(chart, CMD_CHART_VIEW_PIE);
+  Settle();
+  ok = SaveWindow(frame, out + "/chart-pie.png") && ok;
+  // Temperatures as X and Y of the wind.
+  {
+    TableLockGuard t(table);
+    if (!t) return false;
+    const int kinds[] = {COORD_X, COORD_Y};
+    const int cols[] = {3, 4};
+    for (int k = 0; k < 2; ++k) {
+      ResetSelection(*t.get());
+      t->selRowFrom[0] = 2;
+      t->selRowTo[0] = 80;
+      t->selColFrom[0] = t->selColTo[0] = cols[k];
+      t->selKind[0] = SELECT_BLOCK;
+      CoordinatePendingSet(*t.get(), kinds[k]);
+      t->selColFrom[0] = t->selColTo[0] = 5;
+      CoordinateStoreData(*t.get());
+    }
+  }
+  SelectRange(table, 2, 5, 80, 5, SELECT_BLOCK);
+  ShowChart(table);
+  ok = SaveWindow(frame, out + "/chart-bubble.png") && ok;
+  OuterWidgetOf(frame)->resize(1024, 640);
+  return ok;
+}
+
 }  // namespace
 
 // The "NetCDF file option" dialog on a real file with pressure chosen down
@@ -422,6 +497,7 @@ int main(int argc, char** argv) {
   ok = SaveColouredTable(frame, out) && ok;
   ok = SaveNetcdfRead(frame, out) && ok;
   ok = SaveDatabaseBuilder(frame, out) && ok;
+  ok = SaveCharts(frame, out) && ok;
 
   // The same frame in Chinese.
   Program().bClosingAll = 1;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QPainter>
+#include <QLine>
 #include <QPolygon>
 
 #include "plots/chart_layout.h"
@@ -60,24 +61,31 @@ void LineHighlight(const ChartRecord& c, QPainter& p) {
 void PaintLineChart(const ChartRecord& c, QPainter& p) {
   LineHighlight(c, p);
   const bool dots = c.stepPixels > 7;
+  std::vector<QLine> segments;
+  std::vector<QPoint> ends;
   for (int s = 0; s < c.seriesCount; ++s) {
     const QColor colour = ToQColor(ChartSeriesColour(c, s, false));
-    p.setPen(colour);
+    segments.clear();
+    ends.clear();
     int lastIndex = -2;
-    int lastX = 0;
-    int lastY = 0;
+    QPoint last;
+    // A segment joins two neighbouring drawn points; all of a series go in
+    // one call.
     WalkSeries(c, s, [&](int i, int x, int y) {
+      const QPoint here(x, y);
       if (lastIndex == i - 1) {
-        p.drawLine(lastX, lastY, x, y);
+        segments.emplace_back(last, here);
         if (dots) {
-          DrawDotSprite(p, lastX, lastY, colour.rgb());
-          DrawDotSprite(p, x, y, colour.rgb());
+          ends.push_back(last);
+          ends.push_back(here);
         }
       }
       lastIndex = i;
-      lastX = x;
-      lastY = y;
+      last = here;
     });
+    p.setPen(colour);
+    p.drawLines(segments.data(), static_cast<int>(segments.size()));
+    for (const QPoint& at : ends) DrawDotSprite(p, at.x(), at.y(), colour.rgb());
   }
 }
 
