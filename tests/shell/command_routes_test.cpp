@@ -376,6 +376,21 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
         }}},
       // A linked window that closes is let go.
       {CMD_TABLE_RELEASE, {nothing, nothing}},
+      {CMD_CHART_CLOSED, {nothing, nothing}},
+      // A chart opens on the selection (its series load on its timer).
+      {CMD_VIEW_2D_PLOT,
+       {nothing,
+        [](Fx& t) {
+          EXPECT_FALSE(IsNone(t.T().hChartWindow));
+          t.CloseOthers();
+        }}},
+      // The selection is no run of coordinate cells: nothing to declare.
+      {CMD_DECLARE_X, {nothing, nothing}},
+      {CMD_DECLARE_Y, {nothing, nothing}},
+      {CMD_DECLARE_Z, {nothing, nothing}},
+      {CMD_REMOVE_COORDINATE, {nothing, nothing}},
+      {CMD_COORDINATE_DATA, {nothing, nothing}},
+      {CMD_COORDINATE_CANCEL, {nothing, nothing}},
       // Notifications the table takes itself.
       {CMD_PARTNER_SCROLLED, {nothing, nothing}},
       {CMD_LINKED_SCROLLED, {nothing, nothing}},

@@ -60,6 +60,32 @@ const Sprite& CachedSprite(const SpriteKey& key, int radius, void (*paint)(QPain
   return cache.emplace(key, std::move(sprite)).first->second;
 }
 
+// Copy the opaque pixels of a sprite straight into an RGB32 image that the
+// painter draws on, when nothing (transform, clip, opacity, composition)
+// would change them on the way: the same pixels as drawImage, without its
+// set-up per call. False when the painter needs drawImage.
+bool CopyOpaque(QPainter& p, const QImage& sprite, int left, int top) {
+  if (!p.isActive() || p.device()->devType() != QInternal::Image || p.hasClipping() ||
+      !p.worldTransform().isIdentity() || p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver) {
+    return false;
+  }
+  auto* target = static_cast<QImage*>(p.device());
+  if (target->format() != QImage::Format_RGB32 && target->format() != QImage::Format_ARGB32_Premultiplied) return false;
+  const int x0 = std::max(left, 0);
+  const int y0 = std::max(top, 0);
+  const int x1 = std::min(left + sprite.width(), target->width());
+  const int y1 = std::min(top + sprite.height(), target->height());
+  for (int y = y0; y < y1; ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(sprite.constScanLine(y - top));
+    auto* to = reinterpret_cast<QRgb*>(target->scanLine(y));
+    for (int x = x0; x < x1; ++x) {
+      const QRgb pixel = from[x - left];
+      if (qAlpha(pixel) == 255) to[x] = pixel;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 const QImage& BallSprite(int size, QRgb rgb, bool lighter, int* origin) {
@@ -75,7 +101,7 @@ const QImage& BallSprite(int size, QRgb rgb, bool lighter, int* origin) {
 void DrawBall(QPainter& p, int size, int x, int y, QRgb rgb, bool lighter) {
   int origin = 0;
   const QImage& image = BallSprite(size, rgb, lighter, &origin);
-  p.drawImage(x - origin, y - origin, image);
+  if (!CopyOpaque(p, image, x - origin, y - origin)) p.drawImage(x - origin, y - origin, image);
 }
 
 void DrawBallRings(QPainter& p, int size, int x, int y, QRgb rgb, bool lighter) {
@@ -87,7 +113,9 @@ void DrawDotSprite(QPainter& p, int x, int y, QRgb rgb) {
   const Sprite& sprite = CachedSprite(SpriteKey{-1, rgb, false}, 2, [](QPainter& sp, int at, const SpriteKey& key) {
     DrawDot(sp, at, at, QColor::fromRgb(std::get<1>(key)));
   });
-  p.drawImage(x - sprite.iOrigin, y - sprite.iOrigin, sprite.image);
+  if (!CopyOpaque(p, sprite.image, x - sprite.iOrigin, y - sprite.iOrigin)) {
+    p.drawImage(x - sprite.iOrigin, y - sprite.iOrigin, sprite.image);
+  }
 }
 
 void ClearBallSprites() { Cache().clear(); }

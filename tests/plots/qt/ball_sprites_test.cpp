@@ -28,6 +28,14 @@ TEST(BallSprites, SpriteBallsEqualBallsDrawnRingByRing) {
       DrawBall(p, size, 50, 40, qRgb(30, 160, 90), true);  // the second comes from the cache
     }
     EXPECT_EQ(direct, cached) << size;
+    // A clipped painter takes the sprite through drawImage: the same pixels.
+    QImage clipped = WhiteImage();
+    {
+      QPainter p(&clipped);
+      p.setClipRect(0, 0, 120, 80);
+      DrawBall(p, size, 50, 40, qRgb(30, 160, 90), true);
+    }
+    EXPECT_EQ(direct, clipped) << size;
   }
   QImage dot = WhiteImage();
   {
@@ -36,6 +44,15 @@ TEST(BallSprites, SpriteBallsEqualBallsDrawnRingByRing) {
   }
   EXPECT_EQ(dot.pixel(20, 20), qRgb(200, 0, 0));
   EXPECT_EQ(dot.pixel(24, 24), qRgb(255, 255, 255));
+  // Balls at the image's edges are cut, not written outside it.
+  QImage edge = WhiteImage(10, 10);
+  {
+    QPainter p(&edge);
+    DrawBall(p, 40, 0, 0, qRgb(30, 160, 90), true);
+    DrawBall(p, 40, 10, 10, qRgb(30, 160, 90), true);
+  }
+  EXPECT_NE(edge.pixel(1, 1), qRgb(255, 255, 255));
+  EXPECT_NE(edge.pixel(9, 9), qRgb(255, 255, 255));
 }
 
 }  // namespace
