@@ -20,6 +20,7 @@ void RegisterDataPropertyBenchmarks();
 void RegisterNetcdfBenchmarks();
 void RegisterOdbcBenchmarks();
 void RegisterAnalysisBenchmarks();
+void RegisterSourceImportBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   RegisterNetcdfBenchmarks();
   RegisterOdbcBenchmarks();
   RegisterAnalysisBenchmarks();
+  RegisterSourceImportBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_classes.h"
+#include "bench_files.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,28 +29,6 @@
 
 namespace {
 
-// A temporary folder with the generated files, removed at exit.
-class BenchFiles {
- public:
-  BenchFiles() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cartovel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data())) dir_ = pattern;
-  }
-  ~BenchFiles() {
-    std::error_code ec;
-    if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
-  }
-  const std::string& dir() const { return dir_; }
-
- private:
-  std::string dir_;
-};
-
-BenchFiles& Files() {
-  static BenchFiles files;
-  return files;
-}
-
 // A small fast generator of digits (xorshift).
 struct Digits {
   std::uint64_t uState = 0x9E3779B97F4A7C15ull;
@@ -67,8 +46,8 @@ struct Digits {
 // the path, empty when it could not be written.
 std::string Generate(const std::string& name, long lines, int fields, int intDigits, int fracDigits,
                      bool text = false) {
-  if (Files().dir().empty()) return {};
-  const std::string path = Files().dir() + "/" + name;
+  if (BenchFilesDir().empty()) return {};
+  const std::string path = BenchFilesDir() + "/" + name;
   struct stat info {};
   if (stat(path.c_str(), &info) == 0) return path;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(path.c_str(), "wb"), std::fclose);
@@ -118,22 +97,6 @@ const std::string& ResizedNumbersFile() {
 const std::string& ResizedTextsFile() {
   static const std::string path = Generate("resized-texts-100m.txt", 2500, 2, 8, 19990, true);
   return path;
-}
-
-void WcLines(benchmark::State& state, const std::string& path) {
-  if (path.empty()) {
-    state.SkipWithError("cannot write the file");
-    return;
-  }
-  const std::string command = "wc -l < '" + path + "' > /dev/null";
-  for (auto _ : state) {
-    if (std::system(command.c_str()) != 0) {
-      state.SkipWithError("wc -l failed");
-      break;
-    }
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 
 // Open the file in a new table window as "Open ..." does, without the

@@ -31,21 +31,19 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kFitRows = 100;
 constexpr int kFitMaxWidth = 300;
 
-// A reader of one kind of file, given the open file and its head.
-using FileReader = int (*)(WindowHandle hwnd, const TextSource& source, std::string_view head,
-                           const TextImportChoice& choice);
+using FileReader = HeadReader;
 
 int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
                       const TextImportChoice& choice);
 
-// The readers by open mode. Stock history, MODAS and NetCDF files have no
-// reader yet.
+// The readers by open mode: delimited text here, stock history and MODAS
+// files by the readers set from above (NetCDF files have a path reader).
 struct ReaderEntry {
   int iMode;
   FileReader pfnRead;
 };
 
-constexpr ReaderEntry kReaders[] = {
+ReaderEntry gReaders[] = {
     {OPEN_FILE, ReadDelimitedText},
     {OPEN_STOCK, nullptr},
     {OPEN_MODAS, nullptr},
@@ -54,7 +52,7 @@ constexpr ReaderEntry kReaders[] = {
 
 // The reader of an open mode, null when there is none.
 FileReader ReaderFor(int mode) {
-  for (const ReaderEntry& entry : kReaders) {
+  for (const ReaderEntry& entry : gReaders) {
     if (entry.iMode == mode) return entry.pfnRead;
   }
   return nullptr;
@@ -77,17 +75,6 @@ PathReader PathReaderFor(int mode) {
     if (entry.iMode == mode) return entry.pfnRead;
   }
   return nullptr;
-}
-
-// The head as the wizard shows it: UTF-8, without a character cut at its end.
-std::string PreviewText(std::string_view head) {
-  Utf8Check check;
-  Utf8CheckBytes(check, head.data(), head.size());
-  if (check.bValid && check.iNeed > 0) {
-    while (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0x80) head.remove_suffix(1);
-    if (!head.empty()) head.remove_suffix(1);  // the lead byte of the cut character
-  }
-  return FileTextToUtf8(head, LanguageIsChinese());
 }
 
 // The title of a table after an import: the path, marked when the table is
@@ -118,18 +105,8 @@ void FitImportedColumns(WindowHandle hwnd) {
 // wizard or the caller), the size scan, then the read into the table.
 int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_view head,
                       const TextImportChoice& choice) {
-  std::size_t previewLength = 0;
-  TextSyntax syntax;  // a head with a TAB: TAB-separated, nothing else
-  if (SniffTabs(head.data(), head.size(), &previewLength) == 0) {
-    if (choice.bAskWizard) {
-      if (TextImportWizardRun(hwnd, PreviewText(head.substr(0, previewLength)), &syntax.cDelimiter, &syntax.bMerge) != 1) {
-        return -1;
-      }
-    } else {
-      syntax.cDelimiter = choice.cDelimiter;
-      syntax.bMerge = choice.bMerge;
-    }
-  }
+  TextSyntax syntax;
+  if (TextImportChooseSyntax(hwnd, head, choice, &syntax) != 1) return -1;
   const std::int64_t start = head.substr(0, kUtf8Mark.size()) == kUtf8Mark ? 3 : 0;
   SetWaitCursor(0);
   int status = ScanTextSize(hwnd, source, start, syntax);
@@ -149,6 +126,38 @@ int ReadDelimitedText(WindowHandle hwnd, const TextSource& source, std::string_v
 }
 
 }  // namespace
+
+std::string TextImportPreview(std::string_view head) {
+  Utf8Check check;
+  Utf8CheckBytes(check, head.data(), head.size());
+  if (check.bValid && check.iNeed > 0) {
+    while (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0x80) head.remove_suffix(1);
+    if (!head.empty()) head.remove_suffix(1);  // the lead byte of the cut character
+  }
+  return FileTextToUtf8(head, LanguageIsChinese());
+}
+
+int TextImportChooseSyntax(WindowHandle hwnd, std::string_view head, const TextImportChoice& choice,
+                           TextSyntax* syntax) {
+  *syntax = TextSyntax{};  // a head with a TAB: TAB-separated, nothing else
+  std::size_t previewLength = 0;
+  if (SniffTabs(head.data(), head.size(), &previewLength) != 0) return 1;
+  if (!choice.bAskWizard) {
+    syntax->cDelimiter = choice.cDelimiter;
+    syntax->bMerge = choice.bMerge;
+    return 1;
+  }
+  return TextImportWizardRun(hwnd, TextImportPreview(head.substr(0, previewLength)), &syntax->cDelimiter,
+                             &syntax->bMerge) == 1
+             ? 1
+             : 0;
+}
+
+void TextImportSetHeadReader(int mode, HeadReader reader) {
+  for (ReaderEntry& entry : gReaders) {
+    if (entry.iMode == mode && mode != OPEN_FILE) entry.pfnRead = reader;
+  }
+}
 
 int TextImportHasReader(int mode) { return ReaderFor(mode) || PathReaderFor(mode) ? 1 : 0; }
 

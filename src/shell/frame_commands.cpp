@@ -1,6 +1,5 @@
 #include "shell/frame_commands.h"
 
-#include "files/text_import.h"
 #include "platform/backend.h"
 #include "platform/text_buffer.h"
 #include "resources/string_table.h"
@@ -39,15 +38,13 @@ int CmdOpenFile(WindowHandle, unsigned, std::intptr_t) {
   return 0;
 }
 
-// MODAS and stock history files open once their readers exist.
+// MODAS ocean data (.dat files) and stock history files (texts, like "Open ...").
 int CmdOpenModas(WindowHandle, unsigned, std::intptr_t) {
-  if (!TextImportHasReader(OPEN_MODAS)) return ShowCommandNotAvailable(CMD_OPEN_MODAS);
   OpenFromFile(OPEN_MODAS, FILES_MODAS);
   return 0;
 }
 
 int CmdOpenStock(WindowHandle, unsigned, std::intptr_t) {
-  if (!TextImportHasReader(OPEN_STOCK)) return ShowCommandNotAvailable(CMD_OPEN_STOCK);
   OpenFromFile(OPEN_STOCK, FILES_TABLES);
   return 0;
 }

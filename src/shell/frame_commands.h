@@ -9,7 +9,7 @@
 
 // The frame's command handlers (the frame window, the command id, unused).
 int CmdOpenFile(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
-// MODAS and stock history files open once their readers exist.
+// MODAS ocean data and stock history files.
 int CmdOpenModas(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 int CmdOpenStock(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 // "Open NetCDF file": the netCDF library first (the system's, else one the

@@ -16,7 +16,9 @@
 #include "shell/plot_windows.h"
 #include "shell/table_popup_menus.h"
 #include "shell/welcome_window.h"
+#include "sources/modas_import.h"
 #include "sources/netcdf_open.h"
+#include "sources/stock_import.h"
 #include "table/table_find.h"
 #include "table/table_goto.h"
 #include "table/table_window.h"
@@ -83,6 +85,9 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallUndoHooks();
   // NetCDF files are read through the netCDF library.
   NetcdfInstallReader();
+  // MODAS ocean data and stock history files are read from their text.
+  ModasInstallReader();
+  StockInstallReader();
   // Key F3 finds the next cell holding the find text.
   InstallFindHooks();
   // A pending coordinate declaration takes the table's right-button release.

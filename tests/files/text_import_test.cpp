@@ -409,6 +409,9 @@ TEST_F(TextImportTest, RealCsvAndTsvFiles) {
 // -- failures -------------------------------------------------------------------
 
 TEST_F(TextImportTest, FailuresAreReportedAndLeaveAnEmptyTable) {
+  // MODAS and stock files without their readers (set from above).
+  TextImportSetHeadReader(OPEN_MODAS, nullptr);
+  TextImportSetHeadReader(OPEN_STOCK, nullptr);
   const std::string missing = Path("missing.txt");
   Write("netcdf.nc", "CDF\x01");
   const struct {
@@ -435,6 +438,7 @@ TEST_F(TextImportTest, FailuresAreReportedAndLeaveAnEmptyTable) {
 
 TEST_F(TextImportTest, MessagesInChinese) {
   LanguageSetChinese(true);
+  TextImportSetHeadReader(OPEN_MODAS, nullptr);
   DialogScriptPush(AnswerOk());
   const WindowHandle first = OpenTable(Path("modas.dat"), OPEN_MODAS);
   Write("modas.dat", "CDF");

@@ -31,6 +31,18 @@ QString PreviewLines(const std::string& head) {
 
 }  // namespace
 
+QGroupBox* DataPreviewBox(const std::string& head) {
+  auto* previewBox = new QGroupBox(Q(Text(TXT_WIZARD_PREVIEW)));
+  auto* previewLayout = new QVBoxLayout(previewBox);
+  auto* preview = new QPlainTextEdit(PreviewLines(head));
+  preview->setReadOnly(true);
+  preview->setLineWrapMode(QPlainTextEdit::NoWrap);
+  preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  preview->setMinimumSize(480, 140);
+  previewLayout->addWidget(preview);
+  return previewBox;
+}
+
 int TextImportWizardView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<TextImportWizardModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
@@ -58,15 +70,7 @@ int TextImportWizardView(QWidget* owner, DialogRequest& request) {
   choices[model->iDelimiter >= 0 && model->iDelimiter < 5 ? model->iDelimiter : 0]->setChecked(true);
   layout->addWidget(group);
 
-  auto* previewBox = new QGroupBox(Q(Text(TXT_WIZARD_PREVIEW)));
-  auto* previewLayout = new QVBoxLayout(previewBox);
-  auto* preview = new QPlainTextEdit(PreviewLines(model->szPreview));
-  preview->setReadOnly(true);
-  preview->setLineWrapMode(QPlainTextEdit::NoWrap);
-  preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  preview->setMinimumSize(480, 140);
-  previewLayout->addWidget(preview);
-  layout->addWidget(previewBox);
+  layout->addWidget(DataPreviewBox(model->szPreview));
 
   auto* merge = new QCheckBox(Q(Text(TXT_WIZARD_MERGE)));
   merge->setChecked(model->bMerge != 0);

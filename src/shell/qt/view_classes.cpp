@@ -14,6 +14,7 @@
 #include "shell/qt/formula_bar_view.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
+#include "sources/qt/modas_views.h"
 #include "sources/qt/netcdf_views.h"
 #include "sources/qt/odbc_views.h"
 #include "table/qt/cell_style_views.h"
@@ -68,6 +69,8 @@ void InstallDialogViews() {
       {"Set X Unit Size", ChartXUnitView},
       {"Curve adjust", ChartAdjustView},
       {"Set note", ChartNoteView},
+      {"Ocean MODAS data", ModasDialogView},
+      {"Stock Data Import Wizard", StockWizardView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
