@@ -103,6 +103,55 @@ void ReadDepthLine(ModasReader& r) {
   }
 }
 
+// Whether a byte ends a field.
+bool IsSeparator(char c, const TextSyntax& syntax) {
+  return c == '\t' || (syntax.cDelimiter != 0 && c == syntax.cDelimiter);
+}
+
+// The first and the last non-empty field of a line, cleaned; `scratch`
+// holds a cleaned text.
+std::string_view FirstField(std::string_view text, const TextSyntax& syntax, std::string& scratch) {
+  std::size_t pos = 0;
+  while (pos != std::string_view::npos) {
+    std::size_t next = 0;
+    const std::string_view field = NormalizeField(NextField(text, pos, syntax, &next), scratch);
+    if (!field.empty()) return field;
+    pos = next;
+  }
+  return {};
+}
+
+std::string_view LastField(std::string_view text, const TextSyntax& syntax, std::string& scratch) {
+  std::size_t end = text.size();
+  while (end > 0) {
+    std::size_t begin = end;
+    while (begin > 0 && !IsSeparator(text[begin - 1], syntax)) --begin;
+    const std::string_view field = NormalizeField(text.substr(begin, end - begin), scratch);
+    if (!field.empty()) return field;
+    end = begin > 0 ? begin - 1 : 0;
+  }
+  return {};
+}
+
+// Whether a line can be passed over without splitting it: once the trailer
+// is known, a line whose last field differs from the trailer's is a depth
+// line, and one of no station, of a station the position filter drops, or
+// at a depth the depth filter drops is not read. The last field read
+// backwards is the last one kept only for a line of at most
+// MODAS_LINE_FIELDS fields, which its separators show; anything in doubt
+// takes the full split.
+bool CanPassOver(ModasReader& r, std::string_view text) {
+  if (!r.bTrailer) return false;
+  const auto separators = std::count_if(text.begin(), text.end(), [&](char c) { return IsSeparator(c, r.syntax); });
+  if (separators >= MODAS_LINE_FIELDS) return false;
+  if (LastField(text, r.syntax, r.scratch) == TextOf(r.szTrailer[2])) return false;  // may be a station
+  if (!r.bStation || !r.bStationPasses) return true;
+  const std::string_view first = FirstField(text, r.syntax, r.scratch);
+  double depth = 0.0;
+  return first.size() <= kFieldChars && StartsWithNumber(first) && ReadWholeNumber(first, &depth) &&
+         !DepthPasses(r, depth);
+}
+
 }  // namespace
 
 void SplitModasLine(std::string_view text, const TextSyntax& syntax, ModasLine* out, std::string& scratch) {
@@ -145,6 +194,7 @@ void ModasReaderStart(ModasReader& r, TableDocument& t, const TextSyntax& syntax
 }
 
 bool ModasReader::Line(std::string_view text) {
+  if (CanPassOver(*this, text)) return true;
   SplitModasLine(text, syntax, &line, scratch);
   if (line.nFields == 0 || !StartsWithNumber(line.Field(0))) return true;
   const bool trailerWhole = TrailerWhole(line);
@@ -160,13 +210,14 @@ bool ModasReader::Line(std::string_view text) {
   for (int i = 0; i < 3 && station; ++i) {
     station = line.Field(line.nFields - 3 + i) == TextOf(szTrailer[static_cast<std::size_t>(i)]);
   }
-  if (line.TooLong()) {
-    // A value cut to nine characters would read as another number.
-    ++iLongLines;
-    if (station) bStation = false;  // its depth lines belong to no known station
-    return true;
-  }
   if (station) {
+    if (line.TooLong()) {
+      // A value cut to nine characters would read as another number; the
+      // depth lines that follow belong to no known station.
+      ++iLongLines;
+      bStation = false;
+      return true;
+    }
     bStation = true;
     szLongitude = line.szFields[0];
     szLatitude = line.szFields[1];
@@ -174,7 +225,14 @@ bool ModasReader::Line(std::string_view text) {
     if (!bHeader) WriteHeader(*this);
     return true;
   }
-  if (bStation && bStationPasses) ReadDepthLine(*this);
+  if (!bStation || !bStationPasses) return true;  // a depth line nobody reads
+  double depth = 0.0;
+  if ((line.iLongMask & 1u) == 0 && ReadWholeNumber(line.Field(0), &depth) && !DepthPasses(*this, depth)) return true;
+  if (line.TooLong()) {
+    ++iLongLines;
+    return true;
+  }
+  ReadDepthLine(*this);
   return true;
 }
 
