@@ -176,6 +176,14 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
       {CMD_OPEN_DATABASE_TABLE,
        {answer(AnswerCancel(DIALOG_CUSTOM, "Connect with data source")),
         [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szName, "Connect with data source"); }}},
+      // MODAS files (.dat) and stock history files (texts) are asked for.
+      {CMD_OPEN_MODAS,
+       {answer(AnswerCancel(DIALOG_OPEN_FILE)),
+        [](Fx&) {
+          ASSERT_EQ(DialogScriptShown().back().kind, DIALOG_OPEN_FILE);
+          EXPECT_EQ(DialogScriptShown().back().filters.at(0).szPattern, "*.dat");
+        }}},
+      {CMD_OPEN_STOCK, {answer(AnswerCancel(DIALOG_OPEN_FILE)), shown(DIALOG_OPEN_FILE)}},
       // No library chosen: the load says so.
       {CMD_OPEN_NETCDF_LIBRARY,
        {[](Fx&) {
