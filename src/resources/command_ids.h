@@ -144,6 +144,13 @@ enum CommandId : unsigned {
   CMD_CHART_ARTIFICIAL_BACKGROUND = 40232,
   CMD_CHART_COPY = 40233,
   CMD_CHART_PRINT = 40234,
+  // The 3D plot window: its data hand-shake and its pop-up menu.
+  CMD_PLOT3D_DATA_READY = 1305,    // table to 3D plot: the data are ready, lay out and draw
+  CMD_PLOT3D_OPTIONS = 40131,      // "Select 3D Options"
+  CMD_PLOT3D_TRENDLINE = 40223,    // "Show Trendline" / "Hide Trendline"
+  CMD_PLOT3D_EXPORT = 40132,       // "Data Export"
+  CMD_PLOT3D_COPY = 40235,         // "Copy"
+  CMD_PLOT3D_PRINT = 40236,        // "Print"
 };
 
 // Control ids of the frame's children.

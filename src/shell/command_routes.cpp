@@ -12,6 +12,7 @@
 #include "formula/formula_marker.h"
 #include "plots/chart_window.h"
 #include "plots/coordinate_commands.h"
+#include "plots/plot3d_table.h"
 #include "resources/command_ids.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_window.h"
@@ -130,7 +131,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_DATA_COUNT, OWNER_DOCUMENT, TXT_MENU_DATA_COUNT, CmdDataCount, RULE_COUNT},
     {CMD_DATA_PROCESS, OWNER_DOCUMENT, TXT_MENU_DATA_PROCESS, CmdDataProcess, RULE_COUNT},
     {CMD_VIEW_2D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_2D, CmdView2DPlot},
-    {CMD_VIEW_3D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_3D},
+    {CMD_VIEW_3D_PLOT, OWNER_DOCUMENT, TXT_POPUP_VIEW_3D, CmdView3DPlot},
     {CMD_DECLARE_X, OWNER_DOCUMENT, TXT_POPUP_DECLARE_X, CmdDeclareCoordinate},
     {CMD_DECLARE_Y, OWNER_DOCUMENT, TXT_POPUP_DECLARE_Y, CmdDeclareCoordinate},
     {CMD_DECLARE_Z, OWNER_DOCUMENT, TXT_POPUP_DECLARE_Z, CmdDeclareCoordinate},
@@ -146,8 +147,8 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_FORMULA_INACTIVE, OWNER_DOCUMENT, TXT_REGISTRY_MENU_INACTIVE, CmdFormulaMenu},
     {CMD_FORMULA_RUN, OWNER_DOCUMENT, TXT_REGISTRY_MENU_RUN, CmdFormulaMenu},
     // Notifications between a table, its cell editor and linked windows.
-    {CMD_PLOT3D_CLOSED, OWNER_DOCUMENT, NO_TEXT},
-    {CMD_PLOT3D_WANTS_DATA, OWNER_DOCUMENT, NO_TEXT},
+    {CMD_PLOT3D_CLOSED, OWNER_DOCUMENT, NO_TEXT, CmdPlot3DClosed},
+    {CMD_PLOT3D_WANTS_DATA, OWNER_DOCUMENT, NO_TEXT, CmdPlot3DWantsData},
     {CMD_PARTNER_SCROLLED, OWNER_DOCUMENT, NO_TEXT},
     {CMD_LINKED_SCROLLED, OWNER_DOCUMENT, NO_TEXT},
     {ID_CELL_EDITOR, OWNER_DOCUMENT, NO_TEXT},

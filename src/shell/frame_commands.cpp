@@ -73,10 +73,11 @@ int CmdRefreshMenus(WindowHandle hFrame, unsigned, std::intptr_t) {
   return 0;
 }
 
-int CmdOpen3DPlot(WindowHandle, unsigned, std::intptr_t) {
+int CmdOpen3DPlot(WindowHandle, unsigned, std::intptr_t lParam) {
   ProgramState& program = Program();
   WindowCreateInfo info;
   info.szClass = CLASS_PLOT_3D;
+  info.lParam = lParam;  // the table whose data the plot shows
   info.szTitle = "Image 3 Dimensional study";
   info.iStyle = STYLE_VISIBLE | STYLE_CAPTION | STYLE_SYSMENU | STYLE_MINIMIZEBOX | STYLE_MAXIMIZEBOX |
                 STYLE_THICKFRAME;
@@ -84,8 +85,10 @@ int CmdOpen3DPlot(WindowHandle, unsigned, std::intptr_t) {
     const WindowRect client = WindowRectOf(program.hMdiClient);
     info.hParent = program.hMdiClient;
     info.iStyle |= STYLE_MDICHILD;
-    info.cx = client.cx - 10;
-    info.cy = client.cy - 10;
+    info.x = client.cx - 10;
+    info.y = client.cy - 10;
+    info.cx = 10;
+    info.cy = 10;
   } else {
     info.iStyle |= STYLE_POPUP;
     info.x = info.y = DEFAULT_POSITION;

@@ -30,6 +30,16 @@ void RefreshToolStates(WindowHandle hTable) {
   }
 }
 
+void RefreshPlot3DToolStates() {
+  ProgramState& program = Program();
+  if (program.bClosingAll) return;
+  program.toolStates.fill(0);
+  for (int tool : {TOOL_OPEN, TOOL_ZOOM_IN, TOOL_ZOOM_OUT, TOOL_COPY, TOOL_PRINT}) {
+    program.toolStates[static_cast<std::size_t>(tool)] = 1;
+  }
+  if (IsWindowAlive(program.hFormulaBar)) PostCommand(program.hFormulaBar, CMD_FORMULA_BAR_REFRESH);
+}
+
 void ResetToolStates() {
   ProgramState& program = Program();
   program.toolStates.fill(0);

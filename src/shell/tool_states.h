@@ -26,5 +26,8 @@ enum ToolButton : int {
 // table is active. Nothing happens while all documents are closing.
 void RefreshToolStates(WindowHandle hTable);
 
+// A 3D plot is active: Open, the zoom buttons, Copy and Print work.
+void RefreshPlot3DToolStates();
+
 // No document: only "Open" works.
 void ResetToolStates();

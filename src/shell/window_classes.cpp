@@ -9,6 +9,11 @@
 #include "platform/edit_control.h"
 #include "platform/list_control.h"
 #include "table/table_input_hooks.h"
+#include "plots/plot3d_table.h"
+#include "plots/plot3d_window.h"
+#include "resources/command_ids.h"
+#include "shell/program_state.h"
+#include "shell/tool_states.h"
 #include "shell/command_routes.h"
 #include "shell/formula_bar.h"
 #include "shell/frame_window.h"
@@ -31,6 +36,19 @@ std::intptr_t PlainProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, 
   return DefaultWindowProc(hwnd, msg, wParam, lParam);
 }
 
+// A 3D plot became active: the menu bar and the tool bar in its states.
+void Plot3DActivated(WindowHandle hPlot) {
+  RefreshMenus(hPlot, MENU_REFRESH_PLOT3D);
+  RefreshPlot3DToolStates();
+}
+
+// A 3D plot closed: one fewer, and the tool bar repaints.
+void Plot3DClosed(WindowHandle) {
+  ProgramState& program = Program();
+  if (program.n3DWindows > 0) --program.n3DWindows;
+  if (IsWindowAlive(program.hFormulaBar)) PostCommand(program.hFormulaBar, CMD_FORMULA_BAR_REFRESH);
+}
+
 }  // namespace
 
 WindowClassProcs PlainWindowClassProcs() {
@@ -39,7 +57,7 @@ WindowClassProcs PlainWindowClassProcs() {
   procs.formulaBar = FormulaBarProc;
   procs.chart = ChartWindowProc;
   procs.table = TableWindowProc;
-  procs.plot3D = PlainProc;
+  procs.plot3D = Plot3DWindowProc;
   procs.welcome = WelcomeWindowProc;
   procs.pictureStrip = PlainProc;
   procs.dataImage = PlainProc;
@@ -94,5 +112,10 @@ int SetupWindowClasses(const WindowClassProcs& procs) {
   InstallCoordinateHooks();
   // Charts open in the frame and set its menus when active.
   InstallPlotHooks();
+  // The 3D plot follows the browse cell and tells the shell when it is
+  // active or closed.
+  InstallPlot3DTableHooks();
+  Plot3DHooks().pfnActivated = Plot3DActivated;
+  Plot3DHooks().pfnClosed = Plot3DClosed;
   return 0;
 }

@@ -14,6 +14,7 @@ enum class TableExtensionId : int {
   DataAnalysis,  // count and processing options
   Database,  // the connection and data source of a query result
   Plots,         // coordinate help, the chart kind and drawing mode asked for
+  Plot3D,        // the table's 3D plot: block, performance choice
   Count,
 };
 
