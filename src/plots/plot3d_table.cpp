@@ -12,6 +12,7 @@
 #include "table/table_extension.h"
 #include "table/table_input_hooks.h"
 #include "table/table_range.h"
+#include "platform/scrollbar.h"
 #include "table/table_scroll.h"
 
 namespace {
@@ -147,6 +148,36 @@ void Plot3DFollowBrowse(WindowHandle hTable) {
   TransferInto(hTable, plot, place, rows, cols);
 }
 
+void Plot3DFollowScroll(WindowHandle hTable, int bar) {
+  WindowHandle plot = WindowHandle::None;
+  int rows = 0;
+  int cols = 0;
+  Plot3DRequestedSize(hTable, &rows, &cols);
+  Plot3DPlacement place{};
+  {
+    TableLockGuard t(hTable);
+    if (!t || !IsWindowAlive(t->hPlot3DWindow)) return;
+    const Plot3DTableLink& link = Plot3DLinkOf(*t.get());
+    if (link.iRangeRowFrom < 1 || link.iRangeColFrom < 1) return;
+    if (!Plot3DScrollPlacement(link.iRangeKind, link.iRangeRowFrom, link.iRangeRowTo, link.iRangeColFrom,
+                               link.iRangeColTo, t->iTopRow, t->iLeftCol, bar == SCROLLBAR_VERT, &place)) {
+      return;
+    }
+    plot = t->hPlot3DWindow;
+    const bool block = link.iRangeKind == SELECT_BLOCK &&
+                       (link.iRangeRowFrom != link.iRangeRowTo || link.iRangeColFrom != link.iRangeColTo);
+    if (block) {
+      t->iSelCurrent = 0;
+      t->selRowFrom[0] = place.iOriginRow, t->selRowTo[0] = link.iRangeRowTo;
+      t->selColFrom[0] = place.iOriginCol, t->selColTo[0] = link.iRangeColTo;
+      t->selKind[0] = SELECT_BLOCK;
+    }
+    t->iBrowseRow = place.iOriginRow;
+    t->iBrowseCol = place.iOriginCol;
+  }
+  TransferInto(hTable, plot, place, rows, cols);
+}
+
 bool Plot3DTrackTableCell(WindowHandle hTable, int row, int col) {
   {
     TableLockGuard t(hTable);
@@ -164,4 +195,7 @@ bool Plot3DTrackTableCell(WindowHandle hTable, int row, int col) {
   return true;
 }
 
-void InstallPlot3DTableHooks() { TableHooks().pfnBrowseFollow = Plot3DFollowBrowse; }
+void InstallPlot3DTableHooks() {
+  TableHooks().pfnBrowseFollow = Plot3DFollowBrowse;
+  TableHooks().pfnScrollFollow = Plot3DFollowScroll;
+}

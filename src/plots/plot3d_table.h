@@ -36,6 +36,10 @@ int CmdPlot3DClosed(WindowHandle hTable, unsigned id, std::intptr_t lParam);
 // The table's browse cell moved: the plot shows the block around it.
 void Plot3DFollowBrowse(WindowHandle hTable);
 
+// The table scrolled: the plot shows the block its remembered range
+// places at the new origin (a block range also becomes the selection).
+void Plot3DFollowScroll(WindowHandle hTable, int bar);
+
 // Tracking from the plot: the table's selection becomes cell (row, col)
 // (clamped to the table), its origin moves three cells before it, and it
 // is asked to repaint (8777). False when the table is gone.

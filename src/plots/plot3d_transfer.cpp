@@ -75,6 +75,27 @@ Plot3DPlacement Plot3DInitialPlacement(int rowFrom, int rowTo, int colFrom, int 
   return place;
 }
 
+bool Plot3DScrollPlacement(int kind, int rowFrom, int rowTo, int colFrom, int colTo, int top, int left, bool vertical,
+                           Plot3DPlacement* place) {
+  *place = Plot3DPlacement{};
+  const bool cell = rowFrom == rowTo && colFrom == colTo;
+  if (kind == SELECT_COLUMNS) {
+    if (!vertical) return false;
+    place->iOriginRow = top, place->iOriginCol = colFrom;
+  } else if (kind == SELECT_ROWS) {
+    if (vertical) return false;
+    place->iOriginRow = rowFrom, place->iOriginCol = left;
+  } else if (cell) {
+    place->iOriginRow = top, place->iOriginCol = left;
+  } else {
+    if (rowTo < top || colTo < left) return false;  // scrolled out of view
+    place->iOriginRow = std::max(rowFrom, top), place->iOriginCol = std::max(colFrom, left);
+  }
+  place->iOriginRow = std::max(place->iOriginRow, 1);
+  place->iOriginCol = std::max(place->iOriginCol, 1);
+  return true;
+}
+
 Plot3DPlacement Plot3DBrowsePlacement(int browseRow, int browseCol, int tableRows, int tableCols, int rows, int cols) {
   Plot3DPlacement place{};
   place.iOriginRow = CentredOrigin(browseRow, tableRows, rows);

@@ -28,6 +28,15 @@ Plot3DPlacement Plot3DInitialPlacement(int rowFrom, int rowTo, int colFrom, int 
 // the focus is the browse cell's node.
 Plot3DPlacement Plot3DBrowsePlacement(int browseRow, int browseCol, int tableRows, int tableCols, int rows, int cols);
 
+// Scrolling: where the block starts after the table scrolled (bar
+// SCROLLBAR_VERT or _HORZ) to first visible row `top` and column `left`,
+// by the remembered first range (kind and bounds): whole columns follow
+// vertical scrolls, whole rows horizontal ones, a block follows while it is
+// in view, a single cell takes the origin. False when nothing changes. The
+// focus is the block's first node.
+bool Plot3DScrollPlacement(int kind, int rowFrom, int rowTo, int colFrom, int colTo, int top, int left, bool vertical,
+                           Plot3DPlacement* place);
+
 // Copy rows x cols cells from the placement's origin into the record: node
 // validity, values, colours, scaled heights, the extremes' texts and the
 // status texts. 0 when the block holds a number (hasData set), 1 when it

@@ -38,6 +38,8 @@ struct TableInputHooks {
   int (*pfnCoordinatePick)(WindowHandle hwnd, int x, int y) = nullptr;
   // The browse cell changed: the 3D plot and the trend colour window follow.
   void (*pfnBrowseFollow)(WindowHandle hwnd) = nullptr;
+  // The table scrolled (bar SCROLLBAR_VERT or _HORZ): its 3D plot follows.
+  void (*pfnScrollFollow)(WindowHandle hwnd, int bar) = nullptr;
   // Remove the crosshair of the colour-image view.
   void (*pfnImageCrosshairOff)(WindowHandle hwnd) = nullptr;
   // 1 when a cell lies in a sampled block of a sampled file (not editable).

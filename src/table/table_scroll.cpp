@@ -10,6 +10,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_editor.h"
+#include "table/table_input_hooks.h"
 #include "table/table_geometry.h"
 #include "table/table_window.h"
 
@@ -295,6 +296,7 @@ void NotifyScroll(WindowHandle hwnd, int bar) {
     }
     PostCommand(linked, CMD_LINKED_SCROLLED);
   }
+  if (TableHooks().pfnScrollFollow) TableHooks().pfnScrollFollow(hwnd, bar);
 }
 
 void ApplyLinkedOrigin(WindowHandle hwnd, unsigned which) {

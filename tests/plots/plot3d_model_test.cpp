@@ -295,3 +295,29 @@ TEST(Plot3DProjection, TrackingFindsTheNodeDrawnLast) {
   EXPECT_EQ(col, 3);
   EXPECT_FALSE(Plot3DNodeAt(*p, -500, -500, &row, &col));
 }
+
+TEST(Plot3DTransfer, ScrollingMovesTheBlockByItsRange) {
+  struct Case {
+    int kind, rowFrom, rowTo, colFrom, colTo, top, left;
+    bool vertical, moves;
+    int row, col;
+  } cases[] = {
+      {SELECT_COLUMNS, 1, 2000, 3, 4, 40, 9, true, true, 40, 3},    // whole columns follow vertical scrolls
+      {SELECT_COLUMNS, 1, 2000, 3, 4, 40, 9, false, false, 0, 0},
+      {SELECT_ROWS, 5, 6, 1, 370, 40, 9, false, true, 5, 9},        // whole rows horizontal ones
+      {SELECT_ROWS, 5, 6, 1, 370, 40, 9, true, false, 0, 0},
+      {SELECT_BLOCK, 10, 50, 2, 8, 20, 1, true, true, 20, 2},       // a block while in view
+      {SELECT_BLOCK, 10, 50, 2, 8, 60, 1, true, false, 0, 0},       // scrolled out of view
+      {SELECT_BLOCK, 7, 7, 7, 7, 30, 4, true, true, 30, 4},         // one cell: the origin
+  };
+  for (const Case& c : cases) {
+    Plot3DPlacement place{};
+    EXPECT_EQ(Plot3DScrollPlacement(c.kind, c.rowFrom, c.rowTo, c.colFrom, c.colTo, c.top, c.left, c.vertical, &place),
+              c.moves)
+        << c.kind << " " << c.top;
+    if (!c.moves) continue;
+    EXPECT_EQ(place.iOriginRow, c.row);
+    EXPECT_EQ(place.iOriginCol, c.col);
+    EXPECT_EQ(place.iFocusRow, 0);
+  }
+}
