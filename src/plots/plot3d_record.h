@@ -87,7 +87,7 @@ struct Plot3DRecord {
   std::array<double, PLOT3D_GRID> xValues;
   std::array<double, PLOT3D_GRID> yValues;
   std::int32_t nXValues, nYValues;
-  std::int32_t nDroppedValues;   // distinct X or Y values beyond 240
+  std::int32_t nAxisDropped;     // points left out: their X or Y found none of the 240 slots
   Plot3DBins* bins;              // coordinate points, null until coordinate data arrive
   // -- height range --------------------------------------------------------------
   double dHighest, dLowest;      // largest and smallest plotted height

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "platform/message_box.h"
+#include "plots/plot3d_coordinates.h"
 #include "plots/plot3d_dialogs.h"
+#include "plots/plot_coordinates.h"
 #include "plots/plot3d_transfer.h"
 #include "plots/plot3d_window.h"
 #include "resources/command_ids.h"
@@ -26,12 +28,20 @@ WindowHandle FrameOf(WindowHandle hTable) {
 // Transfer a block into the plot and tell it to lay out.
 int TransferInto(WindowHandle hTable, WindowHandle hPlot, const Plot3DPlacement& place, int rows, int cols) {
   int status = -1;
+  bool memoryShort = false;
   {
     TableLockGuard t(hTable);
     Plot3DRecord* p = Plot3DOf(hPlot);
     if (!t || !p) return -1;
-    status = Plot3DTransferGrid(*t.get(), *p, place, rows, cols) == 0 ? 0 : -1;
+    if (SelectionIsCoordinateMode(*t.get())) {
+      const int result = Plot3DTransferCoordinates(*t.get(), *p, place, rows, cols);
+      if (result < 0) memoryShort = true;
+      status = result == 0 ? 0 : -1;
+    } else {
+      status = Plot3DTransferGrid(*t.get(), *p, place, rows, cols) == 0 ? 0 : -1;
+    }
   }
+  if (memoryShort) ShowMessage(Text(TXT_CAPTION_ERROR), Text(TXT_PLOT3D_MEMORY));
   if (status == 0) PostCommand(hPlot, CMD_PLOT3D_DATA_READY, static_cast<std::intptr_t>(hTable));
   return status;
 }

@@ -6,23 +6,19 @@
 
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
+#include "plots/plot_cells.h"
 #include "resources/string_table.h"
 #include "table/cell_store.h"
-#include "table/cell_text.h"
 #include "table/colour.h"
 #include "table/table_record.h"
 
 namespace {
 
-// The number a cell holds; false for a missing, empty or text cell.
+// The finite number a cell holds and its text; false for a missing, empty
+// or text cell.
 bool CellNumber(const TableDocument& t, int row, int col, double* value, std::string_view* text) {
-  const TableCell* cell = TableCellAt(t, row, col);
-  if (!cell) return false;
-  const std::string_view s = TextOf(cell->szText);
-  if (s.empty() || CellIsText(s) != 0) return false;
-  *value = TextToDouble(s);
-  if (!std::isfinite(*value)) return false;
-  *text = s;
+  if (!PlotCellNumber(t, row, col, value) || !std::isfinite(*value)) return false;
+  *text = TextOf(TableCellAt(t, row, col)->szText);
   return true;
 }
 

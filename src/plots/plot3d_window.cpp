@@ -11,6 +11,7 @@
 #include "platform/text_buffer.h"
 #include "platform/timers.h"
 #include "plots/plot3d_colours.h"
+#include "plots/plot3d_coordinates.h"
 #include "plots/plot3d_dialogs.h"
 #include "plots/plot3d_layout.h"
 #include "plots/plot3d_projection.h"
@@ -272,6 +273,11 @@ Plot3DShellHooks& Plot3DHooks() {
 
 void Plot3DRebuild(Plot3DRecord& p) {
   if (!p.bHasData) return;
+  if (p.iDataMode == PLOT3D_MODE_COORDINATES) {
+    Plot3DLayoutCoordinates(p);
+    Plot3DProjectCoordinates(p);
+    return;
+  }
   Plot3DLayoutGrid(p);
   Plot3DSmoothData(p);
   Plot3DComputeColours(p);

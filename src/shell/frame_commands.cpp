@@ -125,11 +125,11 @@ int CmdExit(WindowHandle, unsigned, std::intptr_t) {
   return 0;
 }
 
-int FrameRunCommand(WindowHandle hFrame, unsigned id) {
+int FrameRunCommand(WindowHandle hFrame, unsigned id, std::intptr_t lParam) {
   const CommandRoute* route = FindCommandRoute(id);
   if (!route || route->iOwner != OWNER_FRAME) return -1;
   if (!route->pfnRun) return ShowCommandNotAvailable(id);
-  route->pfnRun(hFrame, id, 0);
+  route->pfnRun(hFrame, id, lParam);
   return 0;
 }
 

@@ -27,8 +27,9 @@ int CmdFormulaExample(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 int CmdExit(WindowHandle hFrame, unsigned id, std::intptr_t lParam);
 
 // Carry out a frame command: 0 when `id` is a frame command, -1 when it
-// belongs to the active document.
-int FrameRunCommand(WindowHandle hFrame, unsigned id);
+// belongs to the active document. `lParam` goes to its handler (1302
+// carries the table that asks for a 3D plot).
+int FrameRunCommand(WindowHandle hFrame, unsigned id, std::intptr_t lParam = 0);
 
 // Open a file named on the command line as "Open File ..." would.
 int FrameOpenFilePath(std::string_view path);

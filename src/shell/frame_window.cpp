@@ -165,7 +165,7 @@ std::intptr_t FrameWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
     case MSG_COMMAND: {
       // What the command reports is shown as message boxes when it is over.
       NoticeScope notices;
-      if (FrameRunCommand(hwnd, CommandId(wParam)) == 0) return 0;
+      if (FrameRunCommand(hwnd, CommandId(wParam), lParam) == 0) return 0;
       const WindowHandle active = MdiActiveChild(Program().hMdiClient);
       if (!IsNone(active)) SendMessageTo(active, MSG_COMMAND, wParam, lParam);
       return 0;

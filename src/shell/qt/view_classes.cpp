@@ -6,6 +6,7 @@
 #include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
 #include "files/qt/text_import_wizard_view.h"
+#include "plots/qt/plot3d_view.h"
 #include "platform/qt/colour_dialog_view.h"
 #include "platform/qt/dialog_views.h"
 #include "plots/qt/chart_dialog_views.h"
@@ -30,6 +31,7 @@ WindowClassProcs ViewWindowClassProcs() {
   procs.pictureStrip = PictureStripViewProc;
   procs.table = TableViewProc;
   procs.chart = ChartViewProc;
+  procs.plot3D = Plot3DViewProc;
   // A coloured table explains its colours while the right button browses.
   SetTableOverlayPainter(PaintTrendBrowsePanel);
   return procs;
@@ -63,6 +65,8 @@ void InstallDialogViews() {
       {"Date", OdbcDateTimeView},
       {"Time", OdbcDateTimeView},
       {"Date and Time", OdbcDateTimeView},
+      {"Control 3D visualization performance", Plot3DPerformanceView},
+      {"Select 3D options", Plot3DOptionsView},
       {"Get coordinate", CoordinateHelpView},
       {"Drawing mode options", ChartModeView},
       {"Set Y range", ChartYRangeView},
