@@ -11,6 +11,7 @@
 
 void RegisterPaintBenchmarks();
 void RegisterChartBenchmarks();
+void RegisterPlot3DBenchmarks();
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RegisterPaintBenchmarks();
   RegisterChartBenchmarks();
+  RegisterPlot3DBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -46,6 +47,9 @@
 #include "analysis/analysis_options.h"
 #include "analysis/data_count.h"
 #include "platform/text_buffer.h"
+#include "plots/plot3d_dialogs.h"
+#include "plots/plot3d_window.h"
+#include "plots/plot_coordinates.h"
 #include "table/report_table.h"
 #include "table/table_range.h"
 #include "sources/odbc_builder.h"
@@ -185,6 +189,7 @@ bool FillFromCsv(WindowHandle table, const std::string& path, int rows) {
   TableLockGuard t(table);
   std::string line;
   for (int row = 1; row <= rows && std::getline(in, line); ++row) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     std::stringstream fields(line);
     std::string field;
     for (int col = 1; std::getline(fields, field, ','); ++col) TableStoreCellText(*t.get(), row, col, field);
@@ -447,6 +452,120 @@ bool SaveDatabaseBuilder(WindowHandle frame, const std::string& out) {
   DestroyWindowOf(table);
   OdbcRemoveDataSource(source);
   std::filesystem::remove(ini);
+// The wind speeds of the grid file as a table of 60 latitudes by 80
+// longitudes (row 1 the southernmost), for the 3D plot.
+bool FillWindGrid(WindowHandle table, const char* path) {
+  std::ifstream in(path);
+  if (!in) return false;
+  std::string line;
+  std::getline(in, line);  // the header
+  TableLockGuard t(table);
+  for (int i = 0; i < 4800 && std::getline(in, line); ++i) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::stringstream fields(line);
+    std::string field;
+    for (int k = 0; k < 5 && std::getline(fields, field, ','); ++k) {
+      if (k == 4) TableStoreCellText(*t.get(), i / 80 + 1, i % 80 + 1, field);
+    }
+  }
+  return true;
+}
+
+// Select a block and open its 3D plot, the performance dialog answered
+// with the block's size; the plot once it has its data.
+WindowHandle Open3DPlot(WindowHandle table, int r0, int c0, int r1, int c1, int rows, int cols) {
+  if (TableLockGuard t(table); t) {
+    t->iSelCurrent = 0;
+    t->selRowFrom[0] = r0, t->selRowTo[0] = r1;
+    t->selColFrom[0] = c0, t->selColTo[0] = c1;
+    t->selKind[0] = SELECT_BLOCK;
+  }
+  DialogScriptBegin();
+  DialogScriptPush(AnswerDialog(PLOT3D_PERFORMANCE_DIALOG, [rows, cols](DialogRequest& request) {
+    auto* model = dynamic_cast<Plot3DPerformanceModel*>(request.pModel);
+    model->iRows = rows;
+    model->iCols = cols;
+    return static_cast<int>(BUTTON_OK);
+  }));
+  SendCommand(table, CMD_VIEW_3D_PLOT);
+  DialogScriptEnd();
+  WindowHandle plot = WindowHandle::None;
+  if (TableLockGuard t(table); t) plot = t->hPlot3DWindow;
+  if (IsNone(plot)) return plot;
+  FireTimer(plot, TIMER_PLOT3D_PLACE);
+  Settle();
+  Settle();
+  return plot;
+}
+
+// Change a plot's options as the dialog would.
+void SetPlotOptions(WindowHandle plot, const std::function<void(Plot3DOptionsModel&)>& change) {
+  DialogScriptBegin();
+  DialogScriptPush(AnswerDialog(PLOT3D_OPTIONS_DIALOG, [change](DialogRequest& request) {
+    change(*dynamic_cast<Plot3DOptionsModel*>(request.pModel));
+    return static_cast<int>(BUTTON_OK);
+  }));
+  SendCommand(plot, CMD_PLOT3D_OPTIONS);
+  DialogScriptEnd();
+  Settle();
+}
+
+// 3D plots of real wind data: the speed grid as a false-colour surface and
+// as a histogram, and the grid points in coordinate mode (X longitude, Y
+// latitude, Z direction, bubble size the speed) with the trendline.
+bool SavePlots3D(WindowHandle frame, const std::string& out) {
+  const char* kWind = CARTOVEL_SHARED_DATA_DIR "/csv/vega-datasets/windvectors.csv";
+  for (const WindowHandle w : MdiChildren(Program().hMdiClient)) DestroyWindowOf(w);
+  OuterWidgetOf(frame)->resize(1280, 800);
+  Settle();
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle grid = MdiActiveChild(Program().hMdiClient);
+  if (!FillWindGrid(grid, kWind)) {
+    std::printf("skipped the 3D plots: %s is not there\n", kWind);
+    return true;
+  }
+  const WindowHandle surface = Open3DPlot(grid, 1, 1, 60, 80, 60, 80);
+  if (IsNone(surface)) return false;
+  SendMessageTo(surface, MSG_LBUTTONDOWN, MK_LBUTTON, MakePointParam(200, 150));
+  SendMessageTo(surface, MSG_MOUSEMOVE, MK_LBUTTON, MakePointParam(240, 110));
+  SendMessageTo(surface, MSG_LBUTTONUP, 0, MakePointParam(240, 110));
+  Settle();
+  bool ok = SaveWindow(frame, out + "/plot3d-surface.png");
+  SetPlotOptions(surface, [](Plot3DOptionsModel& m) {
+    m.iStyle = PLOT3D_HISTOGRAM;
+    m.bGrid = true;
+  });
+  // Grid lines raise the step to 18: zoom back out to see the whole block.
+  for (int i = 0; i < 12; ++i) SendCommand(surface, CMD_ZOOM_OUT_BUTTON);
+  SendMessageTo(surface, MSG_LBUTTONDOWN, MK_LBUTTON, MakePointParam(260, 150));
+  SendMessageTo(surface, MSG_MOUSEMOVE, MK_LBUTTON, MakePointParam(300, 180));
+  SendMessageTo(surface, MSG_LBUTTONUP, 0, MakePointParam(300, 180));
+  Settle();
+  ok = SaveWindow(surface, out + "/plot3d-histogram.png") && ok;
+  if (TableLockGuard t(grid); t) t->bModified = 0;
+  SendMessageTo(grid, MSG_CLOSE);
+  Settle();
+
+  // The points with their coordinates: longitude, latitude, direction, speed.
+  SendCommand(frame, CMD_NEW);
+  const WindowHandle points = MdiActiveChild(Program().hMdiClient);
+  if (!FillFromCsv(points, kWind, 241)) return false;
+  if (TableLockGuard t(points); t) {
+    // Column 1 holds X, column 2 Y and column 3 Z of the speeds in column 5.
+    const int kinds[3] = {COORD_X, COORD_Y, COORD_Z};
+    for (int k = 0; k < 3; ++k) {
+      t->coordinateDecl[static_cast<std::size_t>(k)] = {kinds[k], COORD_DOWN_COLUMN, 2, 241, k + 1, k + 1, 2, 241, 5, 5};
+    }
+  }
+  const WindowHandle bubbles = Open3DPlot(points, 2, 5, 241, 5, 240, 1);
+  if (IsNone(bubbles)) return false;
+  SendCommand(bubbles, CMD_PLOT3D_TRENDLINE);
+  Settle();
+  ok = SaveWindow(bubbles, out + "/plot3d-bubbles.png") && ok;
+  if (TableLockGuard t(points); t) t->bModified = 0;
+  SendMessageTo(points, MSG_CLOSE);
+  Settle();
+  OuterWidgetOf(frame)->resize(1024, 640);
   return ok;
 }
 
@@ -498,6 +617,7 @@ int main(int argc, char** argv) {
   ok = SaveNetcdfRead(frame, out) && ok;
   ok = SaveDatabaseBuilder(frame, out) && ok;
   ok = SaveCharts(frame, out) && ok;
+  ok = SavePlots3D(frame, out) && ok;
 
   // The same frame in Chinese.
   Program().bClosingAll = 1;

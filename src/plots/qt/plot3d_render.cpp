@@ -212,7 +212,7 @@ int Plot3DScaleMarkX(int frameLeft, double largest, double smallest, double valu
 
 void Plot3DDrawBackground(const Plot3DRecord& p, Plot3DTarget& t) {
   QPainter& q = *t.painter;
-  const int area = std::max(t.iHeight - (PLOT3D_STATUS_HEIGHT + 1), 0);
+  const int area = std::max(t.iHeight - PLOT3D_STATUS_HEIGHT, 0);
   if (!p.bArtificialBackground) {
     FillBox(q, 0, 0, t.iWidth, area, QOf(p.background));
     return;
@@ -280,6 +280,7 @@ void Plot3DDrawStatusBand(const Plot3DRecord& p, Plot3DTarget& t) {
   const int y = top + 36;
   BevelEdge(q, left, y, left + 163, y + 5, true);
   for (int i = 0; i < 160; ++i) FillBox(q, left + 1 + i, y + 1, left + 2 + i, y + 4, HslColour(i, 238, 120));
+  q.setPen(QColor(0, 0, 0));
   DrawTextTop(q, left + 163 + 6, top + 32, QString::fromStdString(tail));
   double value = p.dHighest;
   if (focusValid) value = p.nodeZ[p.iFocusRow][p.iFocusCol];
