@@ -7,6 +7,9 @@
 #include <string>
 
 #include "platform/number_text.h"
+#include "platform/popup_menu.h"
+#include "plots/plot3d_window.h"
+#include "resources/language.h"
 #include "plots/plot3d_colours.h"
 #include "plots/plot3d_layout.h"
 #include "plots/plot3d_projection.h"
@@ -320,4 +323,38 @@ TEST(Plot3DTransfer, ScrollingMovesTheBlockByItsRange) {
     EXPECT_EQ(place.iOriginCol, c.col);
     EXPECT_EQ(place.iFocusRow, 0);
   }
+}
+
+TEST(Plot3DMenu, ItemsAndStatesInBothLanguages) {
+  auto p = NewRecord();
+  struct Language {
+    bool chinese;
+    const char* options;
+    const char* trend;
+    const char* range;
+  } languages[] = {{false, "Select 3D Options", "Show Trendline", "Z range=["},
+                   {true, "选择三维图风格", "显示趋势线", "Z 范围=["}};
+  for (const Language& l : languages) {
+    LanguageSetChinese(l.chinese);
+    const PopupMenuList menu = Plot3DMenu(*p);
+    ASSERT_EQ(menu.items.size(), 5u);
+    EXPECT_EQ(menu.items[0].iCommand, 40131);
+    EXPECT_EQ(menu.items[0].szText, l.options);
+    EXPECT_EQ(menu.items[1].iCommand, 40223);
+    EXPECT_EQ(menu.items[1].szText, l.trend);
+    EXPECT_TRUE(menu.items[1].bGrayed);  // grid mode: no trendline
+    EXPECT_EQ(menu.items[2].iCommand, 40132);
+    EXPECT_EQ(menu.items[3].iCommand, 40235);
+    EXPECT_EQ(menu.items[4].iCommand, 40236);
+    EXPECT_EQ(Plot3DStatusLine(*p).rfind(l.range, 0), 0u);
+  }
+  LanguageSetChinese(false);
+  // Coordinate mode offers the trendline; the scatter style has no export.
+  p->iDataMode = PLOT3D_MODE_COORDINATES;
+  p->iStyle = PLOT3D_SCATTER;
+  p->bTrendlineShown = 1;
+  const PopupMenuList menu = Plot3DMenu(*p);
+  EXPECT_FALSE(menu.items[1].bGrayed);
+  EXPECT_EQ(menu.items[1].szText, "Hide Trendline");
+  EXPECT_TRUE(menu.items[2].bGrayed);
 }
