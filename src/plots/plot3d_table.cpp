@@ -142,50 +142,55 @@ int CmdPlot3DClosed(WindowHandle hTable, unsigned, std::intptr_t) {
   return 0;
 }
 
-void Plot3DFollowBrowse(WindowHandle hTable) {
+namespace {
+
+// Move the plot's block to where `place` puts it (under the table's lock;
+// false: nothing changes) and transfer it.
+template <class Place>
+void FollowTable(WindowHandle hTable, Place place) {
   WindowHandle plot = WindowHandle::None;
   int rows = 0;
   int cols = 0;
   Plot3DRequestedSize(hTable, &rows, &cols);
-  Plot3DPlacement place{};
+  Plot3DPlacement at{};
   {
     TableLockGuard t(hTable);
-    if (!t || !IsWindowAlive(t->hPlot3DWindow)) return;
-    if (t->iBrowseRow < 1 || t->iBrowseCol < 1) return;
+    if (!t || !IsWindowAlive(t->hPlot3DWindow) || !place(*t.get(), rows, cols, &at)) return;
     plot = t->hPlot3DWindow;
-    place = Plot3DBrowsePlacement(t->iBrowseRow, t->iBrowseCol, t->iRows, t->iCols, rows, cols);
   }
-  TransferInto(hTable, plot, place, rows, cols);
+  TransferInto(hTable, plot, at, rows, cols);
+}
+
+}  // namespace
+
+void Plot3DFollowBrowse(WindowHandle hTable) {
+  FollowTable(hTable, [](TableRecord& t, int rows, int cols, Plot3DPlacement* at) {
+    if (t.iBrowseRow < 1 || t.iBrowseCol < 1) return false;
+    *at = Plot3DBrowsePlacement(t.iBrowseRow, t.iBrowseCol, t.iRows, t.iCols, rows, cols);
+    return true;
+  });
 }
 
 void Plot3DFollowScroll(WindowHandle hTable, int bar) {
-  WindowHandle plot = WindowHandle::None;
-  int rows = 0;
-  int cols = 0;
-  Plot3DRequestedSize(hTable, &rows, &cols);
-  Plot3DPlacement place{};
-  {
-    TableLockGuard t(hTable);
-    if (!t || !IsWindowAlive(t->hPlot3DWindow)) return;
-    const Plot3DTableLink& link = Plot3DLinkOf(*t.get());
-    if (link.iRangeRowFrom < 1 || link.iRangeColFrom < 1) return;
+  FollowTable(hTable, [bar](TableRecord& t, int, int, Plot3DPlacement* at) {
+    const Plot3DTableLink& link = Plot3DLinkOf(t);
+    if (link.iRangeRowFrom < 1 || link.iRangeColFrom < 1) return false;
     if (!Plot3DScrollPlacement(link.iRangeKind, link.iRangeRowFrom, link.iRangeRowTo, link.iRangeColFrom,
-                               link.iRangeColTo, t->iTopRow, t->iLeftCol, bar == SCROLLBAR_VERT, &place)) {
-      return;
+                               link.iRangeColTo, t.iTopRow, t.iLeftCol, bar == SCROLLBAR_VERT, at)) {
+      return false;
     }
-    plot = t->hPlot3DWindow;
     const bool block = link.iRangeKind == SELECT_BLOCK &&
                        (link.iRangeRowFrom != link.iRangeRowTo || link.iRangeColFrom != link.iRangeColTo);
     if (block) {
-      t->iSelCurrent = 0;
-      t->selRowFrom[0] = place.iOriginRow, t->selRowTo[0] = link.iRangeRowTo;
-      t->selColFrom[0] = place.iOriginCol, t->selColTo[0] = link.iRangeColTo;
-      t->selKind[0] = SELECT_BLOCK;
+      t.iSelCurrent = 0;
+      t.selRowFrom[0] = at->iOriginRow, t.selRowTo[0] = link.iRangeRowTo;
+      t.selColFrom[0] = at->iOriginCol, t.selColTo[0] = link.iRangeColTo;
+      t.selKind[0] = SELECT_BLOCK;
     }
-    t->iBrowseRow = place.iOriginRow;
-    t->iBrowseCol = place.iOriginCol;
-  }
-  TransferInto(hTable, plot, place, rows, cols);
+    t.iBrowseRow = at->iOriginRow;
+    t.iBrowseCol = at->iOriginCol;
+    return true;
+  });
 }
 
 bool Plot3DTrackTableCell(WindowHandle hTable, int row, int col) {

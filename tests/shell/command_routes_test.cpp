@@ -392,7 +392,14 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           EXPECT_FALSE(IsNone(t.T().hChartWindow));
           t.CloseOthers();
         }}},
-      // The selection is no run of coordinate cells: nothing to declare.
+      // The 3D plot: its performance dialog; the plot's notifications without
+      // a plot change nothing.
+      {CMD_VIEW_3D_PLOT,
+       {answer(AnswerCancel(DIALOG_CUSTOM, "Control 3D visualization performance")), shown(DIALOG_CUSTOM)}},
+      {CMD_PLOT3D_CLOSED, {nothing, nothing}},
+      {CMD_PLOT3D_WANTS_DATA, {nothing, nothing}},
+      // Coordinate declarations: a selection that does not qualify declares
+      // nothing, silently.
       {CMD_DECLARE_X, {nothing, nothing}},
       {CMD_DECLARE_Y, {nothing, nothing}},
       {CMD_DECLARE_Z, {nothing, nothing}},
@@ -459,7 +466,7 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
   } cases[] = {
       {CMD_OPEN_PLUGIN, false, "Open plug-in", kNotAvailable},
       {CMD_PRINT, false, "Print", kNotAvailable},
-      {CMD_PLOT3D_CLOSED, false, "Message", kNotAvailable},
+      {CMD_PARTNER_RELEASE, false, "Message", kNotAvailable},
       {CMD_PRINT, true, "打印", "此功能暂时还不能使用."},
       {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
   };

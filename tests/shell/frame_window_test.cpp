@@ -348,8 +348,11 @@ TEST_F(FrameTest, ThreeDimensionalPlotFollowsThePlacement) {
   const WindowHandle inside = MdiActiveChild(Program().hMdiClient);
   EXPECT_EQ(WindowTitle(inside), "Image 3 Dimensional study");
   EXPECT_EQ(WindowClassName(inside), CLASS_PLOT_3D);
-  EXPECT_EQ(WindowRectOf(inside).cx, 990);
-  EXPECT_EQ(WindowRectOf(inside).cy, 700 - FORMULA_BAR_HEIGHT - 10);
+  // 10 x 10 at the client's bottom-right corner until its timer places it.
+  EXPECT_EQ(WindowRectOf(inside).x, 990);
+  EXPECT_EQ(WindowRectOf(inside).y, 700 - FORMULA_BAR_HEIGHT - 10);
+  EXPECT_EQ(WindowRectOf(inside).cx, 10);
+  EXPECT_EQ(WindowRectOf(inside).cy, 10);
   Program().iPlotWindowMode = PLOT_IN_NEW_WINDOW;
   const int windows = LiveWindowCount();
   SendCommand(frame_, CMD_OPEN_3D_PLOT);

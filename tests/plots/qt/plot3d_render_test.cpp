@@ -49,18 +49,26 @@ RecordPtr PlotOf(FreshTable& t, int rows, int cols, int style, Value value) {
   return p;
 }
 
-// Draw only the cells on paper.
-QImage CellsImage(const Plot3DRecord& p) {
-  QImage image(1600, 900, QImage::Format_RGB32);
+// Draw with `draw` on a w x h image of paper.
+template <class Draw>
+QImage OnPaper(int w, int h, Draw draw) {
+  QImage image(w, h, QImage::Format_RGB32);
   image.fill(kPaper);
   Plot3DTarget target;
   target.pixels = Plot3DPixelsOf(image);
-  target.iWidth = 1600;
-  target.iHeight = 900;
-  QPainter painter(&image);
-  target.painter = &painter;
-  Plot3DDrawCells(p, target);
+  target.iWidth = w;
+  target.iHeight = h;
+  {
+    QPainter painter(&image);
+    target.painter = &painter;
+    draw(target);
+  }
   return image;
+}
+
+// Draw only the cells on paper.
+QImage CellsImage(const Plot3DRecord& p) {
+  return OnPaper(1600, 900, [&](Plot3DTarget& target) { Plot3DDrawCells(p, target); });
 }
 
 QRgb QRgbOf(const RgbColour& c) { return qRgb(c.iRed, c.iGreen, c.iBlue); }
@@ -132,17 +140,7 @@ TEST(Plot3DRender, NearerColumnCoversTheFartherOne) {
 TEST(Plot3DRender, StatusBandAndColourScale) {
   FreshTable t;
   auto p = PlotOf(t, 4, 4, PLOT3D_SURFACE, [](int r, int c) { return r * 3.0 + c; });
-  QImage image(800, 600, QImage::Format_RGB32);
-  image.fill(kPaper);
-  Plot3DTarget target;
-  target.pixels = Plot3DPixelsOf(image);
-  target.iWidth = 800;
-  target.iHeight = 600;
-  {
-    QPainter painter(&image);
-    target.painter = &painter;
-    Plot3DDrawStatusBand(*p, target);
-  }
+  const QImage image = OnPaper(800, 600, [&](Plot3DTarget& target) { Plot3DDrawStatusBand(*p, target); });
   const int top = 600 - PLOT3D_STATUS_HEIGHT;
   EXPECT_EQ(image.pixel(0, top), qRgb(255, 255, 255));      // raised outer edge
   EXPECT_EQ(image.pixel(799, 599), qRgb(128, 128, 128));

@@ -6,13 +6,17 @@
 
 #include <QImage>
 
+#include <array>
 #include <string>
 
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "platform/menu.h"
 #include "platform/popup_menu.h"
 #include "platform/timers.h"
+#include "plots/plot3d_coordinates.h"
 #include "plots/plot3d_dialogs.h"
+#include "plots/plot_coordinates.h"
 #include "plots/plot3d_projection.h"
 #include "plots/plot3d_window.h"
 #include "resources/command_ids.h"
@@ -81,6 +85,30 @@ TEST_F(Plot3DWindowTest, OpensBesideItsTableAndDraws) {
   ASSERT_FALSE(image.isNull());
   // The status band: raised grey along the bottom.
   EXPECT_EQ(image.pixel(image.width() - 6, image.height() - 30), qRgb(192, 192, 192));
+}
+
+// The state of a menu bar item of the frame: 1 enabled, 0 grayed, -1 absent.
+int MenuItemState(unsigned command) {
+  const MenuBarSpec* menu = WindowMenu(Program().hFrameWnd);
+  if (!menu) return -1;
+  for (const MenuPopupSpec& popup : menu->popups) {
+    for (const MenuItemSpec& item : popup.items) {
+      if (item.iCommand == command) return item.bGrayed ? 0 : 1;
+    }
+  }
+  return -1;
+}
+
+TEST_F(Plot3DWindowTest, ActivePlotSetsMenuAndToolStates) {
+  const WindowHandle plot = OpenPlot(5, 5);
+  ASSERT_TRUE(IsWindowAlive(plot));
+  MdiActivate(table_);
+  SettleActivation(table_);
+  EXPECT_EQ(MenuItemState(CMD_BACK_TO_HOME), 1);
+  MdiActivate(plot);
+  EXPECT_EQ(MenuItemState(CMD_BACK_TO_HOME), 0);
+  const std::array<int, TOOL_BUTTONS> expected{1, 0, 0, 0, 1, 1, 0, 0, 1, 1};
+  EXPECT_EQ(Program().toolStates, expected);
 }
 
 TEST_F(Plot3DWindowTest, DraggingRotatesAndTheWheelZooms) {
@@ -164,6 +192,49 @@ TEST_F(Plot3DWindowTest, OptionsChangeTheStyleAndEmptySmoothingIsReported) {
   SendCommand(plot, CMD_PLOT3D_OPTIONS);
   EXPECT_EQ(DialogScriptShown().back().szText, "DATA_SMOOTH");
   EXPECT_EQ(p->iStyle, PLOT3D_HISTOGRAM);  // the rest stays
+}
+
+TEST_F(Plot3DWindowTest, DeclaredCoordinatesGiveCoordinateModeWithATrendline) {
+  table_ = NewTableWindow();
+  // X in column 1, Y in column 2, the values in column 3 (rows 1..8): y = 2x + 1.
+  for (int r = 1; r <= 8; ++r) {
+    TableStoreCellText(table_, r, 1, std::to_string(r));
+    TableStoreCellText(table_, r, 2, std::to_string(2 * r + 1));
+    TableStoreCellText(table_, r, 3, std::to_string(r * r));
+  }
+  {
+    TableLockGuard t(table_);
+    t->coordinateDecl[0] = {COORD_X, COORD_DOWN_COLUMN, 1, 8, 1, 1, 1, 8, 3, 3};
+    t->coordinateDecl[1] = {COORD_Y, COORD_DOWN_COLUMN, 1, 8, 2, 2, 1, 8, 3, 3};
+    t->iSelCurrent = 0;
+    t->selRowFrom[0] = 1, t->selRowTo[0] = 8;
+    t->selColFrom[0] = t->selColTo[0] = 3;
+    t->selKind[0] = SELECT_BLOCK;
+  }
+  DialogScriptPush(AnswerDialog(PLOT3D_PERFORMANCE_DIALOG, [](DialogRequest& request) {
+    auto* model = dynamic_cast<Plot3DPerformanceModel*>(request.pModel);
+    model->iRows = 8;
+    model->iCols = 1;
+    return static_cast<int>(BUTTON_OK);
+  }));
+  SendCommand(table_, CMD_VIEW_3D_PLOT);
+  const WindowHandle plot = RecordOf(table_).hPlot3DWindow;
+  ASSERT_TRUE(IsWindowAlive(plot));
+  FireTimer(plot, TIMER_PLOT3D_PLACE);
+  ProcessEvents();
+  ProcessEvents();
+  Plot3DRecord* p = Plot3DOf(plot);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->iDataMode, PLOT3D_MODE_COORDINATES);
+  EXPECT_EQ(p->iStyle, PLOT3D_SCATTER);
+  EXPECT_EQ(p->nXValues, 8);
+  ASSERT_EQ(p->bFitValid, 1);
+  EXPECT_EQ(Plot3DEquationText("y", p->dSlopeY, p->dInterceptY), "y=2x+1");
+  const QImage before = Render(plot);
+  SendCommand(plot, CMD_PLOT3D_TRENDLINE);
+  EXPECT_EQ(p->bTrendlineShown, 1);
+  const QImage after = Render(plot);
+  EXPECT_NE(before, after);  // the line and its equations
 }
 
 TEST_F(Plot3DWindowTest, ClosingTheTableClosesThePlot) {
