@@ -452,6 +452,9 @@ bool SaveDatabaseBuilder(WindowHandle frame, const std::string& out) {
   DestroyWindowOf(table);
   OdbcRemoveDataSource(source);
   std::filesystem::remove(ini);
+  return ok;
+}
+
 // The wind speeds of the grid file as a table of 60 latitudes by 80
 // longitudes (row 1 the southernmost), for the 3D plot.
 bool FillWindGrid(WindowHandle table, const char* path) {
