@@ -21,6 +21,7 @@ void RegisterNetcdfBenchmarks();
 void RegisterOdbcBenchmarks();
 void RegisterAnalysisBenchmarks();
 void RegisterSourceImportBenchmarks();
+void RegisterPluginBenchmarks();
 
 int main(int argc, char** argv) {
   // The run's context goes to stderr; line buffering keeps the figures in
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   RegisterOdbcBenchmarks();
   RegisterAnalysisBenchmarks();
   RegisterSourceImportBenchmarks();
+  RegisterPluginBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -711,6 +711,34 @@ constexpr TextEntry kTexts[] = {
     {TXT_PLOT3D_OPT_XYZ, "X,Y,Z Scatter", "X,Y,Z 散点图 "},
     {TXT_PLOT3D_OPT_DEFAULT, "Default", "Default"},
     {TXT_PLOT3D_TREND_TITLE, "Trendline equation", "趋势线计算公式"},
+    // Plug-in libraries.
+    {TXT_PLUGIN_NO_FILE, "Error = GetDLLFileName( hWnd, 'dll' )", "Error = GetDLLFileName( hWnd, 'dll' )"},
+    {TXT_PLUGIN_LOAD_FAILED, "Error = LoadLibrary()", "Error = LoadLibrary()"},
+    {TXT_PLUGIN_CAPTION_ERROR_MESSAGE, "Error Message", "错误信息"},
+    {TXT_PLUGIN_MISSING_ENTRY, "Hand = NULL, PlugInLib->", "Hand = NULL, PlugInLib->"},
+    {TXT_PLUGIN_FILTER, "Plug In Library file (*.so)", "插入功能库文件 (*.so)"},
+    {TXT_PLUGIN_NOT_AVAILABLE, "iResultAvailable = RESULT_NOT_AVAILABLE", "iResultAvailable = RESULT_NOT_AVAILABLE"},
+    {TXT_PLUGIN_NO_ROOM, "SpreadSheet do not have room to receive result data.",
+     "当前(行,列)没有足够后续空间接收计算结果的全部数据  "},
+    {TXT_PLUGIN_LEFT_OUT, " result values were left out.", " 个计算结果数据未能写入."},
+    {TXT_PLUGIN_ABOUT_TITLE, "About Plug in", "关于插入功能库"},
+    {TXT_PLUGIN_EXIT, "Exit", "退出"},
+    {TXT_PLUGIN_DIALOG_TITLE, "Plug-in function selections", "插入功能库"},
+    {TXT_PLUGIN_ABOUT_BOX, "About", "关于"},
+    {TXT_PLUGIN_DESCRIPTION, "Description", "功能说明"},
+    {TXT_PLUGIN_SELECT_FUNCTION, "Select function", "选择功能"},
+    {TXT_PLUGIN_DECIMALS, "Decimal places", "小数位数"},
+    {TXT_PLUGIN_DECIMAL_CHOICES,
+     "Full precision\n0) 123\n1) 123.1\n2) 123.12\n3) 123.123\n4) 123.1234\n5) 123.12345\n6) 123.123456\n"
+     "7) 123.1234567\n8) 123.1234568\n9) 123.123456789",
+     "全精度\n0) 123\n1) 123.1\n2) 123.12\n3) 123.123\n4) 123.1234\n5) 123.12345\n6) 123.123456\n"
+     "7) 123.1234567\n8) 123.1234568\n9) 123.123456789"},
+    {TXT_PLUGIN_RADIO_GROUP, "Radio button Selections", "单选项"},
+    {TXT_PLUGIN_CHECK_GROUP, "Check box Options", "复选项"},
+    {TXT_PLUGIN_RADIO, "Radio button", "单选项"},
+    {TXT_PLUGIN_CHECK, "Check box", "复选项"},
+    {TXT_PLUGIN_LIST, "List option", "列表选项"},
+    {TXT_PLUGIN_PARAMETER, "Parameter", "参数"},
 };
 
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == TXT_COUNT, "every text id needs one entry");

@@ -20,6 +20,7 @@
 #include "shell/services.h"
 #include "sources/netcdf_library.h"
 #include "sources/odbc_commands.h"
+#include "sources/plugin_run.h"
 #include "table/cell_colours.h"
 #include "table/data_property_command.h"
 #include "table/range_commands.h"
@@ -62,10 +63,10 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_OPEN_PARADOX, OWNER_FRAME, TXT_MENU_OPEN_PARADOX, CmdDatabase},
     {CMD_CONNECT_DATABASE, OWNER_FRAME, TXT_MENU_CONNECT_DATABASE, CmdDatabase},
     {CMD_OPEN_DATABASE_TABLE, OWNER_FRAME, TXT_MENU_OPEN_DATABASE_TABLE, CmdDatabase},
-    {CMD_OPEN_PLUGIN, OWNER_FRAME, TXT_MENU_OPEN_PLUGIN, nullptr, RULE_LIBRARY},
+    {CMD_OPEN_PLUGIN, OWNER_FRAME, TXT_MENU_OPEN_PLUGIN, CmdOpenPlugin, RULE_LIBRARY},
     {CMD_OPEN_NETCDF_LIBRARY, OWNER_FRAME, TXT_MENU_OPEN_NETCDF_LIBRARY, CmdOpenNetcdfLibrary, RULE_LIBRARY},
     {CMD_PLOT_WINDOW_CONTROL, OWNER_FRAME, TXT_MENU_PLOT_CONTROL, CmdPlotWindowControl},
-    {CMD_ABOUT_PLUGIN, OWNER_FRAME, TXT_MENU_ABOUT_PLUGIN, nullptr, RULE_PLUGIN_LOADED},
+    {CMD_ABOUT_PLUGIN, OWNER_FRAME, TXT_MENU_ABOUT_PLUGIN, CmdAboutPlugin, RULE_PLUGIN_LOADED},
     {CMD_ABOUT, OWNER_FRAME, TXT_MENU_ABOUT, CmdAbout},
     {CMD_HELP, OWNER_FRAME, TXT_MENU_HELP_PAGE, CmdHelp},
     {CMD_FORMULA_EXAMPLE, OWNER_FRAME, TXT_MENU_EXAMPLE, CmdFormulaExample},
@@ -140,7 +141,7 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_COORDINATE_CANCEL, OWNER_DOCUMENT, NO_TEXT, CmdCoordinateCancel},
     {CMD_GET_DETAILED_DATA, OWNER_DOCUMENT, TXT_MENU_GET_DETAIL, CmdGetDetailedData},
     {CMD_REMOVE_DETAILED_DATA, OWNER_DOCUMENT, TXT_MENU_REMOVE_DETAIL, CmdRemoveDetailedData},
-    {CMD_CALL_PLUGIN, OWNER_DOCUMENT, TXT_POPUP_CALL_PLUGIN},
+    {CMD_CALL_PLUGIN, OWNER_DOCUMENT, TXT_POPUP_CALL_PLUGIN, CmdCallPlugin},
     // The formula menu of a formula target.
     {CMD_FORMULA_VIEW, OWNER_DOCUMENT, TXT_REGISTRY_MENU_VIEW, CmdFormulaMenu},
     {CMD_FORMULA_DELETE, OWNER_DOCUMENT, TXT_REGISTRY_MENU_DELETE, CmdFormulaMenu},

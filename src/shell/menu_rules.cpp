@@ -10,6 +10,7 @@
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
 #include "sources/odbc_commands.h"
+#include "sources/plugin_library.h"
 #include "table/selection_states.h"
 #include "table/table_access.h"
 #include "table/table_goto.h"
@@ -110,9 +111,8 @@ int RuleState(MenuRule rule, MenuContext context, const TableFacts& f) {
     // Undo follows the table's back-up, after the editor too: a typed
     // change can be undone at once.
     case RULE_UNDO: return table || context == CONTEXT_EDITOR ? f.bUndo : (afterEditor ? 0 : LEAVE);
-    // "About Plug-in" works while a plug-in library is loaded; none can be
-    // loaded yet.
-    case RULE_PLUGIN_LOADED: return table || context == CONTEXT_FRAME ? 0 : LEAVE;
+    // "About Plug-in" works while a plug-in library is loaded.
+    case RULE_PLUGIN_LOADED: return table || context == CONTEXT_FRAME ? PluginLoaded() != nullptr : LEAVE;
   }
   return LEAVE;
 }

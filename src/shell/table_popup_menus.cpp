@@ -4,6 +4,7 @@
 #include "plots/plot_coordinates.h"
 #include "resources/string_table.h"
 #include "resources/command_ids.h"
+#include "sources/plugin_run.h"
 #include "table/popup_skip.h"
 #include "table/selection_states.h"
 #include "table/sort_precondition.h"
@@ -95,11 +96,9 @@ PopupMenuList TableMouseLBMenu(WindowHandle hwnd) {
   const bool copy = facts.bNormalView && facts.bSingle;
   const bool cut = facts.bNormalView && facts.bChangeable && !facts.bSampled;
   const bool sort = facts.bNormalView && CanSortData(record) != 0;
-  // No plug-in library can be loaded yet: Call Plug-in functions stays
-  // grayed.
   const bool declare = CoordinateRunOfSelection(record, nullptr) != 0;
   const bool remove = SelectionHasCoordinate(record) != 0;
-  menu.items = {Item(CMD_CALL_PLUGIN, TXT_POPUP_CALL_PLUGIN, false),
+  menu.items = {Item(CMD_CALL_PLUGIN, TXT_POPUP_CALL_PLUGIN, PluginCanRun(record) == 1),
                 SEPARATOR_ITEM,
                 Item(CMD_GET_DETAILED_DATA, TXT_MENU_GET_DETAIL, detail),
                 Item(CMD_REMOVE_DETAILED_DATA, TXT_MENU_REMOVE_DETAIL, BlockToRemove(record) >= 0),

@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <type_traits>
-
 #include "platform/dialogs.h"
 #include "platform/library.h"
 #include "platform/notices.h"
@@ -12,45 +10,33 @@
 
 namespace {
 
-// Store a looked-up symbol into the member it belongs to.
-template <auto Member>
-void AssignEntry(NetcdfApi& api, void* symbol) {
-  using Pointer = std::remove_reference_t<decltype(api.*Member)>;
-  api.*Member = reinterpret_cast<Pointer>(symbol);
-}
-
-struct EntryPoint {
-  const char* szName;
-  void (*pfnAssign)(NetcdfApi&, void*);
-};
-
-constexpr EntryPoint kEntries[NETCDF_ENTRY_COUNT] = {
-    {"nc_open", AssignEntry<&NetcdfApi::nc_open>},
-    {"nc_close", AssignEntry<&NetcdfApi::nc_close>},
-    {"nc_inq", AssignEntry<&NetcdfApi::nc_inq>},
-    {"nc_inq_ndims", AssignEntry<&NetcdfApi::nc_inq_ndims>},
-    {"nc_inq_nvars", AssignEntry<&NetcdfApi::nc_inq_nvars>},
-    {"nc_inq_natts", AssignEntry<&NetcdfApi::nc_inq_natts>},
-    {"nc_inq_unlimdim", AssignEntry<&NetcdfApi::nc_inq_unlimdim>},
-    {"nc_inq_dim", AssignEntry<&NetcdfApi::nc_inq_dim>},
-    {"nc_inq_dimid", AssignEntry<&NetcdfApi::nc_inq_dimid>},
-    {"nc_inq_var", AssignEntry<&NetcdfApi::nc_inq_var>},
-    {"nc_inq_varid", AssignEntry<&NetcdfApi::nc_inq_varid>},
-    {"nc_get_var1_text", AssignEntry<&NetcdfApi::nc_get_var1_text>},
-    {"nc_get_var1_uchar", AssignEntry<&NetcdfApi::nc_get_var1_uchar>},
-    {"nc_get_var1_schar", AssignEntry<&NetcdfApi::nc_get_var1_schar>},
-    {"nc_get_var1_short", AssignEntry<&NetcdfApi::nc_get_var1_short>},
-    {"nc_get_var1_int", AssignEntry<&NetcdfApi::nc_get_var1_int>},
-    {"nc_get_var1_long", AssignEntry<&NetcdfApi::nc_get_var1_long>},
-    {"nc_get_var1_float", AssignEntry<&NetcdfApi::nc_get_var1_float>},
-    {"nc_get_var1_double", AssignEntry<&NetcdfApi::nc_get_var1_double>},
-    {"nc_inq_attname", AssignEntry<&NetcdfApi::nc_inq_attname>},
-    {"nc_get_att_text", AssignEntry<&NetcdfApi::nc_get_att_text>},
-    {"nc_inq_attlen", AssignEntry<&NetcdfApi::nc_inq_attlen>},
-    {"nc_inq_atttype", AssignEntry<&NetcdfApi::nc_inq_atttype>},
-    {"nc_get_att_double", AssignEntry<&NetcdfApi::nc_get_att_double>},
-    {"nc_get_vara_double", AssignEntry<&NetcdfApi::nc_get_vara_double>},
-    {"nc_get_vara_text", AssignEntry<&NetcdfApi::nc_get_vara_text>},
+constexpr LibraryEntry<NetcdfApi> kEntries[NETCDF_ENTRY_COUNT] = {
+    {"nc_open", LibraryAssignEntry<&NetcdfApi::nc_open>},
+    {"nc_close", LibraryAssignEntry<&NetcdfApi::nc_close>},
+    {"nc_inq", LibraryAssignEntry<&NetcdfApi::nc_inq>},
+    {"nc_inq_ndims", LibraryAssignEntry<&NetcdfApi::nc_inq_ndims>},
+    {"nc_inq_nvars", LibraryAssignEntry<&NetcdfApi::nc_inq_nvars>},
+    {"nc_inq_natts", LibraryAssignEntry<&NetcdfApi::nc_inq_natts>},
+    {"nc_inq_unlimdim", LibraryAssignEntry<&NetcdfApi::nc_inq_unlimdim>},
+    {"nc_inq_dim", LibraryAssignEntry<&NetcdfApi::nc_inq_dim>},
+    {"nc_inq_dimid", LibraryAssignEntry<&NetcdfApi::nc_inq_dimid>},
+    {"nc_inq_var", LibraryAssignEntry<&NetcdfApi::nc_inq_var>},
+    {"nc_inq_varid", LibraryAssignEntry<&NetcdfApi::nc_inq_varid>},
+    {"nc_get_var1_text", LibraryAssignEntry<&NetcdfApi::nc_get_var1_text>},
+    {"nc_get_var1_uchar", LibraryAssignEntry<&NetcdfApi::nc_get_var1_uchar>},
+    {"nc_get_var1_schar", LibraryAssignEntry<&NetcdfApi::nc_get_var1_schar>},
+    {"nc_get_var1_short", LibraryAssignEntry<&NetcdfApi::nc_get_var1_short>},
+    {"nc_get_var1_int", LibraryAssignEntry<&NetcdfApi::nc_get_var1_int>},
+    {"nc_get_var1_long", LibraryAssignEntry<&NetcdfApi::nc_get_var1_long>},
+    {"nc_get_var1_float", LibraryAssignEntry<&NetcdfApi::nc_get_var1_float>},
+    {"nc_get_var1_double", LibraryAssignEntry<&NetcdfApi::nc_get_var1_double>},
+    {"nc_inq_attname", LibraryAssignEntry<&NetcdfApi::nc_inq_attname>},
+    {"nc_get_att_text", LibraryAssignEntry<&NetcdfApi::nc_get_att_text>},
+    {"nc_inq_attlen", LibraryAssignEntry<&NetcdfApi::nc_inq_attlen>},
+    {"nc_inq_atttype", LibraryAssignEntry<&NetcdfApi::nc_inq_atttype>},
+    {"nc_get_att_double", LibraryAssignEntry<&NetcdfApi::nc_get_att_double>},
+    {"nc_get_vara_double", LibraryAssignEntry<&NetcdfApi::nc_get_vara_double>},
+    {"nc_get_vara_text", LibraryAssignEntry<&NetcdfApi::nc_get_vara_text>},
 };
 
 // The program's binding and the library it came from (kept loaded for the
@@ -64,17 +50,6 @@ struct Binding {
 Binding& TheBinding() {
   static Binding binding;
   return binding;
-}
-
-// Look up every entry point of a loaded library; the index of the first
-// missing one, or -1 when all were found.
-int ResolveEntries(LoadedLibrary* library, NetcdfApi& api) {
-  for (int i = 0; i < NETCDF_ENTRY_COUNT; ++i) {
-    void* symbol = LibrarySymbol(library, kEntries[i].szName);
-    if (!symbol) return i;
-    kEntries[i].pfnAssign(api, symbol);
-  }
-  return -1;
 }
 
 // Make a loaded library with all its entry points the program's binding.
@@ -95,7 +70,7 @@ LoadedLibrary* LoadWithEntries(std::string_view path, NetcdfApi& api, int* missi
   std::string reason;
   LoadedLibrary* library = LibraryLoad(path, &reason);
   if (!library) return nullptr;
-  *missing = ResolveEntries(library, api);
+  *missing = LibraryResolveEntries(library, kEntries, api);
   if (*missing >= 0) {
     LibraryFree(library);
     return nullptr;

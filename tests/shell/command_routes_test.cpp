@@ -468,7 +468,6 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
       {CMD_PRINT, false, "Print", kNotAvailable},
       {CMD_PARTNER_RELEASE, false, "Message", kNotAvailable},
       {CMD_PRINT, true, "打印", "此功能暂时还不能使用."},
-      {CMD_OPEN_PLUGIN, true, "打开插入功能库", "此功能暂时还不能使用."},
   };
   for (const auto& c : cases) {
     LanguageSetChinese(c.bChinese);

@@ -18,6 +18,7 @@
 #include "sources/qt/modas_views.h"
 #include "sources/qt/netcdf_views.h"
 #include "sources/qt/odbc_views.h"
+#include "sources/qt/plugin_views.h"
 #include "table/qt/cell_style_views.h"
 #include "table/qt/data_property_view.h"
 #include "table/qt/sort_view.h"
@@ -75,6 +76,8 @@ void InstallDialogViews() {
       {"Set note", ChartNoteView},
       {"Ocean MODAS data", ModasDialogView},
       {"Stock Data Import Wizard", StockWizardView},
+      {"About Plug in", PluginAboutView},
+      {"Plug-in function selections", PluginFunctionView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }
