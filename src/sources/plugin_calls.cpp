@@ -36,8 +36,8 @@ int PluginDescribe(const PluginApi& api, int capacity, std::string* text) {
   ErrorBuffer error;
   ClearBuffer(error);
   const std::int32_t status = api.GetDLLDescription(buffer.data(), capacity, error.data());
+  buffer.back() = '\0';
   if (status == -1) {
-    buffer.back() = '\0';
     *text = TakeText(error);
     return -1;
   }

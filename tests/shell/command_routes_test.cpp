@@ -191,6 +191,16 @@ TEST_F(CommandRoutesTest, EveryCommandReachesItsOwnerOrSaysItIsNotAvailable) {
           DialogScriptPush(AnswerOk("Message"));
         },
         [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szText, "Error = GetDLLFileName( hWnd, 'dll' )"); }}},
+      // No plug-in chosen: the same message; none loaded, so "About Plug-in"
+      // and "Call Plug-in functions" do nothing.
+      {CMD_OPEN_PLUGIN,
+       {[](Fx&) {
+          DialogScriptPush(AnswerCancel(DIALOG_OPEN_FILE));
+          DialogScriptPush(AnswerOk("Message"));
+        },
+        [](Fx&) { EXPECT_EQ(DialogScriptShown().back().szText, "Error = GetDLLFileName( hWnd, 'dll' )"); }}},
+      {CMD_ABOUT_PLUGIN, {nothing, nothing}},
+      {CMD_CALL_PLUGIN, {nothing, nothing}},
       {CMD_NEW,
        {[&](Fx&) { tables = Program().nOpenTables; },
         [&](Fx& t) {
