@@ -401,3 +401,10 @@ CARTOVEL_PLUGIN_EXPORT int32_t GetResultDataFromDLLBuff(int32_t row, int32_t col
   *status = 1;
   return 0;
 }
+
+/* Free what the plug-in holds when it is unloaded. */
+__attribute__((destructor)) static void release_column_tools(void) {
+  free(cells);
+  free_result();
+  if (c_locale()) freelocale(c_locale());
+}
