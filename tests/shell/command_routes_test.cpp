@@ -474,7 +474,6 @@ TEST_F(CommandRoutesTest, TheMessageNamesTheCommand) {
     const char* szCaption;
     const char* szText;
   } cases[] = {
-      {CMD_OPEN_PLUGIN, false, "Open plug-in", kNotAvailable},
       {CMD_PRINT, false, "Print", kNotAvailable},
       {CMD_PARTNER_RELEASE, false, "Message", kNotAvailable},
       {CMD_PRINT, true, "打印", "此功能暂时还不能使用."},
