@@ -22,6 +22,7 @@
 #include "table/table_access.h"
 #include "table/table_find.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

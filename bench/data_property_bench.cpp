@@ -16,6 +16,7 @@
 #include "table/data_property.h"
 #include "table/data_property_command.h"
 #include "table/table_access.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -22,6 +22,7 @@
 #include "shell/program_state.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "shell/program_state.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 inline constexpr int kFuzzRows = 51;  // a small table keeps every run cheap
 inline constexpr int kFuzzCols = 51;

@@ -30,6 +30,7 @@
 #include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "table/long_text.h"
 #include "table/number_format.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "analysis/report_cells.h"
 
 #include "table/cell_store.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

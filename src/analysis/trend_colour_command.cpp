@@ -17,6 +17,7 @@
 #include "table/table_scroll.h"
 #include "table/table_select.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -96,11 +96,6 @@ int CellInSampledBlock(const TableRecord& t, int row, int col) {
   return RangeInSampledBlock(t, TableRange{row, row, col, col});
 }
 
-int InSampledBlock(WindowHandle hwnd, int row, int col) {
-  TableLockGuard t(hwnd);
-  return t ? CellInSampledBlock(*t.get(), row, col) : 0;
-}
-
 int SampledSelection(TableRecord& t, TableRange* range, int* block) {
   if (!IsSampled(t) || t.bImageView || t.iSelCurrent != 0 || t.selKind[0] != SELECT_BLOCK) return 0;
   if (TableGetRange(t, 0, RANGES_SELECTION, range) != 0) return 0;

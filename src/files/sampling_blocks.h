@@ -34,7 +34,6 @@ int RangeInSampledBlock(const TableRecord& t, const TableRange& range);
 // 1 when (row, col) lies in a block of a sampled table, its info cells
 // included; 0 otherwise.
 int CellInSampledBlock(const TableRecord& t, int row, int col);
-int InSampledBlock(WindowHandle hwnd, int row, int col);
 
 // The single selected block range of a sampled table outside colour-image
 // view, and the block that holds it: 1 when detail can be fetched for the

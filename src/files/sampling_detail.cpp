@@ -246,5 +246,5 @@ int RemoveDetailedData(WindowHandle hwnd) {
 }
 
 void InstallSamplingCommands() {
-  TableHooks().pfnInSampledBlock = InSampledBlock;
+  TableHooks().pfnInSampledBlock = CellInSampledBlock;
 }

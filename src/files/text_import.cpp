@@ -22,6 +22,7 @@
 #include "table/table_input.h"
 #include "table/table_scroll.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -217,11 +217,3 @@ int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, Form
   return 0;
 }
 
-int FormulaEvalOp(WindowHandle hwnd, std::string_view name, FormulaResultText& result) {
-  TableLockGuard t(hwnd);
-  if (!t) {
-    result.Assign(FormulaErrorText(ERR_UNKNOWN_OPERATION));
-    return -1;
-  }
-  return FormulaEvalOp(*t.get(), hwnd, name, result);
-}

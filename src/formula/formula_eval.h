@@ -19,4 +19,3 @@
 // value within 15 significant digits; `value` receives the number.
 int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
                   ResultForm form = RESULT_DISPLAY, double* value = nullptr);
-int FormulaEvalOp(WindowHandle hwnd, std::string_view name, FormulaResultText& result);

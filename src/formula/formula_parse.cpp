@@ -729,13 +729,6 @@ int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int
   return Process(Engine{t, hwnd, mode == FORMULA_CHECK, nullptr}, text, stage, context, out);
 }
 
-int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode, std::string_view context,
-                   FormulaWorkText& out) {
-  TableLockGuard t(hwnd);
-  if (!t) return -1;
-  return FormulaProcess(*t.get(), hwnd, text, stage, mode, context, out);
-}
-
 int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
   Engine e{t, hwnd, true, nullptr};
   FormulaWorkText work;
@@ -774,12 +767,6 @@ int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
   if (StageArguments(e, checked.view(), lastName.view()) != 0) return -1;
   text.assign(work.view());
   return 0;
-}
-
-int FormulaCheck(WindowHandle hwnd, std::string& text) {
-  TableLockGuard t(hwnd);
-  if (!t) return -1;
-  return FormulaCheck(*t.get(), hwnd, text);
 }
 
 int FormulaEvaluate(TableRecord& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result) {

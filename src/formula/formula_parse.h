@@ -34,14 +34,11 @@ enum FormulaStage : int {
 // window nothing is recalculated when an error text is stored.
 int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
                    std::string_view context, FormulaWorkText& out);
-int FormulaProcess(WindowHandle hwnd, std::string_view text, int stage, int mode, std::string_view context,
-                   FormulaWorkText& out);
 
 // Check a formula before it is stored. On success the text becomes its
 // blank-free form with the quoted condition masked by 'X', and the
 // record's szQuotedText holds the condition. -1 after a message.
 int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text);
-int FormulaCheck(WindowHandle hwnd, std::string& text);
 
 // Evaluate a whole formula as the registry does: stages from the first,
 // then a single reference becomes the referenced cell's text. The result

@@ -188,11 +188,6 @@ void FormulaErrorToCell(TableRecord& t, WindowHandle hwnd, std::string_view text
   FormulaSetCell(t, hwnd, slot->iTargetRow, slot->iTargetCol, text);
 }
 
-void FormulaErrorToCell(WindowHandle hwnd, std::string_view text) {
-  TableLockGuard t(hwnd);
-  if (t) FormulaErrorToCell(*t.get(), hwnd, text);
-}
-
 void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text) {
   const FormulaSlot* slot = CurrentFormula(t);
   if (!slot) {

@@ -52,7 +52,6 @@ void FormulaSetCell(TableRecord& t, WindowHandle hwnd, int row, int col, std::st
 // A parser error: the text goes into the current formula's target and the
 // formula becomes inactive. Nothing happens without a current formula.
 void FormulaErrorToCell(TableRecord& t, WindowHandle hwnd, std::string_view text);
-void FormulaErrorToCell(WindowHandle hwnd, std::string_view text);
 
 // An evaluation error: into the current formula's target (the formula
 // keeps running), or in a message box when no formula is current.

@@ -173,17 +173,6 @@ int TableStoreCellWhole(TableDocument& t, int row, int col, long long value) {
   return 0;
 }
 
-int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text) {
-  TableLockGuard t(hwnd);
-  return t ? TableStoreCellText(*t.get(), row, col, text) : -1;
-}
-
-int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text) {
-  if (TableStoreCellText(hwnd, row, col, text) != 0) return -1;
-  TableAnnounceCellStored(hwnd, row, col);
-  return 0;
-}
-
 std::string TableCellDisplayText(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return {};
@@ -192,7 +181,3 @@ std::string TableCellDisplayText(const TableDocument& t, int row, int col) {
   return text;
 }
 
-std::string TableCellDisplayText(WindowHandle hwnd, int row, int col) {
-  TableLockGuard t(hwnd);
-  return t ? TableCellDisplayText(*t.get(), row, col) : std::string();
-}

@@ -15,7 +15,6 @@ int TableCellIndex(int row, int col, int rows, int cols, int* index);
 // every other text goes to the long-text pool. -1 for a cell outside the
 // table.
 int TableStoreCellText(TableDocument& t, int row, int col, std::string_view text);
-int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view text);
 
 // Store a number as the text FormatNumber gives it, or a whole number as
 // its decimal digits: the same cell, extremes and extent as storing that
@@ -23,13 +22,9 @@ int TableStoreCellText(WindowHandle hwnd, int row, int col, std::string_view tex
 int TableStoreCellNumber(TableDocument& t, int row, int col, double value);
 int TableStoreCellWhole(TableDocument& t, int row, int col, long long value);
 
-// Store, then recalculate the formulas that read the cell.
-int TableSetCellText(WindowHandle hwnd, int row, int col, std::string_view text);
-
 // The text a cell shows: its text with a long-text reference resolved; the
 // empty text for a cell outside the table.
 std::string TableCellDisplayText(const TableDocument& t, int row, int col);
-std::string TableCellDisplayText(WindowHandle hwnd, int row, int col);
 
 // The cell at (row, col), or null outside the table.
 TableCell* TableCellAt(TableDocument& t, int row, int col);

@@ -74,22 +74,12 @@ int LongTextResolve(const TableDocument& t, std::string& text) {
   return 0;
 }
 
-int LongTextResolve(WindowHandle hwnd, std::string& text) {
-  TableLockGuard t(hwnd);
-  return t ? LongTextResolve(*t.get(), text) : -1;
-}
-
 int LongTextRelease(TableDocument& t, std::string_view text) {
   const int slot = LongTextSlotOf(t, text);
   if (slot < 0) return -1;
   SlotAt(t, slot)->fill('\0');
   if (slot < t.iLongTextFreeHint) t.iLongTextFreeHint = slot;
   return 0;
-}
-
-int LongTextRelease(WindowHandle hwnd, std::string_view text) {
-  TableLockGuard t(hwnd);
-  return t ? LongTextRelease(*t.get(), text) : -1;
 }
 
 int LongTextStore(TableDocument& t, std::string_view text) {

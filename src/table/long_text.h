@@ -28,11 +28,9 @@ std::string_view LongTextAt(const TableDocument& t, int slot);
 // Replace a long-text reference by its pool text (the empty text for an
 // empty slot); -1 and unchanged for any other text.
 int LongTextResolve(const TableDocument& t, std::string& text);
-int LongTextResolve(WindowHandle hwnd, std::string& text);
 
 // Empty the slot named by a long-text reference; -1 for any other text.
 int LongTextRelease(TableDocument& t, std::string_view text);
-int LongTextRelease(WindowHandle hwnd, std::string_view text);
 
 // Put a text into the lowest free slot, growing the pool by a chunk of
 // LONG_TEXT_SLOTS slots when every slot is taken, and return the slot; -1

@@ -8,6 +8,7 @@
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 WindowHandle OpenReportTableFor(WindowHandle source) {
   WindowHandle report = WindowHandle::None;
@@ -19,16 +20,6 @@ void FitReportTable(const TableDocument& source, TableRecord& report) {
   if (source.iRows == TABLE_NORMAL_ROWS && source.iCols == TABLE_NORMAL_COLS) return;
   if (report.iRows == source.iRows && report.iCols == source.iCols) return;
   if (SetImportTableSize(report, source.iRows, source.iCols) == 0) RelabelHeaders(report);
-}
-
-void FitReportTable(WindowHandle source, WindowHandle report) {
-  {
-    TableLockGuard s(source);
-    TableLockGuard r(report);
-    if (!s || !r) return;
-    FitReportTable(*s.get(), *r.get());
-  }
-  TableSetScrollRanges(report);
 }
 
 void DiscardReportTable(WindowHandle source, WindowHandle report) {

@@ -17,6 +17,7 @@
 #include "table/table_editor.h"
 #include "table/table_range.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

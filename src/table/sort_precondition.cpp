@@ -47,7 +47,3 @@ int CanSortData(TableRecord& t) {
   }
 }
 
-int CanSortData(WindowHandle hwnd) {
-  TableLockGuard t(hwnd);
-  return t ? CanSortData(*t.get()) : 0;
-}

@@ -11,4 +11,3 @@
 // the right-clicked column (row) over the range holds only numbers from
 // the range's start up to its last non-empty cell; else 0.
 int CanSortData(TableRecord& t);
-int CanSortData(WindowHandle hwnd);

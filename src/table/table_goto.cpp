@@ -10,6 +10,7 @@
 #include "table/table_access.h"
 #include "table/table_select.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 
@@ -45,15 +46,5 @@ int GoToTarget(TableRecord& t, int* row, int* col) {
   *row = r;
   *col = c;
   return 1;
-}
-
-int GoToTarget(WindowHandle hwnd, int* row, int* col) {
-  TableLockGuard t(hwnd);
-  if (!t) {
-    *row = 1;
-    *col = 1;
-    return -1;
-  }
-  return GoToTarget(*t.get(), row, col);
 }
 

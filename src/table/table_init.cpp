@@ -166,13 +166,6 @@ void RelabelHeaders(TableRecord& t) {
   WriteHeaderLabels(t);
 }
 
-int RelabelHeaders(WindowHandle hwnd) {
-  TableLockGuard t(hwnd);
-  if (!t) return -1;
-  RelabelHeaders(*t.get());
-  return 0;
-}
-
 int SetImportTableSize(TableRecord& t, int rows, int cols) {
   if (rows < TABLE_MIN_DIMENSION || cols < TABLE_MIN_DIMENSION || rows > TABLE_MAX_DIMENSION ||
       cols > TABLE_MAX_DIMENSION || static_cast<long long>(rows) * cols > TABLE_CELL_CAPACITY) {
@@ -186,7 +179,3 @@ int SetImportTableSize(TableRecord& t, int rows, int cols) {
   return 0;
 }
 
-int SetImportTableSize(WindowHandle hwnd, int rows, int cols) {
-  TableLockGuard t(hwnd);
-  return t ? SetImportTableSize(*t.get(), rows, cols) : -1;
-}

@@ -19,12 +19,10 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
 // row 0) and reset every data cell to an empty text with the default style
 // and text colour; borders, fills and formula slots stay.
 void RelabelHeaders(TableRecord& t);
-int RelabelHeaders(WindowHandle hwnd);
 
 // Give the table a new size and mark it resized (saved as text only).
 // -1 when the size lies outside the limits.
 int SetImportTableSize(TableRecord& t, int rows, int cols);
-int SetImportTableSize(WindowHandle hwnd, int rows, int cols);
 
 // The name part of a path with everything after its last "." removed, the
 // "." kept ("data.csv" gives "data.").

@@ -19,6 +19,7 @@
 #include "table/table_select.h"
 #include "table/table_series_fill.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 
@@ -156,9 +157,11 @@ void OnLeftDoubleClick(WindowHandle hwnd, int x, int y) {
   if (zone == ZONE_ROW_HEADER) return;
   int row = 0;
   int col = 0;
-  bool onCell = false;
-  if (TableLockGuard t(hwnd); t) onCell = TableCellAtPoint(*t.get(), x, y, &row, &col);
-  if (onCell && TableHooks().pfnInSampledBlock && TableHooks().pfnInSampledBlock(hwnd, row, col)) return;
+  bool inSampledBlock = false;
+  if (TableLockGuard t(hwnd); t && TableCellAtPoint(*t.get(), x, y, &row, &col) && TableHooks().pfnInSampledBlock) {
+    inSampledBlock = TableHooks().pfnInSampledBlock(*t.get(), row, col) != 0;
+  }
+  if (inSampledBlock) return;
   EditorCommand(hwnd, EDITOR_OPEN);
 }
 

@@ -10,6 +10,8 @@
 
 #include "platform/window.h"
 
+struct TableRecord;
+
 struct TableInputHooks {
   // Formula registry. A left press on the handle of a formula target
   // (row, col); the selection drag that follows is the table's.
@@ -43,7 +45,7 @@ struct TableInputHooks {
   // Remove the crosshair of the colour-image view.
   void (*pfnImageCrosshairOff)(WindowHandle hwnd) = nullptr;
   // 1 when a cell lies in a sampled block of a sampled file (not editable).
-  int (*pfnInSampledBlock)(WindowHandle hwnd, int row, int col) = nullptr;
+  int (*pfnInSampledBlock)(const TableRecord& t, int row, int col) = nullptr;
 
   // Write the undo back-up of an area before it is overwritten.
   void (*pfnUndoBackup)(WindowHandle hwnd, int rowFrom, int rowTo, int colFrom, int colTo) = nullptr;

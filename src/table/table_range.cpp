@@ -34,11 +34,6 @@ int TableGetRange(TableDocument& t, int index, int set, TableRange* range) {
   return 0;
 }
 
-int TableGetRange(WindowHandle hwnd, int index, int set, TableRange* range) {
-  TableLockGuard t(hwnd);
-  return t ? TableGetRange(*t.get(), index, set, range) : -1;
-}
-
 void ResetSelection(TableRecord& t) {
   t.iSelCurrent = 0;
   t.iShownEditRow = 0;
@@ -52,19 +47,11 @@ void ResetSelection(TableRecord& t) {
   t.selColTo.fill(0);
 }
 
-void ResetSelection(WindowHandle hwnd) {
-  if (TableLockGuard t(hwnd); t) ResetSelection(*t.get());
-}
-
 void SelectFirstCell(TableRecord& t) {
   ResetSelection(t);
   t.selRowFrom[0] = t.selRowTo[0] = 1;
   t.selColFrom[0] = t.selColTo[0] = 1;
   t.selKind[0] = SELECT_BLOCK;
-}
-
-void SelectFirstCell(WindowHandle hwnd) {
-  if (TableLockGuard t(hwnd); t) SelectFirstCell(*t.get());
 }
 
 int TableNeedsSave(WindowHandle hwnd) {
@@ -110,10 +97,6 @@ void RescanExtremes(TableDocument& t) {
   }
   t.dMaxValue = maximum;
   t.dMinValue = minimum;
-}
-
-void RescanExtremes(WindowHandle hwnd) {
-  if (TableLockGuard t(hwnd); t) RescanExtremes(*t.get());
 }
 
 void StripLineBreaks(char* text, int cap) {

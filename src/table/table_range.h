@@ -20,14 +20,11 @@ enum RangeSet : int {
 // expanded to the used extent. -1 for an index outside 0..99 or a window
 // that is not a table.
 int TableGetRange(TableDocument& t, int index, int set, TableRange* range);
-int TableGetRange(WindowHandle hwnd, int index, int set, TableRange* range);
 
 // Clear every selection range and the editor and mouse bookkeeping.
 void ResetSelection(TableRecord& t);
-void ResetSelection(WindowHandle hwnd);
 // ResetSelection, then range 0 = block (1,1)-(1,1).
 void SelectFirstCell(TableRecord& t);
-void SelectFirstCell(WindowHandle hwnd);
 
 // 1 when the table has unsaved changes (never for a sampled table).
 int TableNeedsSave(WindowHandle hwnd);
@@ -36,7 +33,6 @@ int TableColsForData(WindowHandle hwnd);
 
 // Recompute the largest and smallest numeric value over the used area.
 void RescanExtremes(TableDocument& t);
-void RescanExtremes(WindowHandle hwnd);
 
 // Tabs, carriage returns, line feeds and a final blank in a text buffer of
 // `cap` bytes become terminators.

@@ -227,10 +227,6 @@ void EndSelection(TableRecord& t) {
   if (t.selColFrom[i] > t.selColTo[i]) std::swap(t.selColFrom[i], t.selColTo[i]);
 }
 
-void EndSelection(WindowHandle hwnd) {
-  if (TableLockGuard t(hwnd); t) EndSelection(*t.get());
-}
-
 void MoveCursor(WindowHandle hwnd, char key) {
   enum { NONE, ROW_DOWN, TO_ROW, COL_RIGHT, TO_COL } scroll = NONE;
   int to = 0;

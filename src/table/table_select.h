@@ -44,7 +44,6 @@ void BeginSelection(WindowHandle hwnd, int x, int y, char kind, unsigned keys);
 // The left button drags: the end of the current range follows the point.
 void ExtendSelection(WindowHandle hwnd, int x, int y, char kind);
 // The button is released: the current range is put in order.
-void EndSelection(WindowHandle hwnd);
 void EndSelection(TableRecord& t);
 
 // Keyboard movement of the current range's start cell: 'U', 'D', 'L', 'R',

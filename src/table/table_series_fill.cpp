@@ -15,6 +15,7 @@
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -276,7 +276,7 @@ TEST_F(SamplingDetailTest, NothingHappensOutsideABlockOrWithoutASample) {
   const WindowHandle plain = Import("plain.txt", "1\t2\r\n");
   Select(plain, 1, 1, 1, 1);
   EXPECT_EQ(DetailAvailable(plain), 0);
-  EXPECT_EQ(TableHooks().pfnInSampledBlock(plain, 1, 1), 0);
+  EXPECT_EQ(TableHooks().pfnInSampledBlock(*TableLockGuard(plain).get(), 1, 1), 0);
 }
 
 TEST_F(SamplingDetailTest, CellsOfBlocksAndTheirInfoCellsAreNotForEditing) {
@@ -286,7 +286,7 @@ TEST_F(SamplingDetailTest, CellsOfBlocksAndTheirInfoCellsAreNotForEditing) {
     int row, col, inside;
   } cases[] = {{1, 1, 1}, {1, 2, 1}, {1, 3, 0}, {2, 1, 1}, {10001, 2, 1}, {10002, 1, 0}, {2, 3, 0}};
   for (const auto& c : cases) {
-    EXPECT_EQ(TableHooks().pfnInSampledBlock(table, c.row, c.col), c.inside) << c.row << "," << c.col;
+    EXPECT_EQ(TableHooks().pfnInSampledBlock(*TableLockGuard(table).get(), c.row, c.col), c.inside) << c.row << "," << c.col;
   }
 }
 

@@ -17,6 +17,7 @@
 #include "support/comma_locale.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 class TextImportTest : public ::testing::Test {
  protected:

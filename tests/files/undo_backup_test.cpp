@@ -24,6 +24,7 @@
 #include "table/range_edit.h"
 #include "table/table_access.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "support/headless_program.h"
 #include "table/table_access.h"
 #include "table/table_input_hooks.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

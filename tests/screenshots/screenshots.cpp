@@ -57,6 +57,7 @@
 #include "sources/odbc_data_source.h"
 #include "plots/chart_window.h"
 #include "plots/plot_coordinates.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -31,6 +31,7 @@
 #include "table/table_range.h"
 #include "table/table_scroll.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "table/table_access.h"
 #include "table/table_range.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include "table/cell_store.h"
 #include "table/popup_skip.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "support/headless_program.h"
 #include "table/cell_store.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 class RangeTableTest : public HeadlessTableTest {
  protected:

@@ -6,6 +6,7 @@
 
 #include "platform/memory.h"
 #include "support/fresh_table.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

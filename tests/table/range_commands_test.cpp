@@ -17,6 +17,7 @@
 #include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

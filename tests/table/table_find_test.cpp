@@ -16,6 +16,7 @@
 #include "support/headless_program.h"
 #include "table/cell_store.h"
 #include "table/table_access.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

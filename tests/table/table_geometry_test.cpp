@@ -9,6 +9,7 @@
 #include "table/table_access.h"
 #include "table/table_init.h"
 #include "table/table_scroll.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "support/table_input.h"
 #include "table/cell_store.h"
 #include "table/table_select.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "support/fresh_table.h"
 #include "table/long_text.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "table/cell_store.h"
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
+#include "table/table_window_ops.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ class TableInputHooksTest : public TableInputTest {
       Log("browse " + Pair(t->iBrowseRow, t->iBrowseCol));
     };
     hooks.pfnImageCrosshairOff = [](WindowHandle) { Log("crosshair-off"); };
-    hooks.pfnInSampledBlock = [](WindowHandle, int row, int) { return row == 9 ? 1 : 0; };
+    hooks.pfnInSampledBlock = [](const TableRecord&, int row, int) { return row == 9 ? 1 : 0; };
   }
   void TearDown() override {
     TableHooks() = TableInputHooks{};

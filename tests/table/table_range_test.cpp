@@ -9,6 +9,7 @@
 #include "support/fresh_table.h"
 #include "support/headless_program.h"
 #include "shell/program_state.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "table/table_active.h"
 #include "table/table_input_hooks.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "table/cell_store.h"
 #include "table/table_input_hooks.h"
 #include "table/table_select.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

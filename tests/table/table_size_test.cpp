@@ -11,6 +11,7 @@
 #include "table/cell_store.h"
 #include "table/long_text.h"
 #include "table/table_access.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_active.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

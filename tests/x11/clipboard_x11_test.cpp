@@ -14,6 +14,7 @@
 #include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

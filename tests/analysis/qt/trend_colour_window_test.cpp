@@ -24,6 +24,7 @@
 #include "table/table_access.h"
 #include "table/table_scroll.h"
 #include "platform/window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "table/cell_store.h"
 #include "table/table_geometry.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

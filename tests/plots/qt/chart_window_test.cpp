@@ -19,6 +19,7 @@
 #include "table/cell_store.h"
 #include "table/table_range.h"
 #include "table/table_scroll.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

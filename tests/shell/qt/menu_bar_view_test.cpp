@@ -21,6 +21,7 @@
 #include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

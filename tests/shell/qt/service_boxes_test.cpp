@@ -22,6 +22,7 @@
 #include "support/qt_program.h"
 #include "support/qt_table.h"
 #include "table/cell_store.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "table/cell_store.h"
 #include "table/qt/cell_style_views.h"
 #include "table/table_geometry.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "table/table_input.h"
 #include "platform/timers.h"
 #include "table/table_window.h"
+#include "table/table_window_ops.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "table/table_access.h"
 #include "table/table_geometry.h"
 #include "table/table_init.h"
+#include "table/table_window_ops.h"
 
 namespace {
 
