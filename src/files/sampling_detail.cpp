@@ -41,7 +41,7 @@ int FileColOf(const SamplingBlock& block, int col) {
 }
 
 // The first block not in use, or -1.
-int FirstFreeBlock(const TableRecord& t) {
+int FirstFreeBlock(const TableDocument& t) {
   for (int i = 0; i < SAMPLING_BLOCKS; ++i) {
     if (!t.blocks[i].bInUse) return i;
   }
@@ -49,7 +49,7 @@ int FirstFreeBlock(const TableRecord& t) {
 }
 
 // Frame a cell with a full thin border of the colour.
-void MarkCell(TableRecord& t, int row, int col, const RgbColour& colour) {
+void MarkCell(TableDocument& t, int row, int col, const RgbColour& colour) {
   TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return;
   cell->iBorderStyle = 15;
@@ -59,7 +59,7 @@ void MarkCell(TableRecord& t, int row, int col, const RgbColour& colour) {
 }
 
 // Empty a cell, removing a formula that targets it.
-void EmptyCell(TableRecord& t, WindowHandle hwnd, int row, int col) {
+void EmptyCell(TableDocument& t, WindowHandle hwnd, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return;
   if (CellFormulaSlot(*cell) >= 0) FormulaDelete(hwnd, CellReference(row, col));
@@ -67,7 +67,7 @@ void EmptyCell(TableRecord& t, WindowHandle hwnd, int row, int col) {
 }
 
 // Take a block out: its info cells and data cells emptied, the block freed.
-void RemoveBlock(TableRecord& t, WindowHandle hwnd, int index) {
+void RemoveBlock(TableDocument& t, WindowHandle hwnd, int index) {
   const SamplingBlock block = t.blocks[index];
   EmptyCell(t, hwnd, block.iStartRow - 1, block.iStartCol);
   EmptyCell(t, hwnd, block.iStartRow - 1, block.iStartCol + 1);
@@ -118,7 +118,7 @@ RgbColour DetailBlockColour(int n) {
   return HlsToRgb(hue, saturation, luminance);
 }
 
-int PlanDetailBlock(const TableRecord& t, int parent, const TableRange& range, SamplingBlock* child) {
+int PlanDetailBlock(const TableDocument& t, int parent, const TableRange& range, SamplingBlock* child) {
   const SamplingBlock& p = t.blocks[parent];
   SamplingBlock b{};
   b.iParent = parent;

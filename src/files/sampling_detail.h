@@ -15,7 +15,7 @@ RgbColour DetailBlockColour(int n);
 
 // Where a block detailing `range` of block `parent` goes, its steps, file
 // start and info texts. -1 when the table has no room left for it.
-int PlanDetailBlock(const TableRecord& t, int parent, const TableRange& range, SamplingBlock* child);
+int PlanDetailBlock(const TableDocument& t, int parent, const TableRange& range, SamplingBlock* child);
 
 // The commands; 0 when handled (also when nothing applied), -1 on failure.
 int GetDetailedData(WindowHandle hwnd);

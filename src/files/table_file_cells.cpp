@@ -31,7 +31,7 @@ bool IsBlank(std::string_view raw) {
 // Where the cell lines go and how far the table reaches.
 class CellReader final : public FieldSink {
  public:
-  CellReader(WindowHandle hwnd, TableRecord& t, const TableFileBytes& file, bool isPrivate)
+  CellReader(WindowHandle hwnd, TableDocument& t, const TableFileBytes& file, bool isPrivate)
       : hwnd_(hwnd), t_(t), file_(file), bPrivate_(isPrivate) {
     TableRange range{};
     if (TableGetRange(t, std::clamp(t.iSelCurrent, 0, SELECTION_RANGES - 1), RANGES_SELECTION, &range) == 0) {
@@ -91,7 +91,7 @@ class CellReader final : public FieldSink {
   }
 
   WindowHandle hwnd_;
-  TableRecord& t_;
+  TableDocument& t_;
   const TableFileBytes& file_;
   bool bPrivate_;
   int iRow_ = 1;

@@ -45,7 +45,7 @@ std::string CleanField(std::string_view raw, std::size_t keep) {
 }
 
 // A data cell of the table named by a reference, or null.
-TableCell* CellOf(TableRecord& t, std::string_view reference) {
+TableCell* CellOf(TableDocument& t, std::string_view reference) {
   const int r = RefRow(reference, t.iRows);
   const int c = RefCol(reference, t.iCols);
   if (r < 1 || c < 1) return nullptr;
@@ -53,7 +53,7 @@ TableCell* CellOf(TableRecord& t, std::string_view reference) {
 }
 
 // Whether a text is a cell reference that lies beyond the table.
-bool IsBeyondTable(const TableRecord& t, std::string_view reference) {
+bool IsBeyondTable(const TableDocument& t, std::string_view reference) {
   constexpr int kAnySize = 1 << 30;
   return RefRow(reference, kAnySize) >= 1 && RefCol(reference, kAnySize) >= 1 &&
          (RefRow(reference, t.iRows) < 1 || RefCol(reference, t.iCols) < 1);
@@ -63,7 +63,7 @@ std::int16_t Value16(std::string_view text) { return static_cast<std::int16_t>(T
 
 class KeyedLineReader final : public FieldSink {
  public:
-  KeyedLineReader(TableRecord& t, const TableFileBytes& file) : t_(t), file_(file) {}
+  KeyedLineReader(TableDocument& t, const TableFileBytes& file) : t_(t), file_(file) {}
 
   // A TAB ended a field. Empty fields do not count.
   void Field(std::string_view raw) override {
@@ -148,7 +148,7 @@ class KeyedLineReader final : public FieldSink {
     }
   }
 
-  TableRecord& t_;
+  TableDocument& t_;
   const TableFileBytes& file_;
   std::string scratch_;
   int kind_ = LINE_NONE;

@@ -40,7 +40,7 @@ bool HasHighBytes(std::string_view text) {
 // Store one field's text into (row, col): a formula targeting the cell
 // goes, the style becomes automatic, the text is stored and its file
 // offset remembered.
-void StoreField(TableRecord& t, TextReadState& state, std::string_view text, std::int64_t offset) {
+void StoreField(TableDocument& t, TextReadState& state, std::string_view text, std::int64_t offset) {
   TableCell* cell = TableCellAt(t, state.iRow, state.iCol);
   if (!cell) return;
   if (state.bLegacy && HasHighBytes(text)) {
@@ -69,7 +69,7 @@ std::string_view FieldText(TextReadState& state, std::string_view raw) {
 }
 
 // A field ended: stored when both sampling counters stand at their step.
-void OnField(TableRecord& t, TextReadState& state, std::string_view text, std::int64_t offset) {
+void OnField(TableDocument& t, TextReadState& state, std::string_view text, std::int64_t offset) {
   if (state.iFieldsToPass > 0) {
     --state.iFieldsToPass;
     return;
@@ -87,7 +87,7 @@ void OnField(TableRecord& t, TextReadState& state, std::string_view text, std::i
 }
 
 // A line ended. -1 when the block is full.
-int OnLineEnd(TableRecord& t, TextReadState& state) {
+int OnLineEnd(TableDocument& t, TextReadState& state) {
   ++state.iLines;
   const bool stored = t.iRowPhase == state.iRowStep;
   t.iColPhase = state.iColStep;
@@ -101,7 +101,7 @@ int OnLineEnd(TableRecord& t, TextReadState& state) {
 }
 
 // The text ended inside a line: its last field and the line end. -1.
-int EndOpenLine(TableRecord& t, TextReadState& state, std::string_view text, std::int64_t offset) {
+int EndOpenLine(TableDocument& t, TextReadState& state, std::string_view text, std::int64_t offset) {
   if (!state.bSkipRest) OnField(t, state, text, offset);
   OnLineEnd(t, state);
   return -1;
@@ -110,7 +110,7 @@ int EndOpenLine(TableRecord& t, TextReadState& state, std::string_view text, std
 // Pass whole lines that are not read (the row counter is not at its step)
 // or the rest of a line. Returns 1 when done with them, 0 when the chunk
 // ended first (*p = n), -1 when the text or the block ended.
-int SkipLines(TableRecord& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd, std::size_t* p) {
+int SkipLines(TableDocument& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd, std::size_t* p) {
   const bool rest = state.bSkipRest;
   const std::int64_t wanted = rest ? 1 : t.iRowPhase;
   std::int64_t passed = 0;
@@ -138,7 +138,7 @@ int SkipLines(TableRecord& t, TextReadState& state, const char* bytes, std::size
 
 }  // namespace
 
-int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd,
+int ParseTextChunk(TableDocument& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd,
                    std::size_t* consumed) {
   std::size_t p = 0;
   *consumed = 0;
@@ -221,7 +221,7 @@ int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std:
   }
 }
 
-void BeginTextRead(TableRecord& t, TextReadState& state, int block, std::int64_t offset) {
+void BeginTextRead(TableDocument& t, TextReadState& state, int block, std::int64_t offset) {
   state.cursor = TextCursor{};
   state.bQuotes = TextHasQuotes(state.syntax);
   state.iBase = offset;
@@ -259,14 +259,14 @@ void BeginTextRead(TableRecord& t, TextReadState& state, int block, std::int64_t
   t.iColPhase = state.iColStep;
 }
 
-void EndTextRead(TableRecord& t, const TextReadState& state) {
+void EndTextRead(TableDocument& t, const TextReadState& state) {
   if (state.iBlock < 0) return;
   SamplingBlock& b = t.blocks[state.iBlock];
   b.iEndRow = state.iLastRow >= b.iStartRow ? state.iLastRow : b.iStartRow - 1;
   b.iEndCol = state.iLastCol >= b.iStartCol ? state.iLastCol : b.iStartCol - 1;
 }
 
-int ReadTextSource(TableRecord& t, TextReadState& state, const TextSource& source, std::int64_t offset, int block) {
+int ReadTextSource(TableDocument& t, TextReadState& state, const TextSource& source, std::int64_t offset, int block) {
   BeginTextRead(t, state, block, offset);
   const std::size_t chunk = TextImportChunkBytes();
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[ImportBufferBytes(source, offset, chunk)]);

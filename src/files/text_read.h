@@ -51,20 +51,20 @@ struct TextReadState {
 // the table. *consumed is where the next chunk must start: at the first
 // byte of the last field the chunk cut, which is then read again whole.
 // Returns -1 when the block is full or the text is done, else 0.
-int ParseTextChunk(TableRecord& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd,
+int ParseTextChunk(TableDocument& t, TextReadState& state, const char* bytes, std::size_t n, bool atEnd,
                    std::size_t* consumed);
 
 // Prepare a read from `offset` into block `block` of a sampled table (or
 // the whole text from R1C1 when the table is not sampled): the position,
 // the steps, the sampling counters and the info cells.
-void BeginTextRead(TableRecord& t, TextReadState& state, int block, std::int64_t offset);
+void BeginTextRead(TableDocument& t, TextReadState& state, int block, std::int64_t offset);
 
 // The end of a read: the block's last row and column that received data.
-void EndTextRead(TableRecord& t, const TextReadState& state);
+void EndTextRead(TableDocument& t, const TextReadState& state);
 
 // Read the source from `offset` into block `block` (see BeginTextRead) in
 // chunks. 0, -1 when the source could not be read, -2 without a buffer.
-int ReadTextSource(TableRecord& t, TextReadState& state, const TextSource& source, std::int64_t offset, int block);
+int ReadTextSource(TableDocument& t, TextReadState& state, const TextSource& source, std::int64_t offset, int block);
 
 // The same for a table window and its file: messages on failure, the
 // table marked modified. 0 or -1.

@@ -176,7 +176,7 @@ int RequireNumbers(EvalCall& c, ArgumentRule rule, int first, int count) {
   return -1;
 }
 
-int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
+int FormulaEvalOp(TableDocument& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
                   ResultForm form, double* value) {
   result.Clear();
   const FormulaFunction* fn = FindFormulaFunction(name);

@@ -17,5 +17,5 @@
 // `form` chooses the result text: the display form of a cell (exponent
 // form from 100000 on), or the spliced form that keeps every digit of the
 // value within 15 significant digits; `value` receives the number.
-int FormulaEvalOp(TableRecord& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
+int FormulaEvalOp(TableDocument& t, WindowHandle hwnd, std::string_view name, FormulaResultText& result,
                   ResultForm form = RESULT_DISPLAY, double* value = nullptr);

@@ -12,7 +12,7 @@
 #include "table/table_record.h"
 
 struct EvalCall {
-  TableRecord& t;
+  TableDocument& t;
   WindowHandle hwnd;
   std::string_view name;
   FormulaResultText& text;  // the error text, or the marker of a matrix result

@@ -24,7 +24,7 @@ void ClearPick(WindowHandle hwnd) {
   if (t) t->iFormulaCellMode = t->iFormulaCellRow = t->iFormulaCellCol = 0;
 }
 
-int SlotOf(const TableRecord& t, int row, int col) {
+int SlotOf(const TableDocument& t, int row, int col) {
   for (int s = 0; s < FORMULA_SLOTS; ++s) {
     const FormulaSlot& slot = t.formulaSlots[s];
     if (slot.iState != FORMULA_FREE && slot.iTargetRow == row && slot.iTargetCol == col) return s;
@@ -33,7 +33,7 @@ int SlotOf(const TableRecord& t, int row, int col) {
 }
 
 // The table holds a formula for target (row, col).
-bool HasFormula(const TableRecord& t, int row, int col) { return t.iFormulaCount > 0 && SlotOf(t, row, col) >= 0; }
+bool HasFormula(const TableDocument& t, int row, int col) { return t.iFormulaCount > 0 && SlotOf(t, row, col) >= 0; }
 
 }  // namespace
 

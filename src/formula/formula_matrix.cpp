@@ -51,7 +51,7 @@ struct MatrixCall {
 
   // Element (i, j) of an operand: true with its value, false when empty.
   bool Element(const Operand& op, int i, int j, double* value) {
-    const TableRecord& t = c.t;
+    const TableDocument& t = c.t;
     if (op.iEntry >= 0) {
       const MatrixEntry& entry = t.matrixBuffer[op.iEntry];
       if (entry.empty[i * STRIDE + j]) return false;
@@ -84,7 +84,7 @@ const char* PrefixOf(int variant) {
 // an argument that is neither a range nor a marker.
 int ReadOperand(MatrixCall& m, std::string_view argument, Operand* op, bool* none) {
   *none = false;
-  const TableRecord& t = m.c.t;
+  const TableDocument& t = m.c.t;
   if (argument.substr(0, MATRIX_MARKER.size()) == MATRIX_MARKER) {
     const int entry = MatrixMarkerEntry(argument);
     if (entry < 0) return m.Fail(ERR_MATRIX_MARKER_BELOW, false);
@@ -131,14 +131,14 @@ int ReadSquare(MatrixCall& m, const Operand& op, double* a) {
 
 }  // namespace
 
-int AllocMatrixEntry(TableRecord& t) {
+int AllocMatrixEntry(TableDocument& t) {
   for (int k = 0; k < MATH_MATRIX_BUF_N; ++k) {
     if (!t.matrixBuffer[k].bInUse) return k;
   }
   return -1;
 }
 
-void FreeMatrixEntries(TableRecord& t) {
+void FreeMatrixEntries(TableDocument& t) {
   for (MatrixEntry& entry : t.matrixBuffer) entry.bInUse = 0;
 }
 
@@ -149,7 +149,7 @@ int MatrixMarkerEntry(std::string_view text) {
 }
 
 int EvaluateMatrix(EvalCall& c) {
-  TableRecord& t = c.t;
+  TableDocument& t = c.t;
   const int variant = c.fn.iVariant;
   MatrixCall m{c, c.fn.result == RESULT_MATRIX, PrefixOf(variant)};
   const bool twoOperands = c.fn.iOperands == 2;

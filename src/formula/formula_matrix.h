@@ -9,9 +9,9 @@
 #include "table/table_record.h"
 
 // The lowest entry not in use, or -1 when all are taken.
-int AllocMatrixEntry(TableRecord& t);
+int AllocMatrixEntry(TableDocument& t);
 // Mark every entry free.
-void FreeMatrixEntries(TableRecord& t);
+void FreeMatrixEntries(TableDocument& t);
 
 // Entry number of a marker text, or -1 when the text is none.
 int MatrixMarkerEntry(std::string_view text);

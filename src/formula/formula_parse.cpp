@@ -40,7 +40,7 @@ struct LastResult {
 };
 
 struct Engine {
-  TableRecord& t;
+  TableDocument& t;
   WindowHandle hwnd;
   bool check;
   LastResult* last;  // null: results are spliced in display form
@@ -458,7 +458,7 @@ int StageComparisons(Engine& e, FormulaWorkText& text) {
 // Split the text into arguments; false (after the failure) when an
 // argument is empty, too long, or there are too many.
 int SplitArguments(Engine& e, std::string_view text, FunctionKind kind) {
-  TableRecord& t = e.t;
+  TableDocument& t = e.t;
   t.iArgCount = 0;
   auto add = [&](std::string_view argument) -> int {
     if (argument.empty()) return Fail(e, ERR_MISSING_DATA, TXT_CAPTION_ERROR, TXT_FORMULA_EMPTY_ARGUMENT);
@@ -516,7 +516,7 @@ int ReadReferenceArgument(Engine& e, std::string_view argument, int* row, int* c
 // Replace a reference argument by the cell's text, negated as text when
 // the argument carries a leading '-'.
 int ResolveReference(Engine& e, int k, int row, int col) {
-  TableRecord& t = e.t;
+  TableDocument& t = e.t;
   const bool negate = t.szArgs[k][0] == '-';
   const TableCell* cell = TableCellAt(t, row, col);
   std::string_view value = cell ? TextOf(cell->szText) : std::string_view();
@@ -540,7 +540,7 @@ int ResolveReference(Engine& e, int k, int row, int col) {
 bool IsQuoted(std::string_view argument) { return argument.find('"') != std::string_view::npos; }
 
 int StageArgumentsMatrix(Engine& e, const FormulaFunction& context) {
-  TableRecord& t = e.t;
+  TableDocument& t = e.t;
   const bool twoOperands = context.iOperands == 2;
   for (int k = 0; k < t.iArgCount; ++k) {
     const std::string_view argument = TextOf(t.szArgs[k]);
@@ -575,7 +575,7 @@ int StageArguments(Engine& e, std::string_view text, std::string_view context) {
   // too long count as no function.
   const FunctionKind kind = !fn ? FUNCTION_NONE : fn->kind;
   const FunctionKind nameKind = context.size() >= FUNCTION_NAME_LIMIT ? FUNCTION_NONE : kind;
-  TableRecord& t = e.t;
+  TableDocument& t = e.t;
   t.iArgCount = 0;
   if (text.empty()) return 0;
   const bool matrix = nameKind == FUNCTION_MATRIX;
@@ -724,12 +724,12 @@ void ShowLastResult(const LastResult& last, FormulaResultText& text) {
 
 }  // namespace
 
-int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
+int FormulaProcess(TableDocument& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
                    std::string_view context, FormulaWorkText& out) {
   return Process(Engine{t, hwnd, mode == FORMULA_CHECK, nullptr}, text, stage, context, out);
 }
 
-int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
+int FormulaCheck(TableDocument& t, WindowHandle hwnd, std::string& text) {
   Engine e{t, hwnd, true, nullptr};
   FormulaWorkText work;
   if (!CopyWithoutBlanks(text, work) || work.size() > FORMULA_INPUT_CHARS) return FailTooLong(e);
@@ -769,7 +769,7 @@ int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text) {
   return 0;
 }
 
-int FormulaEvaluate(TableRecord& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result) {
+int FormulaEvaluate(TableDocument& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result) {
   FormulaWorkText work;
   LastResult last;
   if (Process(Engine{t, hwnd, false, &last}, text, STAGE_CALLS, "", work) != 0) return -1;

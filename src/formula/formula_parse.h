@@ -32,16 +32,16 @@ enum FormulaStage : int {
 // 0, or -1 after the failure was reported: in evaluate mode an "Err" text
 // in the current formula's target, in check mode a message. Without a
 // window nothing is recalculated when an error text is stored.
-int FormulaProcess(TableRecord& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
+int FormulaProcess(TableDocument& t, WindowHandle hwnd, std::string_view text, int stage, int mode,
                    std::string_view context, FormulaWorkText& out);
 
 // Check a formula before it is stored. On success the text becomes its
 // blank-free form with the quoted condition masked by 'X', and the
 // record's szQuotedText holds the condition. -1 after a message.
-int FormulaCheck(TableRecord& t, WindowHandle hwnd, std::string& text);
+int FormulaCheck(TableDocument& t, WindowHandle hwnd, std::string& text);
 
 // Evaluate a whole formula as the registry does: stages from the first,
 // then a single reference becomes the referenced cell's text. The result
 // is a number, a matrix marker, or a cell's text. 0, or -1 after the
 // failure was reported.
-int FormulaEvaluate(TableRecord& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result);
+int FormulaEvaluate(TableDocument& t, WindowHandle hwnd, std::string_view text, FormulaResultText& result);

@@ -136,7 +136,7 @@ void AddCell(FormulaTableState& state, int row, int col, int slot) {
 }
 
 // Read what every registered slot reads out of its text.
-void Build(const TableRecord& t, FormulaTableState& state) {
+void Build(const TableDocument& t, FormulaTableState& state) {
   state.cells.clear();
   state.ranges.ranges.clear();
   state.matrix.assign(kSlotCount, 0);
@@ -160,12 +160,12 @@ void Build(const TableRecord& t, FormulaTableState& state) {
 }
 
 // The registry state kept in the table's formula extension slot.
-FormulaTableState& StateOf(const TableRecord& t) {
-  return TableExtensionOf<FormulaTableState>(const_cast<TableRecord&>(t), TableExtensionId::Formula);
+FormulaTableState& StateOf(const TableDocument& t) {
+  return TableExtensionOf<FormulaTableState>(const_cast<TableDocument&>(t), TableExtensionId::Formula);
 }
 
 // The state with read sets that match the texts and the table's size.
-FormulaTableState& ReadSetsOf(const TableRecord& t) {
+FormulaTableState& ReadSetsOf(const TableDocument& t) {
   FormulaTableState& state = StateOf(t);
   if (!state.valid || state.rows != t.iRows || state.cols != t.iCols) Build(t, state);
   return state;
@@ -185,7 +185,7 @@ void AllReadersOf(const FormulaTableState& state, int row, int col, std::vector<
 }
 
 // Keep the running slots (and, when asked, pass over matrix formulas).
-void KeepRunning(const TableRecord& t, const FormulaTableState& state, bool skipMatrix, std::vector<int>& slots) {
+void KeepRunning(const TableDocument& t, const FormulaTableState& state, bool skipMatrix, std::vector<int>& slots) {
   std::size_t kept = 0;
   for (int s : slots) {
     if (t.formulaSlots[s].iState != FORMULA_RUN) continue;
@@ -196,7 +196,7 @@ void KeepRunning(const TableRecord& t, const FormulaTableState& state, bool skip
 }
 
 // The running readers of cell (row, col), sorted.
-void ReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
+void ReadersOf(const TableDocument& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
   out.clear();
   if (t.iFormulaCount <= 0) return;
   const FormulaTableState& state = ReadSetsOf(t);
@@ -263,7 +263,7 @@ int Components(const FormulaTableState& state, std::vector<int>& component) {
 // Rows and columns of the block a matrix formula places (its own target
 // counted), read from the ranges in its text; 1 x 1 when the text does not
 // tell.
-void BlockOf(const TableRecord& t, std::string_view text, int* rows, int* cols) {
+void BlockOf(const TableDocument& t, std::string_view text, int* rows, int* cols) {
   *rows = 1;
   *cols = 1;
   int r = 0;
@@ -278,7 +278,7 @@ void BlockOf(const TableRecord& t, std::string_view text, int* rows, int* cols) 
 // an order where every slot comes after the slots whose results it reads,
 // the component holding the lowest slot first among those free to go, and
 // the slots of one component in slot order.
-void Order(const TableRecord& t, FormulaTableState& state) {
+void Order(const TableDocument& t, FormulaTableState& state) {
   state.readerStart.assign(kSlotCount + 1, 0);
   state.readers.clear();
   std::vector<int> found;
@@ -347,7 +347,7 @@ void Order(const TableRecord& t, FormulaTableState& state) {
 }
 
 // The state with read sets and the dependency order built.
-FormulaTableState& OrderedStateOf(const TableRecord& t) {
+FormulaTableState& OrderedStateOf(const TableDocument& t) {
   FormulaTableState& state = ReadSetsOf(t);
   if (!state.ordered) Order(t, state);
   return state;
@@ -377,7 +377,7 @@ void Queue(FormulaTableState& state, int slot) {
 }
 
 // Queue the running readers of cell (row, col).
-void QueueReaders(const TableRecord& t, FormulaTableState& state, int row, int col, bool skipMatrix) {
+void QueueReaders(const TableDocument& t, FormulaTableState& state, int row, int col, bool skipMatrix) {
   std::vector<int>& readers = state.found;
   AllReadersOf(state, row, col, readers);
   KeepRunning(t, state, skipMatrix, readers);
@@ -388,7 +388,7 @@ void QueueReaders(const TableRecord& t, FormulaTableState& state, int row, int c
 // formula it queued has run.
 class PassScope {
  public:
-  PassScope(WindowHandle hwnd, TableRecord& t) : t_(t), state_(OrderedStateOf(t)) {
+  PassScope(WindowHandle hwnd, TableDocument& t) : t_(t), state_(OrderedStateOf(t)) {
     Pass& pass = state_.pass;
     pass.active = true;
     pass.hwnd = hwnd;
@@ -433,7 +433,7 @@ class PassScope {
   }
 
  private:
-  TableRecord& t_;
+  TableDocument& t_;
   FormulaTableState& state_;
   int current_ = -1;
 };
@@ -443,7 +443,7 @@ class PassScope {
 void Recalc(WindowHandle hwnd, int row, int col, bool skipMatrix) {
   TableLockGuard guard(hwnd);
   if (!guard || guard->iFormulaCount <= 0) return;
-  TableRecord& t = *guard.get();
+  TableDocument& t = *guard.get();
   FormulaTableState& state = ReadSetsOf(t);
   if (state.pass.active) {
     const int slot = state.pass.evaluating;
@@ -476,7 +476,7 @@ void SetRecalcObserver(RecalcObserver observer, void* context) {
   gObserverContext = context;
 }
 
-void FormulaReadSetsChanged(const TableRecord& t) {
+void FormulaReadSetsChanged(const TableDocument& t) {
   if (void* state = TableExtensionGet(t, TableExtensionId::Formula)) {
     static_cast<FormulaTableState*>(state)->valid = false;
     static_cast<FormulaTableState*>(state)->ordered = false;
@@ -484,27 +484,27 @@ void FormulaReadSetsChanged(const TableRecord& t) {
   }
 }
 
-int FormulaFreeSlotHint(const TableRecord& t) {
+int FormulaFreeSlotHint(const TableDocument& t) {
   const void* state = TableExtensionGet(t, TableExtensionId::Formula);
   return state ? static_cast<const FormulaTableState*>(state)->freeSlotHint : 0;
 }
 
-void FormulaSetFreeSlotHint(const TableRecord& t, int hint) {
+void FormulaSetFreeSlotHint(const TableDocument& t, int hint) {
   StateOf(t).freeSlotHint = std::clamp(hint, 0, FORMULA_SLOTS);
 }
 
-int FormulaLowestFreeSlot(const TableRecord& t) {
+int FormulaLowestFreeSlot(const TableDocument& t) {
   for (int s = FormulaFreeSlotHint(t); s < FORMULA_SLOTS; ++s) {
     if (t.formulaSlots[s].iState == FORMULA_FREE) return s;
   }
   return -1;
 }
 
-void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
+void FormulaReadersOf(const TableDocument& t, int row, int col, bool skipMatrix, std::vector<int>& out) {
   ReadersOf(t, row, col, skipMatrix, out);
 }
 
-int FormulaRunSlot(TableRecord& t, WindowHandle hwnd, int slot, bool newFormula) {
+int FormulaRunSlot(TableDocument& t, WindowHandle hwnd, int slot, bool newFormula) {
   if (slot < 0 || slot > FORMULA_SLOTS) return -1;
   FormulaSlot& s = t.formulaSlots[slot];
   t.iCurrentFormula = slot;
@@ -520,7 +520,7 @@ void RecalcDependants(WindowHandle hwnd, int row, int col) { Recalc(hwnd, row, c
 
 void RecalcDependantsSkippingMatrix(WindowHandle hwnd, int row, int col) { Recalc(hwnd, row, col, true); }
 
-int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormula) {
+int RecalcRunFormula(WindowHandle hwnd, TableDocument& t, int slot, bool newFormula) {
   if (slot < 0 || slot > FORMULA_SLOTS) return -1;
   FormulaTableState& state = OrderedStateOf(t);
   if (state.pass.active) {
@@ -537,7 +537,7 @@ int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormul
 void RecalcAll(WindowHandle hwnd) {
   TableLockGuard guard(hwnd);
   if (!guard || guard->iFormulaCount <= 0) return;
-  TableRecord& t = *guard.get();
+  TableDocument& t = *guard.get();
   FormulaTableState& state = OrderedStateOf(t);
   if (state.pass.active) {
     for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {

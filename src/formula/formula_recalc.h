@@ -31,26 +31,26 @@ void RecalcAll(WindowHandle hwnd);
 // Evaluate the formula of `slot` and write its result into its target (a
 // matrix result is placed from the target on). 0, or -1 after the failure
 // was written into the target.
-int FormulaRunSlot(TableRecord& t, WindowHandle hwnd, int slot, bool newFormula);
+int FormulaRunSlot(TableDocument& t, WindowHandle hwnd, int slot, bool newFormula);
 
 // Run one formula as its own change: evaluate it, write its result and
 // re-run what reads it (the formula itself has run in this pass, so it does
 // not run again through a cycle). 0, or -1 when its evaluation failed.
-int RecalcRunFormula(WindowHandle hwnd, TableRecord& t, int slot, bool newFormula);
+int RecalcRunFormula(WindowHandle hwnd, TableDocument& t, int slot, bool newFormula);
 
 // What each slot reads is derived once from its text and kept until the
 // text or the table's size changes. Every change of a slot's text or
 // target must be followed by this call (the registry's own functions do).
-void FormulaReadSetsChanged(const TableRecord& t);
+void FormulaReadSetsChanged(const TableDocument& t);
 
 // The lowest slot that may be free: every slot below it is taken. Reset to
 // 0 by FormulaReadSetsChanged; a caller that takes the lowest free slot
 // `slot` (after that call) may raise it to slot + 1.
-int FormulaFreeSlotHint(const TableRecord& t);
-void FormulaSetFreeSlotHint(const TableRecord& t, int hint);
+int FormulaFreeSlotHint(const TableDocument& t);
+void FormulaSetFreeSlotHint(const TableDocument& t, int hint);
 
 // The lowest free slot from the hint on, or -1 when the registry is full.
-int FormulaLowestFreeSlot(const TableRecord& t);
+int FormulaLowestFreeSlot(const TableDocument& t);
 
 // Watch the passes: `observer` is told every slot about to be evaluated by a
 // recalculation (null stops watching).
@@ -59,4 +59,4 @@ void SetRecalcObserver(RecalcObserver observer, void* context);
 
 // The running formulas whose text reads cell (row, col), in slot order
 // (for tests and the naive comparison in the benchmarks).
-void FormulaReadersOf(const TableRecord& t, int row, int col, bool skipMatrix, std::vector<int>& out);
+void FormulaReadersOf(const TableDocument& t, int row, int col, bool skipMatrix, std::vector<int>& out);

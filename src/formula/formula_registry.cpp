@@ -70,7 +70,7 @@ std::string WithCondition(std::string_view masked, std::string_view condition) {
   return out;
 }
 
-bool NamesCell(const TableRecord& t, std::string_view text, int row, int col) {
+bool NamesCell(const TableDocument& t, std::string_view text, int row, int col) {
   std::size_t from = 0;
   RefToken token{};
   while (FindRefToken(text, from, &token)) {
@@ -81,7 +81,7 @@ bool NamesCell(const TableRecord& t, std::string_view text, int row, int col) {
   return false;
 }
 
-int SlotOfTarget(const TableRecord& t, int row, int col) {
+int SlotOfTarget(const TableDocument& t, int row, int col) {
   for (int s = 0; s < FORMULA_SLOTS; ++s) {
     const FormulaSlot& slot = t.formulaSlots[s];
     if (slot.iState != FORMULA_FREE && slot.iTargetRow == row && slot.iTargetCol == col) return s;
@@ -97,7 +97,7 @@ void StoreAlignment(FormulaSlot& slot) {
   slot.bColAligned = colAligned ? 1 : 0;
 }
 
-void LinkNew(TableRecord& t, int slot, bool isNew) {
+void LinkNew(TableDocument& t, int slot, bool isNew) {
   if (!isNew) return;
   const FormulaSlot& s = t.formulaSlots[slot];
   if (TableCell* cell = TableCellAt(t, s.iTargetRow, s.iTargetCol)) SetCellFormulaSlot(*cell, slot);
@@ -114,7 +114,7 @@ bool ParseDecimals(std::string_view text, int* places) {
 
 // Copy `source` to (row, col) with its text shifted; a full registry shows
 // its message. 0, or -1.
-int CopyFormula(TableRecord& t, const FormulaSlot& source, int row, int col) {
+int CopyFormula(TableDocument& t, const FormulaSlot& source, int row, int col) {
   bool isNew = false;
   const int s = FindFormulaSlot(t, row, col, &isNew);
   if (s < 0) return -1;
@@ -192,7 +192,7 @@ std::string ShiftReferences(bool rowAligned, bool colAligned, int srcRow, int sr
   return out;
 }
 
-int FindFormulaSlot(TableRecord& t, int row, int col, bool* isNew) {
+int FindFormulaSlot(TableDocument& t, int row, int col, bool* isNew) {
   *isNew = false;
   const int existing = SlotOfTarget(t, row, col);
   if (existing >= 0) return existing;
@@ -319,7 +319,7 @@ int FormulaFill(WindowHandle hwnd) {
   return status;
 }
 
-std::string FormulaLineText(const TableRecord& t, int slot, bool lineEnd) {
+std::string FormulaLineText(const TableDocument& t, int slot, bool lineEnd) {
   if (slot < 0 || slot > FORMULA_SLOTS) return {};
   const FormulaSlot& s = t.formulaSlots[slot];
   if (s.iTargetRow == 0 || s.iTargetCol == 0 || TextIsEmpty(s.szFormula)) return {};
@@ -331,7 +331,7 @@ std::string FormulaLineText(const TableRecord& t, int slot, bool lineEnd) {
   return line;
 }
 
-int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view target, std::string_view stateKey,
+int FormulaLoadLine(TableDocument& t, std::string_view kind, std::string_view target, std::string_view stateKey,
                     std::string_view decimals, std::string_view text) {
   if (kind != FORMULA_LINE_KIND || text.size() > FORMULA_INPUT_CHARS) return -1;
   const int row = RefRow(target, t.iRows);
@@ -402,7 +402,7 @@ int FormulaPasteLine(WindowHandle hwnd, int srcRow, int srcCol, int newRow, int 
   return status;
 }
 
-void MarkFormulaRefs(TableRecord& t, std::string_view text, bool on) {
+void MarkFormulaRefs(TableDocument& t, std::string_view text, bool on) {
   if (!on) {
     t.bShowRefs = 0;
     return;

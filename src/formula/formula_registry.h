@@ -30,7 +30,7 @@ int FormulaDelete(WindowHandle hwnd, std::string_view target);
 
 // The slot of target (row, col), else the lowest free slot (*isNew set),
 // else -1 after the "registry full" message.
-int FindFormulaSlot(TableRecord& t, int row, int col, bool* isNew);
+int FindFormulaSlot(TableDocument& t, int row, int col, bool* isNew);
 
 // Alignment of a formula text to its target: every reference in the
 // target's row, every reference in its column (both for no references).
@@ -51,10 +51,10 @@ int FormulaFill(WindowHandle hwnd);
 
 // The line of a slot: kind, target, state key, decimals and text joined by
 // tabs, with "\r\n" when asked; empty for a slot that holds no formula.
-std::string FormulaLineText(const TableRecord& t, int slot, bool lineEnd);
+std::string FormulaLineText(const TableDocument& t, int slot, bool lineEnd);
 
 // Register a formula line read from a table file. 0 taken, -1 dropped.
-int FormulaLoadLine(TableRecord& t, std::string_view kind, std::string_view target, std::string_view stateKey,
+int FormulaLoadLine(TableDocument& t, std::string_view kind, std::string_view target, std::string_view stateKey,
                     std::string_view decimals, std::string_view text);
 
 // Register a pasted formula line for cell (newRow, newCol), shifted from
@@ -74,7 +74,7 @@ void FormulaShiftLines(WindowHandle hwnd, char bar, int at, int count);
 
 // Mark the cells a formula text names (on: toggles the show mode and sets
 // the marks; off: the show mode ends).
-void MarkFormulaRefs(TableRecord& t, std::string_view text, bool on);
+void MarkFormulaRefs(TableDocument& t, std::string_view text, bool on);
 
 // Decimal places for the table, the target's formula and every formula
 // whose target lies in the current selection; recalculates when any

@@ -153,7 +153,7 @@ std::string FormatResult(double value, int places, bool automatic) {
   return std::string(text.view());
 }
 
-FormulaSlot* CurrentFormula(TableRecord& t) {
+FormulaSlot* CurrentFormula(TableDocument& t) {
   const int k = t.iCurrentFormula;
   if (k < 0 || k >= FORMULA_SLOTS) return nullptr;
   FormulaSlot& slot = t.formulaSlots[k];
@@ -163,13 +163,13 @@ FormulaSlot* CurrentFormula(TableRecord& t) {
   return &slot;
 }
 
-int CurrentDecimals(TableRecord& t) {
+int CurrentDecimals(TableDocument& t) {
   const FormulaSlot* slot = CurrentFormula(t);
   const int places = slot ? slot->iDecimals : t.iRunDecimals;
   return places < 0 ? -1 : places;
 }
 
-void FormulaSetCell(TableRecord& t, WindowHandle hwnd, int row, int col, std::string_view text) {
+void FormulaSetCell(TableDocument& t, WindowHandle hwnd, int row, int col, std::string_view text) {
   TableStoreCellText(t, row, col, text);
   if (IsNone(hwnd)) return;
   // Recalculating the dependants evaluates other formulas; the formula
@@ -179,7 +179,7 @@ void FormulaSetCell(TableRecord& t, WindowHandle hwnd, int row, int col, std::st
   t.iCurrentFormula = current;
 }
 
-void FormulaErrorToCell(TableRecord& t, WindowHandle hwnd, std::string_view text) {
+void FormulaErrorToCell(TableDocument& t, WindowHandle hwnd, std::string_view text) {
   FormulaSlot* slot = CurrentFormula(t);
   if (!slot) return;
   // Inactive first, so that the recalculation the store starts never runs
@@ -188,7 +188,7 @@ void FormulaErrorToCell(TableRecord& t, WindowHandle hwnd, std::string_view text
   FormulaSetCell(t, hwnd, slot->iTargetRow, slot->iTargetCol, text);
 }
 
-void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text) {
+void FormulaPlaceError(TableDocument& t, WindowHandle hwnd, std::string_view text) {
   const FormulaSlot* slot = CurrentFormula(t);
   if (!slot) {
     ReportNotice(Text(TXT_CAPTION_ERROR), text);
@@ -197,7 +197,7 @@ void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text)
   FormulaSetCell(t, hwnd, slot->iTargetRow, slot->iTargetCol, text);
 }
 
-void FormulaPlaceMatrixError(TableRecord& t, WindowHandle, std::string_view text) {
+void FormulaPlaceMatrixError(TableDocument& t, WindowHandle, std::string_view text) {
   const FormulaSlot* slot = CurrentFormula(t);
   if (!slot) {
     ReportNotice(Text(TXT_CAPTION_ERROR), text);
@@ -206,7 +206,7 @@ void FormulaPlaceMatrixError(TableRecord& t, WindowHandle, std::string_view text
   TableStoreCellText(t, slot->iTargetRow, slot->iTargetCol, text);
 }
 
-void FormulaResolveResult(const TableRecord& t, FormulaResultText& text) {
+void FormulaResolveResult(const TableDocument& t, FormulaResultText& text) {
   const int row = RefRow(text.view(), t.iRows);
   const int col = RefCol(text.view(), t.iCols);
   if (row < 0 || col < 0) return;

@@ -39,30 +39,30 @@ std::string FormatResult(double value, int places, bool automatic);
 
 // The slot of the formula being evaluated, or null for an evaluation that
 // belongs to no formula.
-FormulaSlot* CurrentFormula(TableRecord& t);
+FormulaSlot* CurrentFormula(TableDocument& t);
 // Decimal places that apply to results now: the current formula's setting,
 // or the table's setting for evaluations outside a formula; -1 is full
 // precision.
-int CurrentDecimals(TableRecord& t);
+int CurrentDecimals(TableDocument& t);
 
 // Store a text into a cell and recalculate what reads it (no recalculation
 // without a window).
-void FormulaSetCell(TableRecord& t, WindowHandle hwnd, int row, int col, std::string_view text);
+void FormulaSetCell(TableDocument& t, WindowHandle hwnd, int row, int col, std::string_view text);
 
 // A parser error: the text goes into the current formula's target and the
 // formula becomes inactive. Nothing happens without a current formula.
-void FormulaErrorToCell(TableRecord& t, WindowHandle hwnd, std::string_view text);
+void FormulaErrorToCell(TableDocument& t, WindowHandle hwnd, std::string_view text);
 
 // An evaluation error: into the current formula's target (the formula
 // keeps running), or in a message box when no formula is current.
-void FormulaPlaceError(TableRecord& t, WindowHandle hwnd, std::string_view text);
+void FormulaPlaceError(TableDocument& t, WindowHandle hwnd, std::string_view text);
 
 // An error of a matrix-producing function: stored into the current
 // formula's target without recalculation, or shown in a message box when no
 // formula is current.
-void FormulaPlaceMatrixError(TableRecord& t, WindowHandle hwnd, std::string_view text);
+void FormulaPlaceMatrixError(TableDocument& t, WindowHandle hwnd, std::string_view text);
 
 // The final text of a whole formula: a single reference (possibly with a
 // leading '-') becomes the referenced cell's text, negated by the sign;
 // every other text stays.
-void FormulaResolveResult(const TableRecord& t, FormulaResultText& text);
+void FormulaResolveResult(const TableDocument& t, FormulaResultText& text);

@@ -78,7 +78,7 @@ class ExactSum {
 };
 
 // The text a cell shows, with a long text expanded.
-std::string_view CellShownText(const TableRecord& t, int row, int col) {
+std::string_view CellShownText(const TableDocument& t, int row, int col) {
   const std::string_view text = TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
   if (IsLongTextRef(text) != 1) return text;
   const int slot = LongTextSlotOf(t, text);
@@ -86,7 +86,7 @@ std::string_view CellShownText(const TableRecord& t, int row, int col) {
 }
 
 // The text a cell holds.
-std::string_view CellRawText(const TableRecord& t, int row, int col) {
+std::string_view CellRawText(const TableDocument& t, int row, int col) {
   return TextOf(t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText);
 }
 
@@ -104,7 +104,7 @@ int RangeError(EvalCall& c, std::string_view argument) {
 // after a range that does not read.
 template <typename Visit>
 int ForEachValue(EvalCall& c, int first, int last, Visit visit) {
-  const TableRecord& t = c.t;
+  const TableDocument& t = c.t;
   for (int k = first; k < last; ++k) {
     const std::string_view argument = c.Arg(k);
     if (argument.find(':') == std::string_view::npos) {
@@ -234,7 +234,7 @@ int EvaluateCountIf(EvalCall& c) {
   const int n = c.ArgCount();
   Condition condition;
   ConditionOf(c, n - 1, &condition);
-  const TableRecord& t = c.t;
+  const TableDocument& t = c.t;
   double count = 0;
   for (int k = 0; k < n - 1; ++k) {
     const std::string_view argument = c.Arg(k);
@@ -260,7 +260,7 @@ namespace {
 
 // The summed range of a tested range: a range, or a single cell standing
 // for the corner where summing starts.
-int ReadSumCorner(std::string_view argument, const TableRecord& t, FormulaRange* range) {
+int ReadSumCorner(std::string_view argument, const TableDocument& t, FormulaRange* range) {
   if (argument.find(':') != std::string_view::npos) return ReadRange(argument, t.iRows, t.iCols, range);
   const int row = RefRow(argument, t.iRows);
   const int col = RefCol(argument, t.iCols);
@@ -276,7 +276,7 @@ int EvaluateSumIf(EvalCall& c) {
   const int h = n / 2;
   Condition condition;
   ConditionOf(c, h, &condition);
-  const TableRecord& t = c.t;
+  const TableDocument& t = c.t;
   ExactSum sum;
   int places = 12;
   for (int i = 0; i < h; ++i) {
@@ -316,7 +316,7 @@ int EvaluateSumIf(EvalCall& c) {
 }
 
 int EvaluateMedian(EvalCall& c) {
-  TableRecord& t = c.t;
+  TableDocument& t = c.t;
   std::size_t n = 0;
   bool overflow = false;
   const int status = ForEachValue(c, 0, c.ArgCount(), [&](std::string_view text) {
