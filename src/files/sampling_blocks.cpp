@@ -10,7 +10,7 @@
 namespace {
 
 // The table holds a sample of its file.
-bool IsSampled(const TableRecord& t) {
+bool IsSampled(const TableDocument& t) {
   return t.iSampleMode == SAMPLE_ROWS || t.iSampleMode == SAMPLE_COLS || t.iSampleMode == SAMPLE_BOTH;
 }
 
@@ -36,7 +36,7 @@ std::string SampleStartText(int mode, int fileRow, int fileCol) {
   return JoinText(Text(TXT_INFO_START_BOTH), FormatInt(fileRow), ",", FormatInt(fileCol));
 }
 
-int SamplingBlockAllocate(TableRecord& t, int index) {
+int SamplingBlockAllocate(TableDocument& t, int index) {
   if (index < 0 || index >= SAMPLING_BLOCKS) return -1;
   SamplingBlock& block = t.blocks[index];
   MemoryFree(block.cellOffset);
@@ -66,7 +66,7 @@ std::int64_t* SamplingCellOffset(SamplingBlock& block, int row, int col) {
   return block.cellOffset + index;
 }
 
-int SamplingBlockHolding(const TableRecord& t, const TableRange& range) {
+int SamplingBlockHolding(const TableDocument& t, const TableRange& range) {
   for (int i = 0; i < SAMPLING_BLOCKS; ++i) {
     const SamplingBlock& block = t.blocks[i];
     if (!block.bInUse) continue;
@@ -78,7 +78,7 @@ int SamplingBlockHolding(const TableRecord& t, const TableRange& range) {
   return -1;
 }
 
-int RangeInSampledBlock(const TableRecord& t, const TableRange& range) {
+int RangeInSampledBlock(const TableDocument& t, const TableRange& range) {
   if (!IsSampled(t)) return 0;
   const auto overlaps = [&range](int rowFrom, int rowTo, int colFrom, int colTo) {
     return range.iRowFrom <= rowTo && range.iRowTo >= rowFrom && range.iColFrom <= colTo && range.iColTo >= colFrom;
@@ -92,7 +92,7 @@ int RangeInSampledBlock(const TableRecord& t, const TableRange& range) {
   return 0;
 }
 
-int CellInSampledBlock(const TableRecord& t, int row, int col) {
+int CellInSampledBlock(const TableDocument& t, int row, int col) {
   return RangeInSampledBlock(t, TableRange{row, row, col, col});
 }
 

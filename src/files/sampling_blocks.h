@@ -18,22 +18,22 @@ std::string SampleStartText(int mode, int fileRow, int fileCol);           // Fi
 // Give block `index` its file offsets for the area iStartRow..iLimitRow x
 // iStartCol..iLimitCol and mark it in use. -1 when the area is empty or
 // memory is short; the block is cleared then.
-int SamplingBlockAllocate(TableRecord& t, int index);
+int SamplingBlockAllocate(TableDocument& t, int index);
 
 // The offset slot of cell (row, col) of a block (file offset + 1, 0 for
 // none), or null outside the block's area.
 std::int64_t* SamplingCellOffset(SamplingBlock& block, int row, int col);
 
 // The first block in use whose data area holds the whole range, or -1.
-int SamplingBlockHolding(const TableRecord& t, const TableRange& range);
+int SamplingBlockHolding(const TableDocument& t, const TableRange& range);
 
 // 1 when some cell of `range` (ordered) lies in a block of a sampled
 // table, its info cells included; 0 otherwise.
-int RangeInSampledBlock(const TableRecord& t, const TableRange& range);
+int RangeInSampledBlock(const TableDocument& t, const TableRange& range);
 
 // 1 when (row, col) lies in a block of a sampled table, its info cells
 // included; 0 otherwise.
-int CellInSampledBlock(const TableRecord& t, int row, int col);
+int CellInSampledBlock(const TableDocument& t, int row, int col);
 
 // The single selected block range of a sampled table outside colour-image
 // view, and the block that holds it: 1 when detail can be fetched for the

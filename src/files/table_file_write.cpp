@@ -28,14 +28,14 @@ struct CellArea {
 };
 
 // Rows 1 .. iUsedRows-1 and columns 1 .. iUsedCols-1.
-CellArea UsedArea(const TableRecord& t) {
+CellArea UsedArea(const TableDocument& t) {
   return {1, std::min(t.iUsedRows, t.iRows) - 1, 1, std::min(t.iUsedCols, t.iCols) - 1};
 }
 
 // The text a cell is written as: a long-text reference resolved, an empty
 // text as " ". A TAB, CR or LF inside the text would split the field or
 // the line when the file is read back, so each becomes a blank.
-std::string_view CellFieldText(const TableRecord& t, const TableCell& cell, std::string& scratch) {
+std::string_view CellFieldText(const TableDocument& t, const TableCell& cell, std::string& scratch) {
   std::string_view text = TextOf(cell.szText);
   if (IsLongTextRef(text) == 1) {
     const int slot = LongTextSlotOf(t, text);
@@ -50,12 +50,12 @@ std::string_view CellFieldText(const TableRecord& t, const TableCell& cell, std:
 }
 
 // The cells of one row of the area, or null for a row outside the table.
-const TableCell* RowCells(const TableRecord& t, int row, const CellArea& area) {
+const TableCell* RowCells(const TableDocument& t, int row, const CellArea& area) {
   if (row < 1 || row >= t.iRows || area.iColFrom < 1 || area.iColTo >= t.iCols) return nullptr;
   return &t.cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(t.iCols)];
 }
 
-void AppendCellLines(const TableRecord& t, const CellArea& area, bool encode, SafeFileWriter& out) {
+void AppendCellLines(const TableDocument& t, const CellArea& area, bool encode, SafeFileWriter& out) {
   std::string line;
   std::string scratch;
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
@@ -80,11 +80,11 @@ void AppendCellLines(const TableRecord& t, const CellArea& area, bool encode, Sa
   }
 }
 
-void AppendPasswordLine(const TableRecord& t, SafeFileWriter& out) {
+void AppendPasswordLine(const TableDocument& t, SafeFileWriter& out) {
   out.Append(JoinText(TableFileKeyText(KEY_PASSWORD), "\t", Base64Encode(TextOf(t.szPassword)), "\r\n"));
 }
 
-void AppendFormulaLines(const TableRecord& t, SafeFileWriter& out) {
+void AppendFormulaLines(const TableDocument& t, SafeFileWriter& out) {
   for (int slot = 0; slot < FORMULA_SLOTS; ++slot) {
     const std::string line = FormulaLineText(t, slot, true);
     if (!line.empty()) out.Append(line);
@@ -92,7 +92,7 @@ void AppendFormulaLines(const TableRecord& t, SafeFileWriter& out) {
 }
 
 // Colour lines of the cells of `area` that have a border or a fill.
-void AppendColourLines(const TableRecord& t, const CellArea& area, SafeFileWriter& out) {
+void AppendColourLines(const TableDocument& t, const CellArea& area, SafeFileWriter& out) {
   std::string line;
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
     const TableCell* cells = RowCells(t, row, area);
@@ -111,7 +111,7 @@ void AppendColourLines(const TableRecord& t, const CellArea& area, SafeFileWrite
   }
 }
 
-void AppendStyleLines(const TableRecord& t, const CellArea& area, SafeFileWriter& out) {
+void AppendStyleLines(const TableDocument& t, const CellArea& area, SafeFileWriter& out) {
   for (int row = area.iRowFrom; row <= area.iRowTo; ++row) {
     const TableCell* cells = RowCells(t, row, area);
     for (int col = area.iColFrom; cells && col <= area.iColTo; ++col) {
@@ -137,7 +137,7 @@ void AppendLayoutLines(const TableRecord& t, const CellArea& used, SafeFileWrite
 }
 
 // The rectangle of the undo kind, or false for a kind without one.
-bool UndoArea(TableRecord& t, CellArea* area) {
+bool UndoArea(TableDocument& t, CellArea* area) {
   switch (t.iUndoKind) {
     case UNDO_SELECTION: {
       TableRange range{};

@@ -27,7 +27,7 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return b > 0 ? (a + b - 1
 
 // Block 0 of a sample: where it starts, its steps and info texts, and the
 // area it may fill (no more columns than the sampled fields need).
-int SetUpFirstBlock(TableRecord& t, int mode, std::int64_t fileRows, std::int64_t fileCols) {
+int SetUpFirstBlock(TableDocument& t, int mode, std::int64_t fileRows, std::int64_t fileCols) {
   SamplingBlock& block = t.blocks[0];
   SamplingBlockClear(block);
   block.iStartRow = 2;
@@ -98,7 +98,7 @@ int CountTextSource(const TextSource& source, std::int64_t start, const TextSynt
   return 0;
 }
 
-int DecideImportSize(TableRecord& t, std::int64_t fileRows, std::int64_t fileCols) {
+int DecideImportSize(TableDocument& t, std::int64_t fileRows, std::int64_t fileCols) {
   t.iFileRows = Clamp32(fileRows);
   t.iFileCols = Clamp32(fileCols);
   const std::int64_t R = fileRows;

@@ -30,7 +30,7 @@ int CountTextSource(const TextSource& source, std::int64_t start, const TextSynt
 // (lines and fields, each plus one): resize the table or set up block 0
 // for a sample. 1 when it sampled or resized, 0 when the file is read
 // whole as the table stands, -1 when block 0 could not be had.
-int DecideImportSize(TableRecord& t, std::int64_t fileRows, std::int64_t fileCols);
+int DecideImportSize(TableDocument& t, std::int64_t fileRows, std::int64_t fileCols);
 
 // The size scan of a table's import: count, decide, remember how the file
 // is split and whether it is UTF-8, and tell the user when the file is

@@ -36,10 +36,10 @@ struct UndoFile {
   }
 };
 
-UndoFile& UndoFileOf(TableRecord& t) { return TableExtensionOf<UndoFile>(t, TableExtensionId::UndoBackup); }
+UndoFile& UndoFileOf(TableDocument& t) { return TableExtensionOf<UndoFile>(t, TableExtensionId::UndoBackup); }
 
 // No back-up: kind none, rectangle 0, selection kind block, extent 0.
-void ResetUndoState(TableRecord& t) {
+void ResetUndoState(TableDocument& t) {
   t.bUndoFileExists = 0;
   t.iUndoKind = UNDO_NONE;
   t.undoRect.fill(0);
@@ -49,7 +49,7 @@ void ResetUndoState(TableRecord& t) {
 
 // Record what the back-up of `kind` covers. False when the kind has no
 // rectangle in this table.
-bool RecordUndoArea(TableRecord& t, int kind) {
+bool RecordUndoArea(TableDocument& t, int kind) {
   const int current = std::clamp(t.iSelCurrent, 0, SELECTION_RANGES - 1);
   t.iUndoKind = kind;
   t.iUndoSelKind = t.selKind[current] != 0 ? t.selKind[current] : SELECT_BLOCK;
@@ -76,7 +76,7 @@ std::string BackupPathFor(WindowHandle hwnd) {
 
 // Empty every cell of rows 1..rows-1 and columns 1..cols-1 to a fresh
 // cell, and free every long text and formula slot.
-void ClearWholeTable(TableRecord& t, int rows, int cols) {
+void ClearWholeTable(TableDocument& t, int rows, int cols) {
   LongTextClearAll(t);
   for (int slot = 0; slot <= FORMULA_SLOTS; ++slot) {
     t.formulaSlots[slot] = FormulaSlot{};
@@ -111,7 +111,7 @@ void SelectRestoredArea(TableRecord& t) {
 
 // After the cells are back: the used extent is what it was when saved,
 // or larger where cells outside the back-up still hold data.
-void RestoreUsedExtent(TableRecord& t) {
+void RestoreUsedExtent(TableDocument& t) {
   const int savedRows = t.undoExtent[0];
   const int savedCols = t.undoExtent[1];
   RecalcUsedExtent(t);

@@ -42,7 +42,7 @@ void PasteStart(const TableDocument& t, int* row, int* col) {
 
 // Store one pasted field at (row, col): a formula line is registered, any
 // other text replaces the cell's text, style and formula.
-void StorePastedField(WindowHandle hwnd, TableRecord& t, const PastedField& field, int row, int col) {
+void StorePastedField(WindowHandle hwnd, TableDocument& t, const PastedField& field, int row, int col) {
   if (field.bFormula && TableHooks().pfnPasteFormulaLine) {
     const std::string_view target = field.parts[0];
     const int srcRow = IsReferenceForm(target) ? RefRow(target, TABLE_MAX_DIMENSION + 1) : -1;

@@ -16,7 +16,7 @@ WindowHandle OpenReportTableFor(WindowHandle source) {
   return SetReportTable(source, report) == 1 ? report : WindowHandle::None;
 }
 
-void FitReportTable(const TableDocument& source, TableRecord& report) {
+void FitReportTable(const TableDocument& source, TableDocument& report) {
   if (source.iRows == TABLE_NORMAL_ROWS && source.iCols == TABLE_NORMAL_COLS) return;
   if (report.iRows == source.iRows && report.iCols == source.iCols) return;
   if (SetImportTableSize(report, source.iRows, source.iCols) == 0) RelabelHeaders(report);

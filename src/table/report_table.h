@@ -12,7 +12,7 @@ WindowHandle OpenReportTableFor(WindowHandle source);
 
 // Give a report document the size of its source when that is not the
 // normal 2001 x 371 (headers relabelled for the new size).
-void FitReportTable(const TableDocument& source, TableRecord& report);
+void FitReportTable(const TableDocument& source, TableDocument& report);
 
 // Close a report table that stays unfilled (cancelled or refused) and let
 // the source become active again.

@@ -32,7 +32,7 @@ void FillEditor(WindowHandle hwnd, WindowHandle editor, std::string_view text) {
   t->bFillingEditor = 0;
 }
 
-bool IsLockedCell(const TableRecord& t, int row, int col) {
+bool IsLockedCell(const TableDocument& t, int row, int col) {
   for (int k = 0; k < LOCK_SLOTS; ++k) {
     if (t.lockRowUsed[k] && t.lockRowIndex[k] == row) return true;
     if (t.lockColUsed[k] && t.lockColIndex[k] == col) return true;
@@ -42,7 +42,7 @@ bool IsLockedCell(const TableRecord& t, int row, int col) {
 
 // A cell whose value comes from a registered formula with a text: the
 // formula bar shows the formula instead of the editor.
-bool ShowsFormula(const TableRecord& t, int row, int col) {
+bool ShowsFormula(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell || CellFormulaSlot(*cell) < 0 || CellFormulaSlot(*cell) >= FORMULA_SLOTS) return false;
   const FormulaSlot& slot = t.formulaSlots[static_cast<std::size_t>(CellFormulaSlot(*cell))];
@@ -254,7 +254,7 @@ void StoreEditorText(WindowHandle hwnd, int row, int col) {
   TableSetCellText(hwnd, row, col, text);
 }
 
-int ReturnColumn(const TableRecord& t, int row, int col) {
+int ReturnColumn(const TableDocument& t, int row, int col) {
   const auto filled = [&t](int r, int c) {
     const TableCell* cell = TableCellAt(t, r, c);
     return cell && cell->szText[0] != '\0';

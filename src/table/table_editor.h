@@ -30,7 +30,7 @@ void StoreEditorText(WindowHandle hwnd, int row, int col);
 // the non-empty cells of the row to the first column of that run, then in
 // the next row right from there to the first empty cell, but not beyond
 // `col` (`col` itself when every cell is filled).
-int ReturnColumn(const TableRecord& t, int row, int col);
+int ReturnColumn(const TableDocument& t, int row, int col);
 
 // 1 while the editor is shown (0 for a window without a record).
 int TableIsEditing(WindowHandle hwnd);

@@ -28,7 +28,7 @@ int CmdGoTo(WindowHandle hwnd, unsigned, std::intptr_t) {
   return 0;
 }
 
-int GoToTarget(TableRecord& t, int* row, int* col) {
+int GoToTarget(TableDocument& t, int* row, int* col) {
   *row = 1;
   *col = 1;
   TableRange range{};

@@ -11,7 +11,7 @@
 // else -1 with both 1. Only the first upper-case R of the text is read,
 // together with the digits and upper-case Cs that follow it (at most 19
 // characters); the cell must lie in the table, header cells excluded.
-int GoToTarget(TableRecord& t, int* row, int* col);
+int GoToTarget(TableDocument& t, int* row, int* col);
 
 // The "Go to ..." command of a table window: the named cell becomes the
 // top-left visible cell; the selection stays.

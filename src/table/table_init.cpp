@@ -155,7 +155,7 @@ void TableInitDocument(TableDocument& t, int mode, std::string_view fileName, st
   t.hReportTable = WindowHandle::None;
 }
 
-void RelabelHeaders(TableRecord& t) {
+void RelabelHeaders(TableDocument& t) {
   // Every text goes, so the whole pool is free again. Cells outside the new
   // size are emptied too: a later resize must not bring back references to
   // slots that new texts have taken since. Cells the table never reached
@@ -166,7 +166,7 @@ void RelabelHeaders(TableRecord& t) {
   WriteHeaderLabels(t);
 }
 
-int SetImportTableSize(TableRecord& t, int rows, int cols) {
+int SetImportTableSize(TableDocument& t, int rows, int cols) {
   if (rows < TABLE_MIN_DIMENSION || cols < TABLE_MIN_DIMENSION || rows > TABLE_MAX_DIMENSION ||
       cols > TABLE_MAX_DIMENSION || static_cast<long long>(rows) * cols > TABLE_CELL_CAPACITY) {
     return -1;

@@ -18,11 +18,11 @@ void TableInitRecord(TableRecord& t, int mode, std::string_view fileName, std::s
 // Write the header labels for the current size (R1.. in column 0, C1.. in
 // row 0) and reset every data cell to an empty text with the default style
 // and text colour; borders, fills and formula slots stay.
-void RelabelHeaders(TableRecord& t);
+void RelabelHeaders(TableDocument& t);
 
 // Give the table a new size and mark it resized (saved as text only).
 // -1 when the size lies outside the limits.
-int SetImportTableSize(TableRecord& t, int rows, int cols);
+int SetImportTableSize(TableDocument& t, int rows, int cols);
 
 // The name part of a path with everything after its last "." removed, the
 // "." kept ("data.csv" gives "data.").

@@ -10,7 +10,7 @@
 
 #include "platform/window.h"
 
-struct TableRecord;
+struct TableDocument;
 
 struct TableInputHooks {
   // Formula registry. A left press on the handle of a formula target
@@ -45,7 +45,7 @@ struct TableInputHooks {
   // Remove the crosshair of the colour-image view.
   void (*pfnImageCrosshairOff)(WindowHandle hwnd) = nullptr;
   // 1 when a cell lies in a sampled block of a sampled file (not editable).
-  int (*pfnInSampledBlock)(const TableRecord& t, int row, int col) = nullptr;
+  int (*pfnInSampledBlock)(const TableDocument& t, int row, int col) = nullptr;
 
   // Write the undo back-up of an area before it is overwritten.
   void (*pfnUndoBackup)(WindowHandle hwnd, int rowFrom, int rowTo, int colFrom, int colTo) = nullptr;

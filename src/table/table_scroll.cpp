@@ -231,7 +231,7 @@ namespace {
 
 // The widest shown text of rows 1 .. lastRow of a column, measured, plus
 // the cell's margins; 0 when they hold no text.
-int WidestText(const TableRecord& t, int col, int lastRow, TextWidthFn textWidth) {
+int WidestText(const TableDocument& t, int col, int lastRow, TextWidthFn textWidth) {
   int widest = 0;
   for (int row = 1; row <= lastRow; ++row) {
     if (t.cells[static_cast<std::size_t>(row) * t.iCols + col].szText[0] == '\0') continue;
@@ -256,7 +256,7 @@ void AutoFitColumn(WindowHandle hwnd, int x, int y, TextWidthFn textWidth) {
   TableRepaint(hwnd);
 }
 
-void FitColumnsToText(TableRecord& t, int rows, int cap, TextWidthFn textWidth) {
+void FitColumnsToText(TableDocument& t, int rows, int cap, TextWidthFn textWidth) {
   const int lastRow = std::min({rows, t.iUsedRows - 1, t.iRows - 1});
   const int lastCol = std::min(t.iUsedCols - 1, t.iCols - 1);
   for (int col = 1; col <= lastCol; ++col) {

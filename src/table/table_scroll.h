@@ -57,7 +57,7 @@ inline constexpr int TABLE_FIT_MAX_WIDTH = 600;
 
 // Widen each used column whose shown texts in rows 1 .. `rows` are wider
 // than it, to the widest of them but at most `cap` pixels (none narrows).
-void FitColumnsToText(TableRecord& t, int rows, int cap, TextWidthFn textWidth);
+void FitColumnsToText(TableDocument& t, int rows, int cap, TextWidthFn textWidth);
 
 // Tell the linked windows that the table scrolled with `bar`.
 void NotifyScroll(WindowHandle hwnd, int bar);

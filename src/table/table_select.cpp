@@ -59,7 +59,7 @@ int DirectionOf(int h, int v) {
 
 }  // namespace
 
-TableZone TableZoneAt(const TableRecord& t, int x, int y) {
+TableZone TableZoneAt(const TableDocument& t, int x, int y) {
   const int headerWidth = t.colWidth[0];
   const int headerHeight = t.rowHeight[0];
   if (x < headerWidth && y < headerHeight) return ZONE_CORNER;

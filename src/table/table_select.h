@@ -21,7 +21,7 @@ enum TableZone : int {
   ZONE_ROW_HEADER,     // the row labels
   ZONE_CELLS,          // everything else
 };
-TableZone TableZoneAt(const TableRecord& t, int x, int y);
+TableZone TableZoneAt(const TableDocument& t, int x, int y);
 
 // The data row (column) under a client y (x) as the grid shows it, -1 when
 // none (a header, past the last line, outside the client).

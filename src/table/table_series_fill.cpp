@@ -19,13 +19,13 @@
 
 namespace {
 
-bool HoldsNumber(const TableRecord& t, int row, int col) {
+bool HoldsNumber(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   if (!cell || cell->szText[0] == '\0') return false;
   return CellIsText(TextOf(cell->szText)) == 0;
 }
 
-double ValueOf(const TableRecord& t, int row, int col) {
+double ValueOf(const TableDocument& t, int row, int col) {
   const TableCell* cell = TableCellAt(t, row, col);
   return cell ? TextToDouble(TextOf(cell->szText)) : 0.0;
 }

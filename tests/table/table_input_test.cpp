@@ -61,7 +61,7 @@ class TableInputHooksTest : public TableInputTest {
       Log("browse " + Pair(t->iBrowseRow, t->iBrowseCol));
     };
     hooks.pfnImageCrosshairOff = [](WindowHandle) { Log("crosshair-off"); };
-    hooks.pfnInSampledBlock = [](const TableRecord&, int row, int) { return row == 9 ? 1 : 0; };
+    hooks.pfnInSampledBlock = [](const TableDocument&, int row, int) { return row == 9 ? 1 : 0; };
   }
   void TearDown() override {
     TableHooks() = TableInputHooks{};
