@@ -26,6 +26,7 @@
 #include "table/table_access.h"
 #include "table/table_init.h"
 #include "table/table_range.h"
+#include "table/table_window_ops.h"
 
 namespace {
 
