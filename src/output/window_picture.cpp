@@ -25,7 +25,9 @@ int PrintWindowPicture(WindowHandle hwnd) {
     if (surface.StartPage() != 0) return -1;
     const int pageHeight = static_cast<int>(static_cast<long long>(width) * surface.PageHeight() /
                                             std::max(surface.PageWidth(), 1));
-    surface.SetIsotropicWindow(width, pageHeight);
+    // A picture relatively taller than the page fills its height instead
+    // of running off the bottom.
+    surface.SetIsotropicWindow(width, std::max(height, pageHeight));
     surface.DrawWindowPicture(hwnd, width, height);
     return 0;
   });

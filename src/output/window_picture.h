@@ -8,7 +8,9 @@
 #include "platform/window.h"
 
 // "Print": the picture on one page as the document "PrintAccess", filling
-// the page width and keeping its proportions. 0, 1 cancelled, -1 failed.
+// the page width and keeping its proportions (a picture relatively taller
+// than the page fills the page height instead, never cut off). 0, 1
+// cancelled, -1 failed.
 int PrintWindowPicture(WindowHandle hwnd);
 
 // "Copy": the client as an image on the clipboard, replacing what it held.

@@ -58,7 +58,7 @@ TEST(PlotDataText, SeparationsWithAndWithoutHeader) {
 // An interior value longer than both extremes still gets a whole column.
 TEST(PlotDataText, FixedWidthFitsTheLongestValue) {
   const PlotExportData data = Grid(1, 3, {0, 3.333333, 10});
-  EXPECT_EQ(PlotDataText(data, EXPORT_FIXED, EXPORT_NO_HEADER), "        0 3.333333       10\r\n");
+  EXPECT_EQ(PlotDataText(data, EXPORT_FIXED, EXPORT_NO_HEADER), "      0.0 3.333333       10\r\n");
 }
 
 TEST(PlotDataText, OneNodeKeepsTheWholeHeaderAndSmoothing) {
@@ -86,12 +86,13 @@ TEST(PlotDataText, ChineseHeader) {
   data.bSmoothed = true;
   data.iSmoothLevel = 3;
   const std::string text = PlotDataText(data, EXPORT_COMMA, EXPORT_WITH_HEADER);
+  const std::string title = ExportOptionsTitle("数据 ");
   LanguageSetChinese(false);
   EXPECT_EQ(text.substr(0, text.find("\r\n") + 2), "数据覆盖区域:\r\n");
   EXPECT_NE(text.find("当前值域范围: Maximum=2; Minimum=1;\r\n"), std::string::npos);
   EXPECT_NE(text.find("原始数据经过平滑处理; 平滑处理等级=3;\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\n数据 总量: (行X列)=1X2:\r\n\r\n1,2,\r\n"), std::string::npos);
-  EXPECT_EQ(ExportOptionsTitle("数据 "), "输出 数据   数据格式选择");
+  EXPECT_EQ(title, "输出 数据   数据格式选择");
 }
 
 // OK stores the choices and puts the text on the clipboard with its
