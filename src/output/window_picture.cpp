@@ -16,12 +16,8 @@ void ReportError(const std::string& text) { ShowMessage(Text(TXT_CAPTION_ERROR),
 
 }  // namespace
 
-int PrintWindowPicture(WindowHandle hwnd) {
-  int width = 0;
-  int height = 0;
-  if (!OutputHooks().pfnPictureSize || OutputHooks().pfnPictureSize(hwnd, &width, &height) != 0) return -1;
-  if (width <= 0 || height <= 0) return -1;
-  return RunPrintJob(hwnd, "PrintAccess", true, [hwnd, width, height](PrintSurface& surface) {
+PrintProducer WindowPictureProducer(WindowHandle hwnd, int width, int height) {
+  return [hwnd, width, height](PrintSurface& surface) {
     if (surface.StartPage() != 0) return -1;
     const int pageHeight = static_cast<int>(static_cast<long long>(width) * surface.PageHeight() /
                                             std::max(surface.PageWidth(), 1));
@@ -30,7 +26,15 @@ int PrintWindowPicture(WindowHandle hwnd) {
     surface.SetIsotropicWindow(width, std::max(height, pageHeight));
     surface.DrawWindowPicture(hwnd, width, height);
     return 0;
-  });
+  };
+}
+
+int PrintWindowPicture(WindowHandle hwnd) {
+  int width = 0;
+  int height = 0;
+  if (!OutputHooks().pfnPictureSize || OutputHooks().pfnPictureSize(hwnd, &width, &height) != 0) return -1;
+  if (width <= 0 || height <= 0) return -1;
+  return RunPrintJob(hwnd, "PrintAccess", true, WindowPictureProducer(hwnd, width, height));
 }
 
 int CopyWindowBitmap(WindowHandle hwnd) {

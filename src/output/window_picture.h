@@ -5,7 +5,13 @@
 
 #include <string>
 
+#include "output/print_job.h"
 #include "platform/window.h"
+
+// The page of a window's picture of width x height: the picture from the
+// page's top-left corner, as wide as the page (or as high, for a picture
+// relatively taller than the page).
+PrintProducer WindowPictureProducer(WindowHandle hwnd, int width, int height);
 
 // "Print": the picture on one page as the document "PrintAccess", filling
 // the page width and keeping its proportions (a picture relatively taller
