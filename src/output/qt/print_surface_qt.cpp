@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -67,15 +66,17 @@ class QtPrintSurface final : public PrintSurface {
     painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
   }
 
+  // The window's paint routine draws straight onto the page in the
+  // window's pixel units (a recorded QPicture would be replayed scaled by
+  // the printer's resolution); pixel-sized fonts follow the mapping.
   void DrawWindowPicture(WindowHandle hwnd, int width, int height) override {
-    QPicture picture;
-    {
-      QPainter recorder(&picture);
-      PaintWindowOn(hwnd, recorder, width, height);
-    }
     painter_.save();
     painter_.setClipRect(0, 0, width, height);
-    painter_.drawPicture(0, 0, picture);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(11);
+    painter_.setFont(font);
+    PaintWindowOn(hwnd, painter_, width, height);
     painter_.restore();
   }
 

@@ -1,6 +1,6 @@
 // The print surface on a Qt printer: a PDF file or a printer of the
-// system, painted with QPainter; window pictures are recorded as a QPicture
-// from the window's painter and played onto the page.
+// system, painted with QPainter; window pictures are drawn onto the page
+// by the window's own painter, mapped from its pixels.
 #pragma once
 
 #include <memory>

@@ -45,6 +45,22 @@ QRect InkBox(const QImage& image) {
   return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The mean difference of two pictures' channels (0..255), the second
+// scaled to the first's size.
+double MeanDifference(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32);
+  const QImage y = b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+  double sum = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    for (int col = 0; col < x.width(); ++col) {
+      const QRgb p = x.pixel(col, row);
+      const QRgb q = y.pixel(col, row);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+    }
+  }
+  return sum / (3.0 * x.width() * x.height());
+}
+
 // The first page of a PDF rendered at 50 dpi.
 QImage PdfPage(const std::string& pdf) {
   const std::string png = pdf + "-page";
@@ -126,6 +142,8 @@ TEST_F(PictureOutputTest, ChartPageFillsTheWidthAndKeepsItsAspect) {
     const double aspect = static_cast<double>(ink.height()) / ink.width();
     const double expected = static_cast<double>(client.height()) / client.width();
     EXPECT_NEAR(aspect, expected, 0.03) << landscape;
+    // The page shows the window's whole picture, not a part of it enlarged.
+    EXPECT_LT(MeanDifference(page.copy(ink), WindowImage(chart)), 12.0) << landscape;
   }
   MoveWindowTo(chart, frame.x, frame.y, 400, 400);
   ProcessEvents();
