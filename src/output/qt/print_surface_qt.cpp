@@ -38,8 +38,6 @@ class QtPrintSurface final : public PrintSurface {
     }
     painter_.resetTransform();
     painter_.setPen(QPen(Qt::black, 0));
-    painter_.setBackground(Qt::white);
-    painter_.setBackgroundMode(Qt::OpaqueMode);
     return 0;
   }
 
@@ -57,13 +55,14 @@ class QtPrintSurface final : public PrintSurface {
     font.setPixelSize(height);
     font.setWeight(QFont::Normal);
     painter_.setFont(font);
+    ascent_ = QFontMetricsF(font).ascent();
   }
 
+  // Drawn at its baseline: no text layout per call, which a page of
+  // thousands of cells would feel. The page is white, so the text's white
+  // background needs no box of its own.
   void DrawText(int x, int y, std::string_view text) override {
-    const QString shown = FromUtf8(text);
-    const QFontMetrics metrics = painter_.fontMetrics();
-    const QRect box(x, y, metrics.horizontalAdvance(shown) + 1, metrics.height());
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+    painter_.drawText(QPointF(x, y + ascent_), FromUtf8(text));
   }
 
   // The window's paint routine draws straight onto the page in the
@@ -72,7 +71,6 @@ class QtPrintSurface final : public PrintSurface {
   void DrawWindowPicture(WindowHandle hwnd, int width, int height) override {
     painter_.save();
     painter_.setClipRect(0, 0, width, height);
-    painter_.setBackgroundMode(Qt::TransparentMode);
     QFont font = QGuiApplication::font();
     font.setPixelSize(11);
     painter_.setFont(font);
@@ -89,6 +87,7 @@ class QtPrintSurface final : public PrintSurface {
   QPrinter& printer_;
   std::unique_ptr<QPrinter> owned_;
   QPainter painter_;
+  double ascent_ = 0;
 };
 
 }  // namespace
