@@ -27,6 +27,7 @@
 #include "shell/plot_output.h"
 #include "support/qt_table.h"
 #include "table/cell_store.h"
+#include "table/table_window_ops.h"
 #include "table/table_range.h"
 
 namespace {

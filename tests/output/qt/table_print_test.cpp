@@ -19,6 +19,7 @@
 #include "sources/odbc_sandbox.h"
 #include "support/qt_table.h"
 #include "table/cell_store.h"
+#include "table/table_window_ops.h"
 #include "table/table_access.h"
 
 namespace {
