@@ -12,6 +12,7 @@
 void RegisterPaintBenchmarks();
 void RegisterChartBenchmarks();
 void RegisterPlot3DBenchmarks();
+void RegisterPrintBenchmarks();
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   RegisterPaintBenchmarks();
   RegisterChartBenchmarks();
   RegisterPlot3DBenchmarks();
+  RegisterPrintBenchmarks();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 
 namespace {
 
 // The backend of a program without a display: windows have no widgets,
 // timers run only when fired, dialogs are answered with their cancel
-// button (after telling stderr), the clipboard is a string.
+// button (after telling stderr), the clipboard is a string or an image.
 class HeadlessBackend final : public PlatformBackend {
  public:
   void WindowCreated(WindowHandle) override {}
@@ -37,13 +38,22 @@ class HeadlessBackend final : public PlatformBackend {
 
   void SetCursorShape(int slot) override { iCursor = slot; }
   int CurrentCursorShape() override { return iCursor; }
-  void SetClipboardText(std::string_view text) override { szClipboard = std::string(text); }
+  void SetClipboardText(std::string_view text) override {
+    szClipboard = std::string(text);
+    image = ClipboardImage{};
+  }
   std::string ClipboardText() override { return szClipboard; }
+  void SetClipboardImage(const ClipboardImage& picture) override {
+    image = picture;
+    szClipboard.clear();
+  }
+  ClipboardImage ClipboardImageData() override { return image; }
   bool OpenInBrowser(std::string_view) override { return false; }
 
  private:
   int iCursor = 0;
   std::string szClipboard;
+  ClipboardImage image;
 };
 
 HeadlessBackend& Headless() {

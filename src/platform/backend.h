@@ -11,6 +11,7 @@
 
 #include "platform/window.h"
 
+struct ClipboardImage;
 struct DialogRequest;
 struct MenuBarSpec;
 struct PopupMenuList;
@@ -54,6 +55,9 @@ class PlatformBackend {
 
   virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::string ClipboardText() = 0;
+  // An image on the clipboard (replacing its text), and the image it holds.
+  virtual void SetClipboardImage(const ClipboardImage& image) = 0;
+  virtual ClipboardImage ClipboardImageData() = 0;
 
   // Open a document in the desktop's browser; false when none could start.
   // A browser launcher that fails later reports it through

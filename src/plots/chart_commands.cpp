@@ -14,6 +14,7 @@
 #include "plots/chart_notes.h"
 #include "plots/chart_trend.h"
 #include "plots/chart_window.h"
+#include "plots/plot_hooks.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "table/table_access.h"
@@ -127,6 +128,7 @@ bool NeedsLayout(unsigned id) {
     case CMD_CHART_PRINT:
     case CMD_PRINT:
     case CMD_BUTTON_PRINT:
+    case CMD_CHART_SAVE_PICTURE:
     case CMD_ZOOM_IN_BUTTON:
     case CMD_ZOOM_OUT_BUTTON:
       return true;
@@ -213,7 +215,8 @@ void ChartCommand(WindowHandle hwnd, unsigned id, std::intptr_t lParam) {
     case CMD_CHART_PRINT:
     case CMD_PRINT:
     case CMD_BUTTON_PRINT:
-      ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_COMMAND_NOT_AVAILABLE));
+    case CMD_CHART_SAVE_PICTURE:
+      PlotOutput(hwnd, id);
       return;
     case CMD_ZOOM_OUT_BUTTON: Zoom(hwnd, *c, -1); return;
     case CMD_ZOOM_IN_BUTTON: Zoom(hwnd, *c, +1); return;

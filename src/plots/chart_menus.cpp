@@ -41,6 +41,7 @@ PopupMenuList ChartRightMenu(const ChartRecord& c) {
       SEPARATOR,
       Item(CMD_CHART_COPY, TXT_CHART_COPY),
       Item(CMD_CHART_PRINT, TXT_CHART_PRINT),
+      Item(CMD_CHART_SAVE_PICTURE, TXT_SAVE_PICTURE),
   };
   return menu;
 }

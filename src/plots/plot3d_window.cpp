@@ -17,6 +17,7 @@
 #include "plots/plot3d_projection.h"
 #include "plots/plot3d_table.h"
 #include "plots/plot3d_transfer.h"
+#include "plots/plot_hooks.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "table/number_format.h"
@@ -117,8 +118,6 @@ void OnDataReady(WindowHandle hwnd) {
   Redraw(hwnd);
 }
 
-void ShowNotAvailable() { ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_COMMAND_NOT_AVAILABLE)); }
-
 void OnCommand(WindowHandle hwnd, unsigned id) {
   Plot3DRecord* p = RecordOf(hwnd);
   if (!p) return;
@@ -156,8 +155,8 @@ void OnCommand(WindowHandle hwnd, unsigned id) {
     case CMD_BUTTON_PRINT:
     case CMD_COPY:
     case CMD_PRINT:
-      // Copying, printing and the data export are still to come.
-      ShowNotAvailable();
+    case CMD_PLOT3D_SAVE_PICTURE:
+      PlotOutput(hwnd, id);
       return;
     default:
       return;
@@ -293,6 +292,7 @@ PopupMenuList Plot3DMenu(const Plot3DRecord& p) {
   menu.items.push_back({CMD_PLOT3D_EXPORT, Text(TXT_PLOT3D_MENU_EXPORT), p.iStyle == PLOT3D_SCATTER});
   menu.items.push_back({CMD_PLOT3D_COPY, Text(TXT_PLOT3D_MENU_COPY), false});
   menu.items.push_back({CMD_PLOT3D_PRINT, Text(TXT_PLOT3D_MENU_PRINT), false});
+  menu.items.push_back({CMD_PLOT3D_SAVE_PICTURE, Text(TXT_SAVE_PICTURE), false});
   return menu;
 }
 

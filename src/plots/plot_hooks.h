@@ -1,6 +1,7 @@
 // What plot windows ask of the program above them: a new plot window in
 // the frame (an MDI document or a top-level window, by the plot placement
-// option) and the menu and tool states when a plot becomes active. The
+// option), the menu and tool states when a plot becomes active, and its
+// printing, copying and export. The
 // shell sets these at start-up; empty entries leave the step out.
 #pragma once
 
@@ -17,6 +18,13 @@ struct PlotHookSet {
   void (*pfnPlotActivated)(WindowHandle plot, int menuCode) = nullptr;
   // 1 while the program closes all its windows at once.
   int (*pfnClosingAll)() = nullptr;
+  // Copy, print, save as a picture or export the data of a plot window
+  // (the command of its pop-up menu or tool button).
+  int (*pfnOutputCommand)(WindowHandle plot, unsigned id) = nullptr;
 };
+
+// Hand an output command of a plot window to the output hook; 0 when
+// there is none.
+int PlotOutput(WindowHandle plot, unsigned id);
 
 PlotHookSet& PlotHooks();

@@ -151,6 +151,9 @@ enum CommandId : unsigned {
   CMD_PLOT3D_EXPORT = 40132,       // "Data Export"
   CMD_PLOT3D_COPY = 40235,         // "Copy"
   CMD_PLOT3D_PRINT = 40236,        // "Print"
+  // Pictures of the chart and the 3D plot as files.
+  CMD_CHART_SAVE_PICTURE = 40301,   // "Save picture as ..."
+  CMD_PLOT3D_SAVE_PICTURE = 40302,  // "Save picture as ..."
 };
 
 // Control ids of the frame's children.

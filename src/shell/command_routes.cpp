@@ -10,6 +10,7 @@
 #include "files/table_file_save.h"
 #include "files/undo_backup.h"
 #include "formula/formula_marker.h"
+#include "output/table_print.h"
 #include "plots/chart_window.h"
 #include "plots/coordinate_commands.h"
 #include "plots/plot3d_table.h"
@@ -76,9 +77,9 @@ constexpr CommandRoute kRoutes[] = {
     {CMD_SAVE, OWNER_DOCUMENT, TXT_MENU_SAVE, CmdSave, RULE_SAVE},
     {CMD_SAVE_AS, OWNER_DOCUMENT, TXT_MENU_SAVE_AS, CmdSaveAs, RULE_TABLE_DOCUMENT},
     {CMD_SAVE_PRIVATE, OWNER_DOCUMENT, TXT_MENU_SAVE_PRIVATE, CmdSavePrivate, RULE_SAVE},
-    {CMD_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT, nullptr, RULE_PRINT},
-    {CMD_TABLE_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT},
-    {CMD_BUTTON_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT},
+    {CMD_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT, CmdPrintTable, RULE_PRINT},
+    {CMD_TABLE_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT, CmdPrintTable},
+    {CMD_BUTTON_PRINT, OWNER_DOCUMENT, TXT_MENU_PRINT, CmdPrintTable},
     // Edit and the range commands of the pop-up menus and buttons.
     {CMD_UNDO, OWNER_DOCUMENT, TXT_MENU_UNDO, CmdUndo, RULE_UNDO},
     {CMD_FIND, OWNER_DOCUMENT, TXT_MENU_FIND, CmdFindData, RULE_WHOLE_TABLE},

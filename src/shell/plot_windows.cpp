@@ -4,6 +4,7 @@
 
 #include "plots/plot_hooks.h"
 #include "resources/command_ids.h"
+#include "shell/plot_output.h"
 #include "shell/menu_rules.h"
 #include "shell/program_state.h"
 #include "shell/tool_states.h"
@@ -61,4 +62,5 @@ void InstallPlotHooks() {
   hooks.pfnCreatePlotWindow = CreatePlotWindow;
   hooks.pfnPlotActivated = PlotActivated;
   hooks.pfnClosingAll = [] { return Program().bClosingAll; };
+  hooks.pfnOutputCommand = PlotOutputCommand;
 }

@@ -332,12 +332,13 @@ TEST(Plot3DMenu, ItemsAndStatesInBothLanguages) {
     const char* options;
     const char* trend;
     const char* range;
-  } languages[] = {{false, "Select 3D Options", "Show Trendline", "Z range=["},
-                   {true, "选择三维图风格", "显示趋势线", "Z 范围=["}};
+    const char* picture;
+  } languages[] = {{false, "Select 3D Options", "Show Trendline", "Z range=[", "Save picture as ..."},
+                   {true, "选择三维图风格", "显示趋势线", "Z 范围=[", "图片另存为 ..."}};
   for (const Language& l : languages) {
     LanguageSetChinese(l.chinese);
     const PopupMenuList menu = Plot3DMenu(*p);
-    ASSERT_EQ(menu.items.size(), 5u);
+    ASSERT_EQ(menu.items.size(), 6u);
     EXPECT_EQ(menu.items[0].iCommand, 40131);
     EXPECT_EQ(menu.items[0].szText, l.options);
     EXPECT_EQ(menu.items[1].iCommand, 40223);
@@ -346,6 +347,9 @@ TEST(Plot3DMenu, ItemsAndStatesInBothLanguages) {
     EXPECT_EQ(menu.items[2].iCommand, 40132);
     EXPECT_EQ(menu.items[3].iCommand, 40235);
     EXPECT_EQ(menu.items[4].iCommand, 40236);
+    EXPECT_EQ(menu.items[5].iCommand, 40302);
+    EXPECT_EQ(menu.items[5].szText, l.picture);
+    EXPECT_FALSE(menu.items[5].bGrayed);
     EXPECT_EQ(Plot3DStatusLine(*p).rfind(l.range, 0), 0u);
   }
   LanguageSetChinese(false);

@@ -58,6 +58,8 @@
 #include "plots/chart_window.h"
 #include "plots/plot_coordinates.h"
 #include "table/table_window_ops.h"
+#include "output/print_job.h"
+#include "output/window_picture.h"
 
 namespace {
 
@@ -312,6 +314,35 @@ WindowHandle ShowChart(WindowHandle table) {
   return chart;
 }
 
+// The print preview of a chart's page on a landscape PDF page, as "Print"
+// shows it before printing (closed with Cancel: nothing is printed).
+bool SavePrintPreview(WindowHandle chart, const std::string& path) {
+  int width = 0;
+  int height = 0;
+  if (!OutputHooks().pfnPictureSize || OutputHooks().pfnPictureSize(chart, &width, &height) != 0) return false;
+  PrintSetupModel setup;
+  setup.szOutputFile = (std::filesystem::temp_directory_path() / "cartovel-preview.pdf").string();
+  setup.bLandscape = true;
+  PrintPreviewModel preview;
+  preview.pSetup = &setup;
+  preview.szDocument = "PrintAccess";
+  preview.produce = WindowPictureProducer(chart, width, height);
+  bool ok = false;
+  QTimer::singleShot(300, [&ok, &path] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->resize(760, 620);
+    Settle();
+    QImage image(dialog->size(), QImage::Format_RGB32);
+    dialog->render(&image);
+    ok = image.save(QString::fromStdString(path));
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", path.c_str(), image.width(), image.height());
+    dialog->reject();
+  });
+  RunCustomDialog(chart, PRINT_PREVIEW_DIALOG, &preview);
+  return ok;
+}
+
 // Charts of Seattle's daily weather: the highest and lowest temperatures
 // as lines and as bars, the wind of eight days as a pie, and the wind as
 // bubbles over the two temperatures declared as X and Y coordinates.
@@ -330,6 +361,7 @@ bool SaveCharts(WindowHandle frame, const std::string& out) {
   const WindowHandle chart = ShowChart(table);
   if (IsNone(chart)) return false;
   bool ok = SaveWindow(frame, out + "/chart-line.png");
+  ok = SavePrintPreview(chart, out + "/print-preview-chart.png") && ok;
   SendCommand(chart, CMD_CHART_VIEW_BAR);
   Settle();
   ok = SaveWindow(frame, out + "/chart-bar.png") && ok;

@@ -1,7 +1,9 @@
 // The system clipboard on a real X server: a block copied in a table is
 // what another program (xclip) reads, and text that program puts there
-// pastes as cells. Runs under scripts/with-x on the xcb platform.
+// pastes as cells; a copied chart is an image other programs read as PNG.
+// Runs under scripts/with-x on the xcb platform.
 #include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
 #include <QTest>
 
@@ -11,6 +13,9 @@
 
 #include "platform/clipboard.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/timers.h"
+#include "plots/chart_window.h"
+#include "resources/command_ids.h"
 #include "support/qt_table.h"
 #include "table/cell_store.h"
 #include "table/table_range.h"
@@ -66,6 +71,29 @@ TEST_F(X11ClipboardTest, BlocksGoToOtherProgramsAndTheirTextComesBack) {
   EXPECT_EQ(TableCellDisplayText(table_, 5, 2), "y");
   EXPECT_EQ(TableCellDisplayText(table_, 6, 1), "z");
   EXPECT_EQ(TableCellDisplayText(table_, 6, 2), "湿度");
+}
+
+// "Copy" of a chart: an image of its client that xclip reads as PNG.
+TEST_F(X11ClipboardTest, ChartCopyIsAnImageForOtherPrograms) {
+  ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run under scripts/with-x";
+  for (int r = 1; r <= 20; ++r) TableSetCellText(table_, r, 1, std::to_string(r * r % 37));
+  TableRecord& t = RecordOf(table_);
+  ResetSelection(t);
+  t.selKind[0] = SELECT_COLUMNS;
+  t.selRowFrom[0] = 1;
+  t.selRowTo[0] = t.iRows - 1;
+  t.selColFrom[0] = t.selColTo[0] = 1;
+  SendCommand(table_, CMD_VIEW_2D_PLOT);
+  const WindowHandle chart = RecordOf(table_).hChartWindow;
+  ASSERT_NE(ChartOf(chart), nullptr);
+  FireTimer(chart, TIMER_CHART_START);
+  ProcessEvents();
+  SendCommand(chart, CMD_CHART_COPY);
+  const std::string png = RunXclip({"-o", "-selection", "clipboard", "-t", "image/png"});
+  const QImage image = QImage::fromData(QByteArray(png.data(), static_cast<qsizetype>(png.size())), "PNG");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), ChartOf(chart)->iClientWidth);
+  EXPECT_EQ(image.height(), ChartOf(chart)->iClientHeight);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QGridLayout>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/clipboard.h"
 #include "platform/cursor.h"
 #include "platform/dialogs.h"
 #include "platform/edit_control.h"
@@ -581,6 +583,28 @@ int QtBackend::CurrentCursorShape() { return iCursor_; }
 void QtBackend::SetClipboardText(std::string_view text) { QGuiApplication::clipboard()->setText(FromUtf8(text)); }
 
 std::string QtBackend::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+// The pixels are copied into the image, so the caller's buffer may go.
+void QtBackend::SetClipboardImage(const ClipboardImage& image) {
+  if (image.iWidth <= 0 || image.iHeight <= 0) return;
+  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.iWidth, image.iHeight,
+                    image.iWidth * 4, QImage::Format_ARGB32);
+  QGuiApplication::clipboard()->setImage(view.copy());
+}
+
+ClipboardImage QtBackend::ClipboardImageData() {
+  const QImage image = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32);
+  ClipboardImage out;
+  if (image.isNull()) return out;
+  out.iWidth = image.width();
+  out.iHeight = image.height();
+  out.pixels.resize(static_cast<std::size_t>(out.iWidth) * static_cast<std::size_t>(out.iHeight));
+  for (int y = 0; y < out.iHeight; ++y) {
+    const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+    std::copy(line, line + out.iWidth, out.pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.iWidth);
+  }
+  return out;
+}
 
 // xdg-open tells by its exit status (1 to 4) that it found no browser for
 // the page, often seconds later; Qt's own call does not wait for it. The

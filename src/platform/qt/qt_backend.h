@@ -37,6 +37,8 @@ class QtBackend final : public PlatformBackend {
   int CurrentCursorShape() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
+  void SetClipboardImage(const ClipboardImage& image) override;
+  ClipboardImage ClipboardImageData() override;
   bool OpenInBrowser(std::string_view path) override;
 
  private:

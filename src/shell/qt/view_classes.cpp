@@ -6,6 +6,9 @@
 #include "analysis/qt/trend_colour_view.h"
 #include "files/qt/private_file_view.h"
 #include "files/qt/text_import_wizard_view.h"
+#include "output/plot_data_export.h"
+#include "output/print_job.h"
+#include "output/qt/output_views.h"
 #include "plots/qt/plot3d_view.h"
 #include "platform/qt/colour_dialog_view.h"
 #include "platform/qt/dialog_views.h"
@@ -13,6 +16,7 @@
 #include "plots/qt/chart_view.h"
 #include "plots/qt/coordinate_help_view.h"
 #include "shell/qt/formula_bar_view.h"
+#include "shell/qt/plot_painters.h"
 #include "shell/qt/plot_window_control_view.h"
 #include "shell/qt/welcome_view.h"
 #include "sources/qt/modas_views.h"
@@ -35,6 +39,10 @@ WindowClassProcs ViewWindowClassProcs() {
   procs.plot3D = Plot3DViewProc;
   // A coloured table explains its colours while the right button browses.
   SetTableOverlayPainter(PaintTrendBrowsePanel);
+  // Printing, copying and picture files draw charts and 3D plots with
+  // their own painting.
+  InstallOutputWindowSystem();
+  InstallPlotPainters();
   return procs;
 }
 
@@ -78,6 +86,10 @@ void InstallDialogViews() {
       {"Stock Data Import Wizard", StockWizardView},
       {"About Plug in", PluginAboutView},
       {"Plug-in function selections", PluginFunctionView},
+      // Printing and data export.
+      {PRINT_DIALOG, PrintDialogView},
+      {PRINT_PREVIEW_DIALOG, PrintPreviewView},
+      {EXPORT_OPTIONS_DIALOG, ExportOptionsView},
   };
   SetDialogViews(kViews, static_cast<int>(sizeof kViews / sizeof kViews[0]));
 }

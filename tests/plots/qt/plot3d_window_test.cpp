@@ -158,7 +158,7 @@ TEST_F(Plot3DWindowTest, RightDragTracksTableCells) {
   SendMessageTo(plot, MSG_RBUTTONUP, 0, MakePointParam(node.x, node.y));
   ASSERT_EQ(PopupScriptShown().size(), 1u);
   const PopupMenuList& menu = PopupScriptShown()[0];
-  ASSERT_EQ(menu.items.size(), 5u);
+  ASSERT_EQ(menu.items.size(), 6u);
   EXPECT_EQ(menu.items[0].szText, "Select 3D Options");
   EXPECT_EQ(menu.items[0].iCommand, 40131);
   EXPECT_TRUE(menu.items[1].bGrayed);
