@@ -7,9 +7,11 @@
 // table or claims more loaded rows than the table has.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "sources/odbc_catalog.h"
 #include "sources/odbc_handles.h"
 #include "sources/odbc_result.h"
+#include "table/long_text.h"
 #include "table/table_access.h"
 #include "table/table_init.h"
 
@@ -28,9 +31,17 @@ void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+// One record for the whole run, given back the zeros of a new window's
+// record before each use (initialisation expects them): the cells any
+// earlier size reached and the text pool are emptied.
 TableRecord& Table() {
   static TableRecord* record = TableAllocRecord();
-  return *record;
+  TableRecord& t = *record;
+  const int reached = std::clamp(t.iCellsReached, 0, TABLE_CELL_CAPACITY);
+  std::memset(static_cast<void*>(t.cells.data()), 0, static_cast<std::size_t>(reached) * sizeof(TableCell));
+  LongTextClearAll(t);
+  TableInitRecord(t, OPEN_DATABASE, "", "");
+  return t;
 }
 
 const std::string& FilePath() {
@@ -58,7 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& table : tables) {
       if (!h.bConnected) break;
       TableRecord& t = Table();
-      TableInitRecord(t, OPEN_DATABASE, "", "");
       OdbcFetchIntoTable(t, h, "SELECT * FROM " + OdbcQuoteName(table, dialect));
       Check(t.iLoadedRows <= t.iRows);
       Check(t.iUsedRows <= t.iRows && t.iUsedCols <= t.iCols);

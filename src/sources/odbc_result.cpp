@@ -76,9 +76,9 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
     int cols = std::max(t.iCols, n + 1);
     if (needRows * cols > TABLE_CELL_CAPACITY) cols = ColumnsForResult(n);
     const int newRows = static_cast<int>(std::max<long long>(needRows, t.iRows));
-    if (SetImportTableSize(t, newRows, cols) != 0) return -1;
-    RelabelHeaders(t);
+    if (ResizeNewTable(t, newRows, cols) != 0) return -1;
   }
+  TablePrepareRows(t, 0, static_cast<int>(needRows), n + 1);
   for (int j = 0; j < n; ++j) TableStoreCellText(t, 1, j + 1, rows.columns[static_cast<std::size_t>(j)].szName);
   std::size_t value = 0;
   std::uint32_t start = 0;

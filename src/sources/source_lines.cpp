@@ -79,6 +79,37 @@ std::string_view NormalizeField(std::string_view raw, std::string& scratch) {
   return scratch;
 }
 
+namespace {
+
+// The value of a short unsigned decimal such as "100" or "12.375" (at most
+// 15 digits, at least one, no exponent): its digits as a whole number over
+// a power of ten. Both are exact doubles and division rounds correctly, so
+// this is the value the full conversion gives. False for any other text.
+bool ReadShortDecimal(std::string_view text, double* value) {
+  static constexpr double kPowers[] = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+                                       1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (text.empty() || text.size() > 16) return false;
+  std::int64_t digits = 0;
+  int count = 0;
+  int places = -1;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits = digits * 10 + (c - '0');
+      ++count;
+      if (places >= 0) ++places;
+    } else if (c == '.' && places < 0) {
+      places = 0;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0 || count > 15) return false;
+  *value = static_cast<double>(digits) / kPowers[places < 0 ? 0 : places];
+  return true;
+}
+
+}  // namespace
+
 bool ReadWholeNumber(std::string_view text, double* value) {
   std::size_t i = 0;
   bool negative = false;
@@ -87,6 +118,10 @@ bool ReadWholeNumber(std::string_view text, double* value) {
     i = 1;
   }
   if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) return false;
+  if (ReadShortDecimal(text.substr(i), value)) {
+    if (negative) *value = -*value;
+    return true;
+  }
   double v = 0.0;
   const char* last = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data() + i, last, v, std::chars_format::general);

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <functional>
 #include <unordered_map>
+#include <vector>
 
 #include "files/text_bytes.h"
 #include "sources/source_lines.h"
@@ -19,6 +21,13 @@ class TextSource;
 inline constexpr int STOCK_FIELDS = 255;      // fields of a line beyond these are not read
 inline constexpr int STOCK_FIELD_CHARS = 19;  // a longer field reads as missing
 inline constexpr const char* STOCK_MISSING = "Missing";
+
+// Hashes a name or date given as any kind of text, so that lookups need
+// no string of their own.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 // The fields of one line, empty ones included, up to the last one the
 // options use.
@@ -41,12 +50,15 @@ struct StockPivot final : LineSink {
   TextSyntax syntax;
   StockOptions options;
   int iWanted = 0;                            // the last field number the options use
-  std::unordered_map<std::string, int> rows;  // stock name -> its row
-  std::unordered_map<std::string, int> cols;  // date -> its column
+  std::unordered_map<std::string, int, TextHash, std::equal_to<>> rows;  // stock name -> its row
+  std::unordered_map<std::string, int, TextHash, std::equal_to<>> cols;  // date -> its column
+  std::vector<std::string> dates;             // column -> its date
+  int iLastCol = 0;                           // the column of the previous record
   std::string szLastName;                     // the stock of the previous record and its row
   int iLastRow = 0;
   int iNextRow = 2;
   int iNextCol = 2;
+  int iPreparedRows = 0;                      // rows below this one are readied for writing
   std::int64_t iLines = 0;       // lines seen
   std::int64_t iLeftOut = 0;     // records that found the table full
   std::int64_t iLongKeys = 0;    // records whose name or date is too long

@@ -8,8 +8,12 @@
 #include "sources/stock_import.h"
 #include "table/cell_store.h"
 #include "table/number_format.h"
+#include "table/table_init.h"
 
 namespace {
+
+// Rows readied for writing at a time.
+constexpr int kPreparedRows = 128;
 
 // Whether the value fields of a line read as numbers (a heading line's do not).
 bool ValuesAreNumbers(const StockPivot& p, const StockLine& line) {
@@ -42,18 +46,22 @@ std::string ValueText(const StockPivot& p, const StockLine& line) {
 // row with the name in column 1. 0 when a new stock finds the table full.
 int RowOf(StockPivot& p, std::string_view name) {
   if (p.iLastRow > 0 && name == p.szLastName) return p.iLastRow;
-  std::string key(name);
-  auto found = p.rows.find(key);
+  const auto found = p.rows.find(name);
   int row = 0;
   if (found != p.rows.end()) {
     row = found->second;
   } else {
     if (p.iNextRow >= p.pTable->iRows - 2) return 0;
     row = p.iNextRow++;
-    p.rows.emplace(key, row);
+    // The rows ahead are readied in blocks once the dates so far fill
+    // most of a row.
+    if (row >= p.iPreparedRows && TablePrepareRows(*p.pTable, row, kPreparedRows, p.iNextCol) == 1) {
+      p.iPreparedRows = row + kPreparedRows;
+    }
+    p.rows.emplace(std::string(name), row);
     TableStoreCellText(*p.pTable, row, 1, name);
   }
-  p.szLastName = std::move(key);
+  p.szLastName.assign(name);
   p.iLastRow = row;
   return row;
 }
@@ -61,14 +69,19 @@ int RowOf(StockPivot& p, std::string_view name) {
 // The column of a date: a known date's, or a new column with "[date]" in
 // row 1. 0 when a new date finds the table full.
 int ColumnOf(StockPivot& p, std::string_view date) {
-  std::string key(date);
-  const auto found = p.cols.find(key);
-  if (found != p.cols.end()) return found->second;
+  // Records of a stock mostly follow the dates in the order they first
+  // came: the column after the previous record's is tried first.
+  const std::size_t next = static_cast<std::size_t>(p.iLastCol + 1);
+  if (p.iLastCol >= 2 && next < p.dates.size() && p.dates[next] == date) return p.iLastCol = static_cast<int>(next);
+  const auto found = p.cols.find(date);
+  if (found != p.cols.end()) return p.iLastCol = found->second;
   if (p.iNextCol >= p.pTable->iCols) return 0;
   const int col = p.iNextCol++;
-  p.cols.emplace(std::move(key), col);
+  p.cols.emplace(std::string(date), col);
+  p.dates.resize(static_cast<std::size_t>(col) + 1);
+  p.dates[static_cast<std::size_t>(col)].assign(date);
   TableStoreCellText(*p.pTable, 1, col, JoinText("[", date, "]"));
-  return col;
+  return p.iLastCol = col;
 }
 
 // Place one record of the file.

@@ -103,7 +103,7 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
   // so editing a text cell again and again never fills the pool. Only a
   // real reference names a slot: a literal such as a database field name
   // "CHARGE" in a header cell must leave slot 0 alone.
-  if (IsLongTextRef(TextOf(cell->szText)) == 1) LongTextRelease(t, TextOf(cell->szText));
+  if (cell->szText[0] == 'C' && IsLongTextRef(TextOf(cell->szText)) == 1) LongTextRelease(t, TextOf(cell->szText));
 
   if (text.empty()) {
     ClearText(cell->szText);
@@ -111,10 +111,11 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
   }
   // A number too large for a double (1e999) stays the text it was typed
   // as, rather than turning into "inf".
-  const bool numeric = CellIsText(text) == 0;
+  const int form = CellNumberForm(text);
+  const bool numeric = CellIsText(text, form) == 0;
   double value = numeric ? TextToDouble(text) : 0.0;
   if (numeric && std::isfinite(value)) {
-    if (text.size() >= 20 || CellNumberForm(text) == 1) {
+    if (text.size() >= 20 || form == 1) {
       text = FormatExponent(value);
       value = TextToDouble(text);  // the value the cell now shows
     }

@@ -24,8 +24,9 @@ int CellNumberForm(std::string_view text) {
   return (after == '+' || after == '-' || (after >= '0' && after <= '9')) ? 1 : -1;
 }
 
-int CellIsText(std::string_view text) {
-  const int form = CellNumberForm(text);
+int CellIsText(std::string_view text) { return CellIsText(text, CellNumberForm(text)); }
+
+int CellIsText(std::string_view text, int form) {
   if (form == -1) return 1;
   if (form == 1) return 0;
   for (char c : text) {

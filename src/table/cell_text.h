@@ -10,6 +10,8 @@ int CellNumberForm(std::string_view text);
 // 1 when the text is a text, 0 when it is numeric (the empty text counts as
 // numeric; callers test the length first).
 int CellIsText(std::string_view text);
+// The same for a text whose CellNumberForm is known already.
+int CellIsText(std::string_view text, int form);
 
 // Clean typed input in place and return its new length: a text starting
 // with a blank loses all blanks, ".5" becomes "0.5", trailing blanks go, and

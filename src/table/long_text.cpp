@@ -1,5 +1,6 @@
 #include "table/long_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/memory.h"
@@ -11,6 +12,10 @@ namespace {
 
 using LongTextSlot = std::array<char, LONG_TEXT_BYTES>;
 using LongTextChunk = std::array<LongTextSlot, LONG_TEXT_SLOTS>;
+
+// Texts a table takes before the rest of its record's slots are readied
+// in one go.
+constexpr int kFillingSlots = 64;
 
 // The slot's storage, or null outside the pool.
 const LongTextSlot* SlotAt(const TableDocument& t, int slot) {
@@ -33,6 +38,8 @@ int GrowPool(TableDocument& t) {
   if (chunks + 1 >= LONG_TEXT_CHUNK_LIMIT) return -1;
   auto* chunk = static_cast<LongTextChunk*>(MemoryAllocZeroed(sizeof(LongTextChunk)));
   if (!chunk) return -1;
+  // A chunk is filled slot after slot before the next one is taken.
+  MemoryPrepareForFill(chunk, sizeof(LongTextChunk));
   const std::size_t listBytes = static_cast<std::size_t>(chunks + 1) * sizeof(LongTextChunk*);
   auto** list = static_cast<LongTextChunk**>(MemoryAllocZeroed(listBytes));
   if (!list) {
@@ -84,19 +91,31 @@ int LongTextRelease(TableDocument& t, std::string_view text) {
 
 int LongTextStore(TableDocument& t, std::string_view text) {
   int slot = t.iLongTextFreeHint < 0 ? 0 : t.iLongTextFreeHint;
-  while (slot < LongTextSlotCount(t) && !TextIsEmpty(*SlotAt(t, slot))) ++slot;
+  // Slots from the reached one on are free without looking: reading them
+  // first would only fault in pages that the text then writes again.
+  const int reached = std::min(t.iLongTextReached, LongTextSlotCount(t));
+  while (slot < reached && !TextIsEmpty(*SlotAt(t, slot))) ++slot;
   if (slot >= LongTextSlotCount(t) && GrowPool(t) != 0) {
     t.iLongTextFreeHint = slot;
     return -1;
   }
+  if (slot == kFillingSlots && t.iLongTextReached <= slot) {
+    // A table that has taken this many texts is being filled (an import, a
+    // paste): the rest of the record's slots are made resident at once.
+    MemoryPrepareForFill(&t.szLongText[static_cast<std::size_t>(slot)],
+                         sizeof(LongTextSlot) * static_cast<std::size_t>(LONG_TEXT_SLOTS - slot));
+  }
   CopyText(*SlotAt(t, slot), text);
   t.iLongTextFreeHint = slot + 1;
+  t.iLongTextReached = std::max(t.iLongTextReached, slot + 1);
   return slot;
 }
 
 void LongTextClearAll(TableDocument& t) {
   // Slots never written stay untouched (and out of resident memory).
-  for (LongTextSlot& slot : t.szLongText) {
+  const int reached = std::clamp(t.iLongTextReached, 0, LONG_TEXT_SLOTS);
+  for (int i = 0; i < reached; ++i) {
+    LongTextSlot& slot = t.szLongText[static_cast<std::size_t>(i)];
     if (slot[0] != '\0') slot[0] = '\0';
   }
   LongTextFreeGrown(t);
@@ -108,6 +127,8 @@ void LongTextFreeGrown(TableDocument& t) {
   MemoryFree(t.grownLongText);
   t.grownLongText = nullptr;
   t.iGrownLongTextChunks = 0;
+  // Chunks grown again are zeros.
+  t.iLongTextReached = std::min(t.iLongTextReached, LONG_TEXT_SLOTS);
 }
 
 int LongTextTakeLost(TableDocument& t) {

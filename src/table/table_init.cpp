@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/memory.h"
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
@@ -33,6 +34,20 @@ void WriteHeaderLabels(TableDocument& t) {
   ClearText(cells[0].szText);
   for (int col = 1; col < t.iCols; ++col) WriteLabel(cells[col], 'C', col);
   for (int row = 1; row < t.iRows; ++row) WriteLabel(cells[static_cast<std::size_t>(row) * t.iCols], 'R', row);
+}
+
+// Empty the header label cells a table of `rows` x `cols` has.
+void ClearHeaderLabels(TableDocument& t, int rows, int cols) {
+  TableCell* cells = t.cells.data();
+  for (int col = 1; col < cols; ++col) ClearText(cells[col].szText);
+  for (int row = 1; row < rows; ++row) ClearText(cells[static_cast<std::size_t>(row) * cols].szText);
+}
+
+// Whether nothing but the header labels for its size has been put into a
+// table since it was initialised.
+bool HoldsOnlyLabels(const TableRecord& t) {
+  return t.iUsedRows == 0 && t.iUsedCols == 0 && t.iFormulaCount == 0 && t.bResized == 0 && t.bModified == 0 &&
+         t.iGrownLongTextChunks == 0 && t.iLongTextFreeHint == 0;
 }
 
 }  // namespace
@@ -179,3 +194,33 @@ int SetImportTableSize(TableDocument& t, int rows, int cols) {
   return 0;
 }
 
+int ResizeNewTable(TableRecord& t, int rows, int cols) {
+  const bool onlyLabels = HoldsOnlyLabels(t);
+  const int oldRows = t.iRows;
+  const int oldCols = t.iCols;
+  if (SetImportTableSize(t, rows, cols) != 0) return -1;
+  if (!onlyLabels) {
+    RelabelHeaders(t);
+    return 0;
+  }
+  ClearHeaderLabels(t, oldRows, oldCols);
+  TablePrepareRows(t, 0, rows, 1);
+  WriteHeaderLabels(t);
+  return 0;
+}
+
+int TablePrepareRows(TableDocument& t, int firstRow, int rows, int usedCols) {
+  const int first = std::clamp(firstRow, 0, t.iRows);
+  const int last = std::clamp(firstRow + rows, first, t.iRows);
+  const std::size_t stride = static_cast<std::size_t>(t.iCols) * sizeof(TableCell);
+  // The bytes of a row the writes reach: the used cells and, at worst, one
+  // page beside them.
+  const std::size_t reached = std::min(stride, static_cast<std::size_t>(std::max(usedCols, 0)) * sizeof(TableCell) + 4096);
+  if (last <= first || reached * 2 < stride) return 0;
+  const std::size_t begin = static_cast<std::size_t>(first) * static_cast<std::size_t>(t.iCols);
+  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(last) * static_cast<std::size_t>(t.iCols),
+                                                TABLE_CELL_CAPACITY);
+  if (end <= begin) return 0;
+  MemoryPrepareForFill(&t.cells[begin], (end - begin) * sizeof(TableCell));
+  return 1;
+}

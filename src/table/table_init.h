@@ -24,6 +24,19 @@ void RelabelHeaders(TableDocument& t);
 // -1 when the size lies outside the limits.
 int SetImportTableSize(TableDocument& t, int rows, int cols);
 
+// Give a new table (nothing stored, formatted or resized since
+// TableInitDocument) a new size, as SetImportTableSize and RelabelHeaders
+// do, touching only the header label cells: its other cells are the
+// untouched defaults already. A table that shows any content takes the
+// full relabel. -1 when the size lies outside the limits.
+int ResizeNewTable(TableRecord& t, int rows, int cols);
+
+// An import is about to write `usedCols` cells in each of the rows
+// [firstRow, firstRow + rows): when that touches most of those rows'
+// memory anyway, have it made resident in large blocks at once rather
+// than page by page. 1 when it was, 0 when the writes are too sparse.
+int TablePrepareRows(TableDocument& t, int firstRow, int rows, int usedCols);
+
 // The name part of a path with everything after its last "." removed, the
 // "." kept ("data.csv" gives "data.").
 std::string_view SourceFileStem(std::string_view path);

@@ -264,6 +264,7 @@ struct TableDocument {
   std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS>** grownLongText;  // the chunks, null until the pool grows
   std::int32_t iGrownLongTextChunks;  // chunks in grownLongText
   std::int32_t iLongTextFreeHint;    // no pool slot below this one is free
+  std::int32_t iLongTextReached;     // no pool slot from this one on has held a text: they are zeros
   std::int32_t iLongTextLost;        // texts that got no slot since the last report
   std::int32_t iLoadedRows;
   std::int32_t iLoadedCols;

@@ -180,6 +180,68 @@ TEST(StockPivotLimits, AFullTableCountsEveryRecordLeftOut) {
   EXPECT_EQ(t.Shown(49, 1), "");
 }
 
+// Records in any order of stocks and dates land where a plain search for
+// the stock's row and the date's column puts them: dates of a stock in the
+// usual order, reversed, skipping, repeated; stocks coming back after
+// others; an empty date; names too long to keep.
+TEST(StockPivotPlacing, EveryRecordUnderItsStockAndDate) {
+  struct Record {
+    std::string name, date, value;
+  };
+  std::vector<Record> records;
+  for (int stock = 0; stock < 6; ++stock) {
+    for (int day = 0; day < 8; ++day) {
+      const int d = stock == 2 ? 7 - day : stock == 3 ? (day * 3) % 8 : day;  // forward, reversed, skipping
+      records.push_back({"S" + std::to_string(stock), "D" + std::to_string(d), std::to_string(stock * 100 + d)});
+    }
+  }
+  records.push_back({"S1", "D3", "repeated"});          // a later value of a known cell
+  records.push_back({"S4", "D9", "new date late"});     // a new date from a known stock
+  records.push_back({"S0", "", "no date"});             // an empty date field
+  records.push_back({"S5", "D4", "back again"});
+  records.push_back({std::string(40, 'L'), "D1", "9"});  // too long: counted, not placed
+  records.push_back({"S6", "D8", "1"});
+  std::string text;
+  for (const Record& r : records) text += r.name + "\t" + r.date + "\t" + r.value + "\r\n";
+
+  // Where a plain search places them: rows and columns in order of first
+  // appearance, the last value of a cell kept.
+  std::vector<std::string> names, dates;
+  std::map<std::pair<int, int>, std::string> expected;
+  auto indexOf = [](std::vector<std::string>& list, const std::string& key) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list[i] == key) return static_cast<int>(i);
+    }
+    list.push_back(key);
+    return static_cast<int>(list.size() - 1);
+  };
+  for (const Record& r : records) {
+    if (r.name.size() > STOCK_FIELD_CHARS) continue;
+    const int row = 2 + indexOf(names, r.name);
+    const int col = 2 + indexOf(dates, r.date);
+    expected[{row, col}] = r.value;
+  }
+
+  FreshTable t(OPEN_STOCK, "order.txt");
+  TextSource source;
+  source.UseMemory(text);
+  StockPivot pivot;
+  StockPivotStart(pivot, *t, TextSyntax{}, OneField(1, 2, 3));
+  ASSERT_EQ(StockPivotSource(pivot, source, 0), 0);
+  EXPECT_EQ(pivot.iLongKeys, 1);
+  EXPECT_EQ(pivot.iLeftOut, 0);
+  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(t.Shown(static_cast<int>(i) + 2, 1), names[i]);
+  for (std::size_t i = 0; i < dates.size(); ++i) EXPECT_EQ(t.Shown(1, static_cast<int>(i) + 2), "[" + dates[i] + "]");
+  const int lastRow = static_cast<int>(names.size()) + 2;
+  const int lastCol = static_cast<int>(dates.size()) + 2;
+  for (int row = 2; row <= lastRow; ++row) {
+    for (int col = 2; col <= lastCol; ++col) {
+      const auto found = expected.find({row, col});
+      EXPECT_EQ(t.Shown(row, col), found == expected.end() ? "" : found->second) << row << ", " << col;
+    }
+  }
+}
+
 TEST(StockWizard, FieldEntriesStopAtTheFirstEmptyField) {
   TextSyntax comma;
   comma.cDelimiter = ',';

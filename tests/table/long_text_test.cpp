@@ -54,6 +54,27 @@ TEST_F(LongTextTest, ClearAllEmptiesThePoolAndGivesBackWhatItGrewBy) {
   EXPECT_EQ(LongTextStore(*t, "first again"), 0);
 }
 
+TEST_F(LongTextTest, FreedSlotsAreFoundAgainBeforeUntouchedOnes) {
+  // Past the first few dozen texts the record's slots are readied in one
+  // go; the order slots are given in stays the lowest free one.
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(LongTextStore(*t, "a" + std::to_string(i)), i);
+  ASSERT_EQ(LongTextRelease(*t, "CHAR70"), 0);
+  ASSERT_EQ(LongTextRelease(*t, "CHAR10"), 0);
+  EXPECT_EQ(LongTextStore(*t, "b10"), 10);
+  EXPECT_EQ(LongTextStore(*t, "b70"), 70);
+  EXPECT_EQ(LongTextStore(*t, "b100"), 100);
+  EXPECT_EQ(LongTextAt(*t, 69), "a69");
+  EXPECT_EQ(LongTextAt(*t, 70), "b70");
+  EXPECT_EQ(LongTextAt(*t, 101), "");
+  // A pool that grew, was cleared and grows again starts from empty chunks.
+  for (int i = 101; i < LONG_TEXT_SLOTS + 5; ++i) ASSERT_EQ(LongTextStore(*t, "c"), i);
+  LongTextClearAll(*t);
+  for (int i = 0; i < LONG_TEXT_SLOTS + 2; ++i) ASSERT_EQ(LongTextStore(*t, "d" + std::to_string(i)), i);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 1), "d" + std::to_string(LONG_TEXT_SLOTS + 1));
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 2), "");
+  EXPECT_EQ(LongTextAt(*t, 150), "d150");
+}
+
 TEST_F(LongTextTest, ANoMemoryGrowthLeavesThePoolAsItWas) {
   for (int i = 0; i < LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "z"), i);
   MemoryFailNextAllocations(1);

@@ -173,4 +173,41 @@ TEST_F(TableSizeDialogTest, NotATableGivesNoDialog) {
   EXPECT_TRUE(DialogScriptShown().empty());
 }
 
+// A new table resized without looking at every cell must end up exactly as
+// one resized and relabelled in full: same texts, same look, everywhere.
+TEST(ResizeNewTable, MatchesTheFullRelabelOnANewTable) {
+  const std::pair<int, int> sizes[] = {{16385, 51}, {51, 16385}, {2001, 417}, {3000, 200}};
+  for (const auto& [rows, cols] : sizes) {
+    FreshTable quick;
+    FreshTable full;
+    ASSERT_TRUE(quick.ok() && full.ok());
+    ASSERT_EQ(ResizeNewTable(*quick, rows, cols), 0);
+    ASSERT_EQ(SetImportTableSize(*full, rows, cols), 0);
+    RelabelHeaders(*full);
+    EXPECT_EQ(quick->iRows, rows);
+    EXPECT_EQ(quick->iCols, cols);
+    EXPECT_EQ(quick->bResized, 1);
+    for (std::size_t i = 0; i < quick->cells.size(); ++i) {
+      const TableCell& a = quick->cells[i];
+      const TableCell& b = full->cells[i];
+      ASSERT_EQ(TextOf(a.szText), TextOf(b.szText)) << rows << " x " << cols << " cell " << i;
+      ASSERT_EQ(a.iStoredStyle, b.iStoredStyle) << rows << " x " << cols << " cell " << i;
+    }
+  }
+}
+
+TEST(ResizeNewTable, ATableWithContentIsClearedInFull) {
+  FreshTable t;
+  ASSERT_TRUE(t.ok());
+  ASSERT_EQ(t.Store(5, 300, "far text"), 0);
+  ASSERT_EQ(ResizeNewTable(*t, 16385, 51), 0);
+  for (const TableCell& cell : t->cells) {
+    ASSERT_NE(IsLongTextRef(TextOf(cell.szText)), 1) << "a stale reference survived the resize";
+  }
+  EXPECT_EQ(LongTextAt(*t, 0), "");
+  EXPECT_EQ(t.Shown(0, 50), "C50");
+  EXPECT_EQ(t.Shown(16384, 0), "R16384");
+  EXPECT_EQ(ResizeNewTable(*t, 50, 51), -1) << "a size outside the limits is refused";
+}
+
 }  // namespace
