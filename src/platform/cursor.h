@@ -23,5 +23,6 @@ int SetCursorSlot(int slot);
 int CurrentCursorSlot();
 
 // 0: remember the current cursor and show the wait cursor; 1: show the
-// remembered cursor again. Calls do not nest.
+// remembered cursor again. Calls do not nest: a 0 while the wait cursor
+// shows keeps the cursor remembered before, so the first 1 brings it back.
 void SetWaitCursor(int restore);
