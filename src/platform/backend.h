@@ -31,6 +31,7 @@ class PlatformBackend {
   virtual void WindowInvalidated(WindowHandle hwnd) = 0;
   virtual void WindowFocused(WindowHandle hwnd) = 0;
   virtual void WindowRaised(WindowHandle) {}
+  virtual void WindowRestored(WindowHandle) {}
   virtual void MdiActivated(WindowHandle hwnd) = 0;
   virtual void MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) = 0;
   virtual void ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) = 0;

@@ -16,7 +16,10 @@ int iSavedCursor = CURSOR_ARROW;
 
 void SetWaitCursor(int restore) {
   if (restore == 0) {
-    iSavedCursor = CurrentCursorSlot();
+    // A wait begun inside another keeps the cursor the outer one replaced:
+    // remembering the wait cursor itself would leave it on for good.
+    const int current = CurrentCursorSlot();
+    if (current != CURSOR_WAIT) iSavedCursor = current;
     SetCursorSlot(CURSOR_WAIT);
   } else {
     SetCursorSlot(iSavedCursor);

@@ -8,6 +8,7 @@ inline constexpr int CURSOR_SLOT_COUNT = 40;
 enum CursorSlot : int {
   CURSOR_ARROW = 0,
   CURSOR_WAIT = 17,                // busy
+  CURSOR_COORDINATE = 19,          // over a table while a plot coordinate waits for its data cells
   CURSOR_BROWSE = 22,              // right-button browsing of a table and its linked windows
   CURSOR_COL_BORDER = 24,          // over a column-header border: resize the column
   CURSOR_SELECT = 25,              // dragging a selection over cells
@@ -22,5 +23,6 @@ int SetCursorSlot(int slot);
 int CurrentCursorSlot();
 
 // 0: remember the current cursor and show the wait cursor; 1: show the
-// remembered cursor again. Calls do not nest.
+// remembered cursor again. Calls do not nest: a 0 while the wait cursor
+// shows keeps the cursor remembered before, so the first 1 brings it back.
 void SetWaitCursor(int restore);

@@ -347,6 +347,13 @@ void RaiseWindow(WindowHandle hwnd) {
   if (IsWindowAlive(hwnd)) Backend().WindowRaised(hwnd);
 }
 
+void RestoreWindowOf(WindowHandle hwnd) {
+  Window* w = Find(hwnd);
+  if (!w) return;
+  w->iStyle &= ~STYLE_MAXIMIZED;
+  Backend().WindowRestored(hwnd);
+}
+
 void InvalidateWindow(WindowHandle hwnd) {
   if (IsWindowAlive(hwnd)) Backend().WindowInvalidated(hwnd);
 }

@@ -43,6 +43,8 @@ enum Message : unsigned {
   MSG_VSCROLL,
   MSG_QUIT,             // posted: wParam is the exit code
   MSG_MOUSELEAVE,       // the pointer left the window
+  MSG_MOVING,           // a document's frame moved: lParam WindowRect* (frame in the MDI client; the
+                        // procedure may change it and the frame goes there), wParam the client's height
   MSG_USER = 0x400,
 };
 
@@ -175,6 +177,8 @@ bool WindowIsVisible(WindowHandle hwnd);
 void FocusWindow(WindowHandle hwnd);
 // Put a window above its siblings.
 void RaiseWindow(WindowHandle hwnd);
+// Show a maximised or minimised window in its normal size again.
+void RestoreWindowOf(WindowHandle hwnd);
 
 // The backend reports a move or resize the window system made (the user
 // dragged a border, a frame was maximised): the rectangle is updated and

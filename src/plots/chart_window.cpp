@@ -197,6 +197,12 @@ int CmdView2DPlot(WindowHandle table, unsigned, std::intptr_t) {
   return 0;
 }
 
+void ChartKeepBelowBand(WindowRect* place, int clientHeight) {
+  if (!place || place->y >= CHART_TOOL_BAND) return;
+  place->y = CHART_TOOL_BAND;
+  place->cy = std::max(std::min(place->cy, clientHeight - CHART_TOOL_BAND), 1);
+}
+
 std::intptr_t ChartWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   switch (msg) {
     case MSG_CREATE:
@@ -212,6 +218,11 @@ std::intptr_t ChartWindowProc(WindowHandle hwnd, unsigned msg, std::uintptr_t wP
       return 0;
     case MSG_MDIACTIVATE:
       if (wParam != 0 && PlotHooks().pfnPlotActivated) PlotHooks().pfnPlotActivated(hwnd, MENU_CODE_CHART);
+      return 0;
+    case MSG_MOVING:
+      if (const ChartRecord* c = ChartOf(hwnd); c && c->placement == CHART_PLACE_MDI) {
+        ChartKeepBelowBand(reinterpret_cast<WindowRect*>(lParam), static_cast<int>(wParam));
+      }
       return 0;
     case MSG_COMMAND:
       ChartCommand(hwnd, CommandId(wParam), lParam);

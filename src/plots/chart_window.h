@@ -39,6 +39,14 @@ int ChartLayoutWindow(WindowHandle hwnd);
 // table is gone or the question was cancelled.
 int ChartLoadFromTable(WindowHandle hwnd);
 
+// The tool band at the top of the MDI client that an MDI chart keeps below.
+inline constexpr int CHART_TOOL_BAND = 43;
+
+// Where an MDI chart's frame that moved to `place` may stay: a frame above
+// the tool band goes just below it, its height cut to end inside a client
+// `clientHeight` high (never below one pixel).
+void ChartKeepBelowBand(WindowRect* place, int clientHeight);
+
 // The window title for the record's mode and kind.
 const char* ChartTitleText(const ChartRecord& c);
 

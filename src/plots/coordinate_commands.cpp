@@ -1,5 +1,6 @@
 #include "plots/coordinate_commands.h"
 
+#include "platform/cursor.h"
 #include "plots/plot_coordinates.h"
 #include "plots/plot_table_state.h"
 #include "resources/command_ids.h"
@@ -95,20 +96,19 @@ PopupMenuList CoordinateDataMenu(int kind) {
 
 int CoordinatePick(WindowHandle hwnd, int x, int y) {
   int kind = COORD_NONE;
-  {
-    TableLockGuard t(hwnd);
-    if (!t) return 0;
-    kind = CoordinatePendingKind(*t.get());
-    if (kind == COORD_NONE) return 0;
-    TableRange range{};
-    const bool oneCell = t->iSelCurrent == 0 && TableGetRange(*t.get(), 0, RANGES_SELECTION, &range) == 0 &&
-                         t->selKind[0] == SELECT_BLOCK && range.iRowFrom == range.iRowTo &&
-                         range.iColFrom == range.iColTo;
-    if (oneCell) return 0;
-  }
+  if (TableLockGuard t(hwnd); t) kind = CoordinatePickingKind(*t.get());
+  if (kind == COORD_NONE) return 0;
   const int choice = ShowPopupMenu(hwnd, x, y, CoordinateDataMenu(kind));
   if (choice != 0 && IsWindowAlive(hwnd)) SendCommand(hwnd, static_cast<unsigned>(choice));
   return 1;
 }
 
-void InstallCoordinateHooks() { TableHooks().pfnCoordinatePick = CoordinatePick; }
+int CoordinatePointerSlot(WindowHandle hwnd) {
+  TableLockGuard t(hwnd);
+  return t && CoordinatePickingKind(*t.get()) != COORD_NONE ? CURSOR_COORDINATE : -1;
+}
+
+void InstallCoordinateHooks() {
+  TableHooks().pfnCoordinatePick = CoordinatePick;
+  TableHooks().pfnPointerSlot = CoordinatePointerSlot;
+}

@@ -47,5 +47,9 @@ PopupMenuList CoordinateDataMenu(int kind);
 // table. 1 when it took the release, else 0.
 int CoordinatePick(WindowHandle hwnd, int x, int y);
 
-// Set the table hook of the pending-declaration menu.
+// The table's cursor: the coordinate cursor while the data cells of a
+// pending declaration are being picked, else -1 (the table's own).
+int CoordinatePointerSlot(WindowHandle hwnd);
+
+// Set the table hooks of the pending-declaration menu and cursor.
 void InstallCoordinateHooks();

@@ -54,7 +54,9 @@ bool TableFitsBeside(WindowHandle hTable) {
   const WindowRect area = WindowRectOf(client);
   const WindowRect table = WindowRectOf(hTable);
   if (table.cx <= area.cx && table.cy <= area.cy - 43) return true;
-  ShowMessage(Text(TXT_CAPTION_MESSAGE), Text(TXT_PLOT3D_RESELECT));
+  ShowMessage(Text(TXT_PLOT3D_RESELECT_CAPTION), Text(TXT_PLOT3D_RESELECT));
+  if (!IsWindowAlive(hTable)) return false;
+  RestoreWindowOf(hTable);  // a maximised table would not move
   MoveWindowTo(hTable, 0, 44, area.cx / 2, std::max(area.cy - 44, 1));
   return false;
 }

@@ -42,7 +42,7 @@ int RangeCount(const TableDocument& t) { return std::clamp(t.iSelCurrent, 0, SEL
 
 int CoordinateRunOfSelection(TableDocument& t, CoordinateRun* run) {
   TableRange range{};
-  if (!SelectionIsSingle(t, &range)) return 0;
+  if (!SelectionIsCoordinateRun(t) || !SelectionIsSingle(t, &range)) return 0;
   CoordinateRun found{};
   found.iRowFrom = range.iRowFrom;
   found.iRowTo = range.iRowTo;
@@ -50,27 +50,16 @@ int CoordinateRunOfSelection(TableDocument& t, CoordinateRun* run) {
   found.iColTo = range.iColTo;
   switch (t.selKind[0]) {
     case SELECT_COLUMNS:
-      if (range.iColFrom != range.iColTo) return 0;
       found.iRowTo = t.iUsedRows - 1;
       found.iOrientation = COORD_DOWN_COLUMN;
       break;
     case SELECT_ROWS:
-      if (range.iRowFrom != range.iRowTo) return 0;
       found.iColTo = t.iUsedCols - 1;
       found.iOrientation = COORD_ALONG_ROW;
       break;
     default:
-      if (range.iColFrom == range.iColTo && range.iRowFrom != range.iRowTo) {
-        found.iOrientation = COORD_DOWN_COLUMN;
-      } else if (range.iRowFrom == range.iRowTo && range.iColFrom != range.iColTo) {
-        found.iOrientation = COORD_ALONG_ROW;
-      } else {
-        return 0;
-      }
+      found.iOrientation = range.iColFrom == range.iColTo ? COORD_DOWN_COLUMN : COORD_ALONG_ROW;
   }
-  const int length = found.iOrientation == COORD_DOWN_COLUMN ? found.iRowTo - found.iRowFrom + 1
-                                                             : found.iColTo - found.iColFrom + 1;
-  if (length < 3) return 0;
   for (int slot = 0; slot < COORD_SLOTS; ++slot) {
     const Entry& e = t.coordinateDecl[static_cast<std::size_t>(slot)];
     if (e[DECL_KIND] == COORD_NONE) continue;
@@ -101,6 +90,16 @@ int CoordinatePendingSet(TableDocument& t, int kind) {
 int CoordinatePendingKind(const TableDocument& t) { return t.coordinateDecl[COORD_PENDING][DECL_KIND]; }
 
 void CoordinatePendingClear(TableDocument& t) { t.coordinateDecl[COORD_PENDING][DECL_KIND] = COORD_NONE; }
+
+int CoordinatePickingKind(TableDocument& t) {
+  const int kind = CoordinatePendingKind(t);
+  if (kind == COORD_NONE) return COORD_NONE;
+  TableRange range{};
+  const bool oneCell = t.iSelCurrent == 0 && TableGetRange(t, 0, RANGES_SELECTION, &range) == 0 &&
+                       t.selKind[0] == SELECT_BLOCK && range.iRowFrom == range.iRowTo &&
+                       range.iColFrom == range.iColTo;
+  return oneCell ? COORD_NONE : kind;
+}
 
 int CoordinateStoreData(TableDocument& t) {
   const Entry pending = t.coordinateDecl[COORD_PENDING];

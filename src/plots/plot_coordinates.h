@@ -60,6 +60,10 @@ int CoordinatePendingSet(TableDocument& t, int kind);
 // The pending kind (COORD_NONE when nothing is pending).
 int CoordinatePendingKind(const TableDocument& t);
 void CoordinatePendingClear(TableDocument& t);
+// The pending kind while the table is picking the data cells of a pending
+// declaration (something pending and the selection more than one cell),
+// else COORD_NONE.
+int CoordinatePickingKind(TableDocument& t);
 
 // Store the pending declaration for every selected range that is not one
 // cell (a whole-column range without its last row, a whole-row range

@@ -279,6 +279,8 @@ int PointerSlot(WindowHandle hwnd, unsigned keys, int x, int y) {
   if (!dragging && FormulaHandleAt(hwnd, x, y, &row, &col, &aligned)) {
     return aligned ? CURSOR_FORMULA_ALIGNED : CURSOR_FORMULA_HANDLE;
   }
+  const int wanted = TableHooks().pfnPointerSlot ? TableHooks().pfnPointerSlot(hwnd) : -1;
+  if (wanted >= 0) return wanted;
   return dragging ? CURSOR_SELECT : CURSOR_ARROW;
 }
 

@@ -38,6 +38,10 @@ struct TableInputHooks {
   // Coordinate-pick mode of the chart declarations: 1 when it took this
   // right-button release (nothing else happens then), else 0.
   int (*pfnCoordinatePick)(WindowHandle hwnd, int x, int y) = nullptr;
+  // The cursor slot a higher area wants over the table while no resize,
+  // fill or formula handle asks for its own (the coordinate cursor while a
+  // declaration waits for its data cells), or -1 for the table's choice.
+  int (*pfnPointerSlot)(WindowHandle hwnd) = nullptr;
   // The browse cell changed: the 3D plot and the trend colour window follow.
   void (*pfnBrowseFollow)(WindowHandle hwnd) = nullptr;
   // The table scrolled (bar SCROLLBAR_VERT or _HORZ): its 3D plot follows.

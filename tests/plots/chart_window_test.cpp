@@ -181,4 +181,27 @@ TEST_F(ChartWindowTest, TheChartMenuFollowsTheChart) {
   EXPECT_EQ(state(menu, CMD_CHART_SET_X_UNIT), "grayed Set custom X  unit size");
 }
 
+TEST(ChartPlace, AnMdiChartStaysBelowTheToolBand) {
+  const struct {
+    WindowRect moved;
+    int clientHeight;
+    WindowRect kept;
+  } cases[] = {
+      {{10, 43, 300, 200}, 500, {10, 43, 300, 200}},   // at the band: stays
+      {{10, 100, 300, 600}, 500, {10, 100, 300, 600}},  // below it: never touched
+      {{10, 20, 300, 200}, 500, {10, 43, 300, 200}},   // above: just below, height fits
+      {{-5, -30, 300, 480}, 500, {-5, 43, 300, 457}},   // cut to end inside the client
+      {{0, 0, 300, 200}, 40, {0, 43, 300, 1}},          // no room at all: one pixel high
+  };
+  for (const auto& c : cases) {
+    WindowRect place = c.moved;
+    ChartKeepBelowBand(&place, c.clientHeight);
+    EXPECT_EQ(place.x, c.kept.x);
+    EXPECT_EQ(place.y, c.kept.y) << c.moved.y;
+    EXPECT_EQ(place.cx, c.kept.cx);
+    EXPECT_EQ(place.cy, c.kept.cy) << c.moved.y;
+  }
+  ChartKeepBelowBand(nullptr, 500);  // nothing to keep: no crash
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // mode of a selection and the commands with the help dialog.
 #include <gtest/gtest.h>
 
+#include "platform/cursor.h"
 #include "plots/coordinate_commands.h"
 #include "plots/plot_coordinates.h"
 #include "plots/plot_table_state.h"
@@ -154,6 +155,40 @@ TEST_F(CoordinateTest, CommandsShowTheHelpUntilItIsTurnedOff) {
   Select(4, 4, 4, 4);
   SendCommand(table_, CMD_DECLARE_Z);
   EXPECT_EQ(CoordinatePendingKind(T()), COORD_NONE);
+}
+
+TEST_F(CoordinateTest, APendingDeclarationPicksItsDataOnMoreThanOneCell) {
+  Select(1, 1, 3, 1);
+  ASSERT_EQ(CoordinatePendingSet(T(), COORD_Y), 0);
+  const struct {
+    int r0, c0, r1, c1, kind;
+    bool picking;
+  } cases[] = {
+      {2, 2, 2, 2, SELECT_BLOCK, false},     // the one cell a click leaves
+      {2, 2, 2, 3, SELECT_BLOCK, true},      // two cells
+      {1, 2, 2000, 2, SELECT_COLUMNS, true},  // a whole column
+      {4, 1, 4, 370, SELECT_ROWS, true},      // a whole row
+  };
+  for (const auto& c : cases) {
+    Select(c.r0, c.c0, c.r1, c.c1, c.kind);
+    EXPECT_EQ(CoordinatePickingKind(T()), c.picking ? COORD_Y : COORD_NONE) << c.r0 << "," << c.c0;
+    EXPECT_EQ(CoordinatePointerSlot(table_), c.picking ? CURSOR_COORDINATE : -1) << c.r0 << "," << c.c0;
+    // The right-button release goes to the pending menu (dismissed here)
+    // only while picking; otherwise the table's own menu follows.
+    EXPECT_EQ(CoordinatePick(table_, 10, 10), c.picking ? 1 : 0) << c.r0 << "," << c.c0;
+  }
+  // Two single cells are a multiple selection, not one cell.
+  Select(2, 2, 2, 2);
+  T().iSelCurrent = 1;
+  T().selRowFrom[1] = T().selRowTo[1] = 5;
+  T().selColFrom[1] = T().selColTo[1] = 3;
+  T().selKind[1] = SELECT_BLOCK;
+  EXPECT_EQ(CoordinatePickingKind(T()), COORD_Y);
+  // Nothing pending: the table keeps its own cursor and menu.
+  CoordinatePendingClear(T());
+  Select(2, 2, 4, 4);
+  EXPECT_EQ(CoordinatePointerSlot(table_), -1);
+  EXPECT_EQ(CoordinatePick(table_, 10, 10), 0);
 }
 
 TEST(CoordinateTexts, MenuAndHelpNameTheAxis) {

@@ -46,6 +46,13 @@ TEST_F(ServicesTest, WaitCursorRemembersTheCursorItReplaced) {
   EXPECT_EQ(CurrentCursorSlot(), CURSOR_WAIT);
   SetWaitCursor(1);
   EXPECT_EQ(CurrentCursorSlot(), 22);
+  // A wait inside a wait (a table created while the frame waits) must not
+  // leave the wait cursor on after both restores.
+  SetWaitCursor(0);
+  SetWaitCursor(0);
+  SetWaitCursor(1);
+  SetWaitCursor(1);
+  EXPECT_EQ(CurrentCursorSlot(), 22);
   SetCursorSlot(CURSOR_ARROW);
 }
 

@@ -12,7 +12,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QGridLayout>
 #include <QImage>
 #include <QProcess>
@@ -22,6 +25,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+
+#include <type_traits>
 
 #include "platform/clipboard.h"
 #include "platform/cursor.h"
@@ -54,6 +59,21 @@ class AskingFrame final : public Base {
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     if (!IsNone(hwnd_)) SendMessageTo(hwnd_, MSG_CLOSE);
+  }
+  // A document frame that moved asks its procedure where it may stay (a
+  // chart keeps below the tool band); a maximised or minimised one is left.
+  void moveEvent(QMoveEvent* event) override {
+    Base::moveEvent(event);
+    if constexpr (std::is_same_v<Base, QMdiSubWindow>) {
+      QWidget* parent = this->parentWidget();
+      if (IsNone(hwnd_) || !parent || this->isMaximized() || this->isMinimized()) return;
+      const QRect now = this->geometry();
+      WindowRect place{now.x(), now.y(), now.width(), now.height()};
+      SendMessageTo(hwnd_, MSG_MOVING, static_cast<std::uintptr_t>(std::max(parent->height(), 0)),
+                    reinterpret_cast<std::intptr_t>(&place));
+      const QRect wanted(place.x, place.y, place.cx, place.cy);
+      if (wanted != now && wanted.isValid()) this->setGeometry(wanted);
+    }
   }
   // F1 that no window inside took (none has the focus, or it has no use
   // for the key) goes to the window itself.
@@ -332,6 +352,31 @@ Qt::CursorShape ShapeOfSlot(int slot) {
   }
 }
 
+// The coordinate cursor, drawn: a cross whose centre is the hot spot and a
+// small pair of axes below right of it.
+QCursor CoordinateCursor() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  for (const auto& [colour, width] : {std::pair{QColor(255, 255, 255), 3}, std::pair{QColor(0, 0, 0), 1}}) {
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(8, 1, 8, 15);
+    p.drawLine(1, 8, 15, 8);
+    p.drawLine(17, 14, 17, 28);  // Y axis
+    p.drawLine(17, 28, 30, 28);  // X axis
+    p.drawLine(15, 17, 17, 14);
+    p.drawLine(19, 17, 17, 14);
+    p.drawLine(27, 26, 30, 28);
+    p.drawLine(27, 30, 30, 28);
+  }
+  return QCursor(pixmap, 8, 8);
+}
+
+QCursor CursorOfSlot(int slot) {
+  if (slot == CURSOR_COORDINATE) return CoordinateCursor();
+  return QCursor(ShapeOfSlot(slot));
+}
+
 }  // namespace
 
 QWidget* WidgetOf(WindowHandle hwnd) { return static_cast<QWidget*>(WindowPeer(hwnd)); }
@@ -471,6 +516,11 @@ void QtBackend::WindowRaised(WindowHandle hwnd) {
   if (QWidget* outer = OuterWidgetOf(hwnd)) outer->raise();
 }
 
+void QtBackend::WindowRestored(WindowHandle hwnd) {
+  QWidget* outer = OuterWidgetOf(hwnd);
+  if (outer && (outer->isMaximized() || outer->isMinimized())) outer->showNormal();
+}
+
 void QtBackend::WindowFocused(WindowHandle hwnd) {
   if (QWidget* widget = WidgetOf(hwnd)) widget->setFocus();
 }
@@ -574,7 +624,7 @@ int QtBackend::RunDialog(DialogRequest& request) {
 
 void QtBackend::SetCursorShape(int slot) {
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-  if (slot != CURSOR_ARROW) QGuiApplication::setOverrideCursor(QCursor(ShapeOfSlot(slot)));
+  if (slot != CURSOR_ARROW) QGuiApplication::setOverrideCursor(CursorOfSlot(slot));
   iCursor_ = slot;
 }
 

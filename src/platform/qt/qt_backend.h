@@ -24,6 +24,7 @@ class QtBackend final : public PlatformBackend {
   void WindowInvalidated(WindowHandle hwnd) override;
   void WindowFocused(WindowHandle hwnd) override;
   void WindowRaised(WindowHandle hwnd) override;
+  void WindowRestored(WindowHandle hwnd) override;
   void MdiActivated(WindowHandle hwnd) override;
   void MenuChanged(WindowHandle hwnd, const MenuBarSpec& menu) override;
   void ScrollBarChanged(WindowHandle hwnd, int bar, const ScrollBarState& state) override;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QString>
 
 #include "platform/text_buffer.h"
@@ -184,6 +187,9 @@ void NorthMarker(const Plot3DRecord& p, Plot3DTarget& t) {
   q.setPen(QColor(255, 0, 0));
   const bool chinese = QString::fromUtf8(Text(TXT_PLOT3D_NORTH)) != QStringLiteral("N");
   DrawTextTop(q, x - (chinese ? 6 : 4), y - 7, Q(Text(TXT_PLOT3D_NORTH)));
+  // The program's icon where the last rotation drag ended.
+  const QPixmap icon = QGuiApplication::windowIcon().pixmap(32, 32);
+  if (!icon.isNull()) q.drawPixmap(p.iMouseX, p.iMouseY, icon);
 }
 
 }  // namespace

@@ -309,6 +309,54 @@ void PaintFormulaMarks(const PaintContext& c) {
   });
 }
 
+// Plot coordinate declarations as the table keeps them: entries 0..49 of
+// ten ints each, the kind first (1 X, 2 Y, 3 Z, 0 free), then the
+// orientation, the coordinate cells (rows from, to, columns from, to) and
+// the data area they serve (the same four); entry 50 is still pending.
+constexpr int kDeclaredEntries = COORDINATE_DECLARATIONS - 1;
+
+bool InBox(const std::array<std::int32_t, 10>& e, int first, int row, int col) {
+  return row >= e[first] && row <= e[first + 1] && col >= e[first + 2] && col <= e[first + 3];
+}
+
+// The letter over coordinate cells ("x", "y", "z" in the small font at the
+// cell's top left) and, for each kind whose data area holds a cell, a small
+// filled box at its bottom left (X, Y, Z side by side).
+void PaintCoordinateMarks(const PaintContext& c) {
+  static const QColor letterColour[4] = {QColor(), QColor(0, 100, 0), QColor(0, 0, 255), QColor(255, 0, 0)};
+  static const QColor markerFill[4] = {QColor(), QColor(0, 220, 0), QColor(128, 128, 255), QColor(255, 0, 0)};
+  static const QColor markerEdge[4] = {QColor(), QColor(0, 98, 0), QColor(0, 0, 140), QColor(128, 0, 0)};
+  const auto& decl = c.t.coordinateDecl;
+  const bool any = std::any_of(decl.begin(), decl.begin() + kDeclaredEntries,
+                               [](const auto& e) { return e[0] >= 1 && e[0] <= 3; });
+  if (!any) return;
+  c.p.setFont(c.fonts.small);
+  ForEachVisibleCell(c, [&c, &decl](const TableCell&, const CellRect& r, int row, int col) {
+    int letter = 0;
+    std::array<bool, 4> data{};
+    for (int slot = 0; slot < kDeclaredEntries; ++slot) {
+      const auto& e = decl[static_cast<std::size_t>(slot)];
+      const int kind = e[0];
+      if (kind < 1 || kind > 3) continue;
+      if (InBox(e, 2, row, col)) letter = kind;
+      if (InBox(e, 6, row, col)) data[static_cast<std::size_t>(kind)] = true;
+    }
+    if (letter != 0) {
+      c.p.setPen(letterColour[letter]);
+      c.p.drawText(QRect(r.left + 2, r.top - 3, 12, 14), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   QString(QChar(static_cast<char16_t>('x' + letter - 1))));
+    }
+    int x = r.left + 2;
+    const int bottom = r.bottom - 1;
+    for (int kind = 1; kind <= 3; ++kind) {
+      if (!data[static_cast<std::size_t>(kind)]) continue;
+      c.p.fillRect(x, bottom - 7, 6, 6, markerEdge[kind]);
+      c.p.fillRect(x + 1, bottom - 6, 4, 4, markerFill[kind]);
+      x += 7;
+    }
+  });
+}
+
 void PaintMarks(const PaintContext& c) {
   const TableRecord& t = c.t;
   if (t.bShowRefs) {
@@ -410,6 +458,7 @@ void TablePaintRecord(const TableRecord& t, QPainter& p, int width, int height, 
   PaintTexts(c);
   if (!c.image) {
     PaintFormulaMarks(c);
+    PaintCoordinateMarks(c);
     PaintMarks(c);
   }
   PaintHintStrip(c);

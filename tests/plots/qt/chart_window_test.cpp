@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -163,6 +164,27 @@ TEST_F(ChartWindowTest, ClosingEitherSideLetsTheOtherGo) {
   ASSERT_NE(ChartOf(chart_), nullptr);
   SendCommand(chart_, CMD_TABLE_RELEASE, static_cast<std::intptr_t>(static_cast<std::uint32_t>(table_)));
   EXPECT_EQ(ChartOf(chart_), nullptr);
+}
+
+TEST_F(ChartWindowTest, AMovedChartStaysBelowTheToolBand) {
+  QWidget* frame = OuterWidgetOf(chart_);
+  ASSERT_NE(qobject_cast<QMdiSubWindow*>(frame), nullptr);
+  const int clientHeight = frame->parentWidget()->height();
+  frame->resize(300, clientHeight - 20);
+  frame->move(30, 5);
+  ProcessEvents();
+  EXPECT_EQ(frame->geometry().topLeft(), QPoint(30, 43));
+  EXPECT_LE(frame->geometry().bottom() + 1, clientHeight);
+  EXPECT_EQ(frame->width(), 300);
+  // Further down it goes where it is put.
+  frame->move(40, 120);
+  ProcessEvents();
+  EXPECT_EQ(frame->geometry().topLeft(), QPoint(40, 120));
+  // A table is not held below the band.
+  QWidget* tableFrame = OuterWidgetOf(table_);
+  tableFrame->move(10, 0);
+  ProcessEvents();
+  EXPECT_EQ(tableFrame->y(), 0);
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 // and closing with its table.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
+#include <QPixmap>
+#include <QWidget>
 
 #include <array>
 #include <string>
@@ -13,6 +17,7 @@
 #include "platform/keys.h"
 #include "platform/menu.h"
 #include "platform/popup_menu.h"
+#include "platform/qt/qt_backend.h"
 #include "platform/timers.h"
 #include "plots/plot3d_coordinates.h"
 #include "plots/plot3d_dialogs.h"
@@ -255,6 +260,60 @@ TEST_F(Plot3DWindowTest, ClosingThePlotLetsTheTableOpenAnother) {
   ProcessEvents();
   EXPECT_FALSE(IsWindowAlive(plot));
   EXPECT_TRUE(IsNone(RecordOf(table_).hPlot3DWindow));
+}
+
+TEST_F(Plot3DWindowTest, ThePlotIconSitsWhereTheLastRotationEnded) {
+  // The program's icon is drawn: a plain square of an unusual colour here.
+  QPixmap icon(32, 32);
+  icon.fill(QColor(3, 141, 77));
+  QGuiApplication::setWindowIcon(QIcon(icon));
+  const WindowHandle plot = OpenPlot(6, 6);
+  Plot3DRecord* p = Plot3DOf(plot);
+  ASSERT_NE(p, nullptr);
+  const auto iconPixels = [](const QImage& image, int x, int y) {
+    int n = 0;
+    for (int j = y; j < y + 32; ++j) {
+      for (int i = x; i < x + 32; ++i) n += image.pixel(i, j) == qRgb(3, 141, 77) ? 1 : 0;
+    }
+    return n;
+  };
+  // After the first layout: halfway between the centre and the plot
+  // area's lower-right corner.
+  QImage image = Render(plot);
+  EXPECT_EQ(iconPixels(image, p->iMouseX, p->iMouseY), 32 * 32);
+  // A drag ends at (60, 70): the icon follows.
+  SendMessageTo(plot, MSG_LBUTTONDOWN, MK_LBUTTON, MakePointParam(50, 50));
+  SendMessageTo(plot, MSG_MOUSEMOVE, MK_LBUTTON, MakePointParam(60, 70));
+  SendMessageTo(plot, MSG_LBUTTONUP, 0, MakePointParam(60, 70));
+  image = Render(plot);
+  QGuiApplication::setWindowIcon(QIcon());
+  EXPECT_EQ(p->iMouseX, 60);
+  EXPECT_EQ(iconPixels(image, 60, 70), 32 * 32);
+}
+
+TEST_F(Plot3DWindowTest, AMaximisedTableTooLargeIsRestoredOntoTheLeftHalf) {
+  table_ = NewTableWindow();
+  TableStoreCellText(table_, 2, 2, "5");
+  {
+    TableLockGuard t(table_);
+    t->iSelCurrent = 0;
+    t->selRowFrom[0] = t->selRowTo[0] = 2;
+    t->selColFrom[0] = t->selColTo[0] = 2;
+    t->selKind[0] = SELECT_BLOCK;
+  }
+  QWidget* frame = OuterWidgetOf(table_);
+  frame->showMaximized();
+  ProcessEvents();
+  const WindowRect area = WindowRectOf(Program().hMdiClient);
+  ASSERT_GT(WindowRectOf(table_).cy, area.cy - 43) << "the maximised table should not fit beside the band";
+  DialogScriptPush(AnswerOk("Message"));
+  SendCommand(table_, CMD_VIEW_3D_PLOT);
+  ProcessEvents();
+  ASSERT_FALSE(DialogScriptShown().empty());
+  EXPECT_EQ(DialogScriptShown().back().szText, "Please reselect 3D option after window resizes");
+  EXPECT_TRUE(IsNone(RecordOf(table_).hPlot3DWindow));
+  EXPECT_FALSE(frame->isMaximized());
+  EXPECT_EQ(frame->geometry(), QRect(0, 44, area.cx / 2, area.cy - 44));
 }
 
 }  // namespace
