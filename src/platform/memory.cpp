@@ -8,6 +8,21 @@
 #include <mutex>
 #include <vector>
 
+// Under the leak checker, blocks mapped on their own are registered as
+// places that hold pointers: the checker scans only its own heap, and a
+// table keeps the addresses of what it owns in its record.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(leak_sanitizer)
+#define CARTOVEL_LEAK_CHECKER 1
+#endif
+#endif
+#if !defined(CARTOVEL_LEAK_CHECKER) && defined(__SANITIZE_ADDRESS__)
+#define CARTOVEL_LEAK_CHECKER 1
+#endif
+#ifdef CARTOVEL_LEAK_CHECKER
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 int iFailCount = 0;
@@ -61,6 +76,9 @@ void* MapAligned(std::size_t size) {
   MappedBlocks& mapped = Mapped();
   std::lock_guard<std::mutex> hold(mapped.lock);
   mapped.blocks.push_back(MappedBlock{start, length});
+#ifdef CARTOVEL_LEAK_CHECKER
+  __lsan_register_root_region(reinterpret_cast<void*>(start), length);
+#endif
   return reinterpret_cast<void*>(start);
 }
 
@@ -84,6 +102,9 @@ void MemoryFree(void* block) {
     const auto found = std::find_if(mapped.blocks.begin(), mapped.blocks.end(),
                                     [start](const MappedBlock& b) { return b.start == start; });
     if (found != mapped.blocks.end()) {
+#ifdef CARTOVEL_LEAK_CHECKER
+      __lsan_unregister_root_region(block, found->length);
+#endif
       munmap(block, found->length);
       mapped.blocks.erase(found);
       return;
