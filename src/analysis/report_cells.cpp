@@ -1,7 +1,6 @@
 #include "analysis/report_cells.h"
 
 #include "table/cell_store.h"
-#include "table/table_window_ops.h"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include "table/cell_store.h"
 #include "table/table_access.h"
 #include "table/table_range.h"
-#include "table/table_window_ops.h"
 
 namespace {
 
