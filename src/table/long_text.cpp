@@ -1,6 +1,7 @@
 #include "table/long_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/memory.h"
@@ -11,35 +12,101 @@
 namespace {
 
 using LongTextSlot = std::array<char, LONG_TEXT_BYTES>;
-using LongTextChunk = std::array<LongTextSlot, LONG_TEXT_SLOTS>;
+
+// Text bytes a grown slot keeps in place; a longer text gets a block of
+// its own. Most texts of a filled table (names, dates, codes) fit, so a
+// chunk costs a tenth of what 5,000 slots of LONG_TEXT_BYTES would.
+inline constexpr std::size_t kInPlaceBytes = 38;
+
+// One slot of a grown chunk: a free slot has length 0.
+struct GrownSlot {
+  char* outside;          // the text when it is longer than kInPlaceBytes, else null
+  std::uint16_t length;   // bytes of the text
+  std::array<char, kInPlaceBytes> inPlace;
+};
+
+}  // namespace
+
+struct LongTextChunk {
+  std::array<GrownSlot, LONG_TEXT_SLOTS> slots;
+};
+
+namespace {
 
 // Texts a table takes before the rest of its record's slots are readied
 // in one go.
 constexpr int kFillingSlots = 64;
 
-// The slot's storage, or null outside the pool.
-const LongTextSlot* SlotAt(const TableDocument& t, int slot) {
-  if (slot < 0) return nullptr;
-  const int chunk = slot / LONG_TEXT_SLOTS;
-  const std::size_t index = static_cast<std::size_t>(slot % LONG_TEXT_SLOTS);
-  if (chunk == 0) return &t.szLongText[index];
-  return chunk <= t.iGrownLongTextChunks ? &(*t.grownLongText[chunk - 1])[index] : nullptr;
+// The grown slot behind a pool slot past the record's, or null outside the
+// pool.
+const GrownSlot* GrownSlotAt(const TableDocument& t, int slot) {
+  const int chunk = slot / LONG_TEXT_SLOTS - 1;
+  if (chunk < 0 || chunk >= t.iGrownLongTextChunks) return nullptr;
+  return &t.grownLongText[chunk]->slots[static_cast<std::size_t>(slot % LONG_TEXT_SLOTS)];
 }
 
-LongTextSlot* SlotAt(TableDocument& t, int slot) {
-  return const_cast<LongTextSlot*>(SlotAt(static_cast<const TableDocument&>(t), slot));
+GrownSlot* GrownSlotAt(TableDocument& t, int slot) {
+  return const_cast<GrownSlot*>(GrownSlotAt(static_cast<const TableDocument&>(t), slot));
 }
 
-// Give the pool one more chunk of empty slots. Slots never move, and only
-// the slots that get texts become resident. -1 when there is no memory or
-// the pool has a slot for every cell already.
+// The text of a slot inside the pool.
+std::string_view SlotText(const TableDocument& t, int slot) {
+  if (slot < LONG_TEXT_SLOTS) return TextOf(t.szLongText[static_cast<std::size_t>(slot)]);
+  const GrownSlot* grown = GrownSlotAt(t, slot);
+  return std::string_view(grown->outside ? grown->outside : grown->inPlace.data(), grown->length);
+}
+
+// Whether a slot inside the pool holds no text.
+bool SlotIsFree(const TableDocument& t, int slot) {
+  if (slot < LONG_TEXT_SLOTS) return TextIsEmpty(t.szLongText[static_cast<std::size_t>(slot)]);
+  return GrownSlotAt(t, slot)->length == 0;
+}
+
+// Empty a grown slot, giving back the block of a long text.
+void ClearGrownSlot(GrownSlot& grown) {
+  MemoryFree(grown.outside);
+  grown.outside = nullptr;
+  grown.length = 0;
+}
+
+// Empty a slot inside the pool.
+void ClearSlot(TableDocument& t, int slot) {
+  if (slot < LONG_TEXT_SLOTS) {
+    t.szLongText[static_cast<std::size_t>(slot)].fill('\0');
+  } else {
+    ClearGrownSlot(*GrownSlotAt(t, slot));
+  }
+}
+
+// Put a text into a free slot inside the pool, kept as a record slot keeps
+// it: up to its first zero byte and cut to whole characters within
+// LONG_TEXT_BYTES - 1 bytes. -1 when there is no memory for it.
+int WriteSlot(TableDocument& t, int slot, std::string_view text) {
+  if (slot < LONG_TEXT_SLOTS) {
+    CopyText(t.szLongText[static_cast<std::size_t>(slot)], text);
+    return 0;
+  }
+  text = text.substr(0, text.find('\0'));
+  text = text.substr(0, TextCutLength(text, LONG_TEXT_BYTES - 1));
+  GrownSlot& grown = *GrownSlotAt(t, slot);
+  char* bytes = grown.inPlace.data();
+  if (text.size() > kInPlaceBytes) {
+    bytes = static_cast<char*>(MemoryAllocZeroed(text.size()));
+    if (!bytes) return -1;
+    grown.outside = bytes;
+  }
+  if (!text.empty()) std::memcpy(bytes, text.data(), text.size());
+  grown.length = static_cast<std::uint16_t>(text.size());
+  return 0;
+}
+
+// Give the pool one more chunk of free slots. Slots never move. -1 when
+// there is no memory or the pool has a slot for every cell already.
 int GrowPool(TableDocument& t) {
   const int chunks = t.iGrownLongTextChunks;
   if (chunks + 1 >= LONG_TEXT_CHUNK_LIMIT) return -1;
   auto* chunk = static_cast<LongTextChunk*>(MemoryAllocZeroed(sizeof(LongTextChunk)));
   if (!chunk) return -1;
-  // A chunk is filled slot after slot before the next one is taken.
-  MemoryPrepareForFill(chunk, sizeof(LongTextChunk));
   const std::size_t listBytes = static_cast<std::size_t>(chunks + 1) * sizeof(LongTextChunk*);
   auto** list = static_cast<LongTextChunk**>(MemoryAllocZeroed(listBytes));
   if (!list) {
@@ -70,8 +137,8 @@ int LongTextSlotOf(const TableDocument& t, std::string_view text) {
 }
 
 std::string_view LongTextAt(const TableDocument& t, int slot) {
-  const LongTextSlot* text = SlotAt(t, slot);
-  return text ? TextOf(*text) : std::string_view();
+  if (slot < 0 || slot >= LongTextSlotCount(t)) return std::string_view();
+  return SlotText(t, slot);
 }
 
 int LongTextResolve(const TableDocument& t, std::string& text) {
@@ -84,7 +151,7 @@ int LongTextResolve(const TableDocument& t, std::string& text) {
 int LongTextRelease(TableDocument& t, std::string_view text) {
   const int slot = LongTextSlotOf(t, text);
   if (slot < 0) return -1;
-  SlotAt(t, slot)->fill('\0');
+  ClearSlot(t, slot);
   if (slot < t.iLongTextFreeHint) t.iLongTextFreeHint = slot;
   return 0;
 }
@@ -94,7 +161,7 @@ int LongTextStore(TableDocument& t, std::string_view text) {
   // Slots from the reached one on are free without looking: reading them
   // first would only fault in pages that the text then writes again.
   const int reached = std::min(t.iLongTextReached, LongTextSlotCount(t));
-  while (slot < reached && !TextIsEmpty(*SlotAt(t, slot))) ++slot;
+  while (slot < reached && !SlotIsFree(t, slot)) ++slot;
   if (slot >= LongTextSlotCount(t) && GrowPool(t) != 0) {
     t.iLongTextFreeHint = slot;
     return -1;
@@ -105,7 +172,10 @@ int LongTextStore(TableDocument& t, std::string_view text) {
     MemoryPrepareForFill(&t.szLongText[static_cast<std::size_t>(slot)],
                          sizeof(LongTextSlot) * static_cast<std::size_t>(LONG_TEXT_SLOTS - slot));
   }
-  CopyText(*SlotAt(t, slot), text);
+  if (WriteSlot(t, slot, text) != 0) {
+    t.iLongTextFreeHint = slot;
+    return -1;
+  }
   t.iLongTextFreeHint = slot + 1;
   t.iLongTextReached = std::max(t.iLongTextReached, slot + 1);
   return slot;
@@ -123,6 +193,12 @@ void LongTextClearAll(TableDocument& t) {
 }
 
 void LongTextFreeGrown(TableDocument& t) {
+  // Slots from the reached one on never held a text, so they hold no block.
+  const int reached = std::min(t.iLongTextReached, LongTextSlotCount(t));
+  for (int slot = LONG_TEXT_SLOTS; slot < reached; ++slot) {
+    GrownSlot& grown = *GrownSlotAt(t, slot);
+    if (grown.outside) ClearGrownSlot(grown);
+  }
   for (int k = 0; k < t.iGrownLongTextChunks; ++k) MemoryFree(t.grownLongText[k]);
   MemoryFree(t.grownLongText);
   t.grownLongText = nullptr;

@@ -103,6 +103,9 @@ enum TableOpenMode : std::int32_t {
   OPEN_STOCK = 500,
 };
 
+// A chunk of grown long-text slots (defined where the pool is kept).
+struct LongTextChunk;
+
 // A cell keeps its style, text colour and formula slot as their exclusive
 // or with those of a fresh data cell, so a zero-filled cell is a fresh data
 // cell: capacity that holds nothing is never written and costs no memory.
@@ -258,10 +261,11 @@ struct TableDocument {
   // -- long texts ----------------------------------------------------------
   // The first LONG_TEXT_SLOTS slots of the pool live here; the pool grows
   // beyond them by chunks of LONG_TEXT_SLOTS slots that the record owns
-  // (slot LONG_TEXT_SLOTS * (k + 1) + i is slot i of chunk k). Read and
-  // write slots only through long_text.h.
+  // (slot LONG_TEXT_SLOTS * (k + 1) + i is slot i of chunk k). A chunk
+  // keeps each text in as many bytes as it needs (its layout is private to
+  // long_text.cpp). Read and write slots only through long_text.h.
   std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS> szLongText;
-  std::array<std::array<char, LONG_TEXT_BYTES>, LONG_TEXT_SLOTS>** grownLongText;  // the chunks, null until the pool grows
+  LongTextChunk** grownLongText;  // the chunks, null until the pool grows
   std::int32_t iGrownLongTextChunks;  // chunks in grownLongText
   std::int32_t iLongTextFreeHint;    // no pool slot below this one is free
   std::int32_t iLongTextReached;     // no pool slot from this one on has held a text: they are zeros

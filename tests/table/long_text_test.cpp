@@ -85,6 +85,55 @@ TEST_F(LongTextTest, ANoMemoryGrowthLeavesThePoolAsItWas) {
   EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS), "memory again");
 }
 
+TEST_F(LongTextTest, GrownSlotsKeepEveryTextAsARecordSlotDoes) {
+  // Grown slots keep short texts in place and longer ones in blocks of
+  // their own; a record slot and a grown one must give back the same, at
+  // and around each size boundary.
+  const std::string cjk = "\xe4\xb8\xad";  // one three-byte character
+  const std::string e519(LONG_TEXT_BYTES - 1, 'e');
+  const std::string g517(LONG_TEXT_BYTES - 3, 'g');
+  const std::pair<std::string, std::string> cases[] = {
+      {"a", "a"},
+      {std::string(38, 'c'), std::string(38, 'c')},
+      {std::string(39, 'd'), std::string(39, 'd')},
+      {e519, e519},
+      {e519 + "f", e519},      // cut to LONG_TEXT_BYTES - 1 bytes
+      {g517 + cjk, g517},      // and before a character that does not fit whole
+      {std::string("ab\0cd", 5), "ab"},  // ends at its zero byte
+      {cjk + std::string(40, 'h'), cjk + std::string(40, 'h')},
+  };
+  for (int i = 0; i < LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "r"), i);
+  int slot = LONG_TEXT_SLOTS;
+  for (const auto& [text, kept] : cases) {
+    ASSERT_EQ(LongTextRelease(*t, "CHAR0"), 0);
+    ASSERT_EQ(LongTextStore(*t, text), 0);
+    EXPECT_EQ(LongTextAt(*t, 0), kept) << text.size() << " bytes in the record";
+    ASSERT_EQ(LongTextStore(*t, text), slot);
+    EXPECT_EQ(LongTextAt(*t, slot), kept) << text.size() << " bytes in a grown slot";
+    ++slot;
+  }
+  // A freed grown slot is taken again, whatever its old text's size.
+  ASSERT_EQ(LongTextRelease(*t, "CHAR" + std::to_string(LONG_TEXT_SLOTS + 3)), 0);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 3), "");
+  EXPECT_EQ(LongTextStore(*t, "short now"), LONG_TEXT_SLOTS + 3);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 3), "short now");
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 4), e519);
+  // Clearing gives back every block (the sanitizer build checks for leaks).
+  LongTextClearAll(*t);
+  EXPECT_EQ(LongTextAt(*t, 0), "");
+  EXPECT_EQ(LongTextStore(*t, e519), 0);
+}
+
+TEST_F(LongTextTest, NoMemoryForALongGrownTextLeavesTheSlotFree) {
+  for (int i = 0; i <= LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "z"), i);
+  const std::string longText(200, 'L');
+  MemoryFailNextAllocations(1);
+  EXPECT_EQ(LongTextStore(*t, longText), -1);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 1), "");
+  EXPECT_EQ(LongTextStore(*t, longText), LONG_TEXT_SLOTS + 1);
+  EXPECT_EQ(LongTextAt(*t, LONG_TEXT_SLOTS + 1), longText);
+}
+
 TEST_F(LongTextTest, ResolveReplacesAReferenceByThePoolText) {
   ASSERT_EQ(LongTextStore(*t, "first"), 0);
   ASSERT_EQ(LongTextStore(*t, "second"), 1);
