@@ -1,6 +1,7 @@
 #include "sources/odbc_result.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/notices.h"
 #include "platform/number_text.h"
@@ -30,13 +31,23 @@ int ReadRows(OdbcRowReader& reader, std::int64_t limit, OdbcResultRows* rows) {
       rows->bOverflow = true;
       return 0;
     }
+    const std::size_t staged = rows->values.Size();
     for (std::size_t i = 0; i < n; ++i) {
       const std::optional<std::string_view> value = reader.Value(i);
+      std::uint32_t length = ODBC_NULL_VALUE;
       if (value) {
         if (reader.Cut(i) || value->size() > kKeptBytes) ++rows->iCut;
-        rows->szValues.append(*value);
+        length = static_cast<std::uint32_t>(value->size());
       }
-      rows->valueEnds.push_back(static_cast<std::uint32_t>(rows->szValues.size()));
+      char lengthBytes[sizeof length];
+      std::memcpy(lengthBytes, &length, sizeof length);
+      if (!rows->values.Append(std::string_view(lengthBytes, sizeof length)) ||
+          (value && !rows->values.Append(*value))) {
+        // No memory for the row: it counts as one the table cannot hold.
+        rows->values.Truncate(staged);
+        rows->bOverflow = true;
+        return 0;
+      }
     }
     ++rows->iRows;
   }
@@ -80,15 +91,17 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
   }
   TablePrepareRows(t, 0, static_cast<int>(needRows), n + 1);
   for (int j = 0; j < n; ++j) TableStoreCellText(t, 1, j + 1, rows.columns[static_cast<std::size_t>(j)].szName);
-  std::size_t value = 0;
-  std::uint32_t start = 0;
-  const std::string_view all = rows.szValues;
+  const std::string_view all = rows.values.View();
+  std::size_t at = 0;
   for (std::int64_t r = 0; r < rows.iRows; ++r) {
     const int row = static_cast<int>(r) + 2;
-    for (int j = 0; j < n; ++j, ++value) {
-      const std::uint32_t end = rows.valueEnds[value];
-      if (end > start) TableStoreCellText(t, row, j + 1, all.substr(start, end - start));
-      start = end;
+    for (int j = 0; j < n; ++j) {
+      std::uint32_t length = 0;
+      std::memcpy(&length, all.data() + at, sizeof length);
+      at += sizeof length;
+      if (length == ODBC_NULL_VALUE) continue;
+      if (length > 0) TableStoreCellText(t, row, j + 1, all.substr(at, length));
+      at += length;
     }
   }
   t.iLoadedRows = static_cast<std::int32_t>(rows.iRows + 2);

@@ -8,22 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "platform/byte_run.h"
 #include "sources/odbc_fetch.h"
 #include "sources/odbc_handles.h"
 
 struct TableRecord;
 
+// The length a NULL value is staged with.
+inline constexpr std::uint32_t ODBC_NULL_VALUE = UINT32_MAX;
+
 // The longest statement that is run (characters).
 inline constexpr std::size_t ODBC_STATEMENT_BYTES = 5000;
 
-// The rows of a result, kept as one text with the end of every value.
+// The rows of a result: every value in turn, as its length in 4 bytes
+// (ODBC_NULL_VALUE for a NULL) and its bytes.
 struct OdbcResultRows {
   std::vector<OdbcColumn> columns;
-  std::string szValues;
-  std::vector<std::uint32_t> valueEnds;  // per value: end offset in szValues
+  ByteRun values;
   std::int64_t iRows = 0;
   std::int64_t iCut = 0;       // values longer than a cell keeps
-  bool bOverflow = false;      // more rows came than a table holds
+  bool bOverflow = false;      // more rows came than a table holds (or memory takes)
 };
 
 // The data rows a table can hold (below its header row and the row of
