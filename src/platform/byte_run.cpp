@@ -1,5 +1,6 @@
 #include "platform/byte_run.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -10,12 +11,16 @@ namespace {
 // The first block: address space only, until bytes arrive.
 constexpr std::size_t kFirstCapacity = std::size_t{4} << 20;
 
+// Pages are readied this many bytes at a time as the writes reach them.
+constexpr std::size_t kReadyStep = std::size_t{2} << 20;
+
 }  // namespace
 
 ByteRun::ByteRun(ByteRun&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
-      capacity_(std::exchange(other.capacity_, 0)) {}
+      capacity_(std::exchange(other.capacity_, 0)),
+      ready_(std::exchange(other.ready_, 0)) {}
 
 ByteRun& ByteRun::operator=(ByteRun&& other) noexcept {
   if (this != &other) {
@@ -23,6 +28,7 @@ ByteRun& ByteRun::operator=(ByteRun&& other) noexcept {
     data_ = std::exchange(other.data_, nullptr);
     size_ = std::exchange(other.size_, 0);
     capacity_ = std::exchange(other.capacity_, 0);
+    ready_ = std::exchange(other.ready_, 0);
   }
   return *this;
 }
@@ -36,19 +42,27 @@ bool ByteRun::Reserve(std::size_t more) {
   while (capacity < size_ + more) capacity *= 2;
   auto* data = static_cast<char*>(MemoryAllocZeroed(capacity));
   if (!data) return false;
-  // The whole block is about to be filled in order: its pages are taken
-  // as large pages when the writes reach them.
-  MemoryPrepareForFill(data, capacity);
-  if (size_ > 0) std::memcpy(data, data_, size_);
-  MemoryFree(data_);
+  char* const old = data_;
   data_ = data;
   capacity_ = capacity;
+  ready_ = 0;
+  Ready(size_);
+  if (size_ > 0) std::memcpy(data_, old, size_);
+  MemoryFree(old);
   return true;
+}
+
+void ByteRun::Ready(std::size_t end) {
+  if (end <= ready_) return;
+  const std::size_t until = std::min(capacity_, (end + kReadyStep - 1) / kReadyStep * kReadyStep);
+  MemoryPrepareForFill(data_ + ready_, until - ready_);
+  ready_ = until;
 }
 
 bool ByteRun::Append(std::string_view bytes) {
   if (bytes.empty()) return true;
   if (!Reserve(bytes.size())) return false;
+  Ready(size_ + bytes.size());
   std::memcpy(data_ + size_, bytes.data(), bytes.size());
   size_ += bytes.size();
   return true;

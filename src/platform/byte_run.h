@@ -33,7 +33,11 @@ class ByteRun {
   // Make room for `more` bytes; false when there is no memory.
   bool Reserve(std::size_t more);
 
+  // Have the pages up to byte `end` backed as filled pages, a step ahead.
+  void Ready(std::size_t end);
+
   char* data_ = nullptr;
   std::size_t size_ = 0;
   std::size_t capacity_ = 0;
+  std::size_t ready_ = 0;  // bytes whose pages are readied
 };
