@@ -49,7 +49,11 @@ void CopyCells(const TableRecord& from, TableRecord& to) {
       if (IsLongTextRef(text) != 1) continue;
       LongTextResolve(from, text);
       const int slot = LongTextStore(to, text);
-      CopyText(target->szText, slot < 0 ? std::string() : JoinText("CHAR", FormatInt(slot)));
+      if (slot < 0) {
+        ClearText(target->szText);
+      } else {
+        LongTextWriteRef(target->szText, slot);
+      }
     }
   }
 }

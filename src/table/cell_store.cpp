@@ -1,8 +1,10 @@
 #include "table/cell_store.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cmath>
+#include <cstring>
 
 #include "platform/number_text.h"
 #include "platform/text_buffer.h"
@@ -94,10 +96,21 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
   TableCell* cell = TableCellAt(t, row, col);
   if (!cell) return -1;
   // Cell texts end at their first zero byte; the cut to length is in
-  // NormalizeCellInput.
+  // NormalizeCellInput. The text is copied before the cell changes, since
+  // it may be the cell's own text or pool slot; a short text in its cell
+  // form already is copied to the stack.
   input = input.substr(0, input.find('\0'));
-  std::string text(input.substr(0, NORMALIZE_LIMIT + 4));
-  NormalizeCellInput(text, 'N');
+  std::array<char, 64> shortCopy;
+  std::string changed;
+  std::string_view text;
+  if (input.size() <= shortCopy.size() && CellInputIsNormal(input)) {
+    if (!input.empty()) std::memcpy(shortCopy.data(), input.data(), input.size());
+    text = std::string_view(shortCopy.data(), input.size());
+  } else {
+    changed.assign(input.substr(0, NORMALIZE_LIMIT + 4));
+    NormalizeCellInput(changed, 'N');
+    text = changed;
+  }
 
   // A cell that held a long text gives its slot back whatever it gets now,
   // so editing a text cell again and again never fills the pool. Only a
@@ -116,16 +129,21 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
   double value = numeric ? TextToDouble(text) : 0.0;
   if (numeric && std::isfinite(value)) {
     if (text.size() >= 20 || form == 1) {
-      text = FormatExponent(value);
+      changed = FormatExponent(value);
+      text = changed;
       value = TextToDouble(text);  // the value the cell now shows
     }
     UpdateExtremes(t, row, col, value);
     CopyText(cell->szText, text);
   } else {
-    if (text == "+" || text == "=") text.push_back(' ');
-    if (text.size() >= LONG_TEXT_BYTES) {
-      text.resize(TextCutLength(text, LONG_TEXT_KEEP));
-      text.append(" ...");
+    if (text == "+" || text == "=") {
+      changed = std::string(text) + ' ';
+      text = changed;
+    } else if (text.size() >= LONG_TEXT_BYTES) {
+      std::string cut(text.substr(0, TextCutLength(text, LONG_TEXT_KEEP)));
+      cut.append(" ...");
+      changed = std::move(cut);
+      text = changed;
     }
     const int slot = LongTextStore(t, text);
     if (slot < 0) {
@@ -134,8 +152,7 @@ int TableStoreCellText(TableDocument& t, int row, int col, std::string_view inpu
       CopyText(cell->szText, "Memory overflow");
       ++t.iLongTextLost;
     } else {
-      CopyText(cell->szText, "CHAR");
-      AppendText(cell->szText, FormatInt(slot));
+      LongTextWriteRef(cell->szText, slot);
     }
   }
   UpdateExtent(t, row, col);

@@ -55,6 +55,11 @@ void UpperCase(std::string& text) {
 
 }  // namespace
 
+bool CellInputIsNormal(std::string_view text) {
+  if (text.empty()) return true;
+  return text.size() <= NORMALIZE_LIMIT && text.front() != ' ' && text.front() != '.' && text.back() != ' ';
+}
+
 int NormalizeCellInput(std::string& text, char mode) {
   if (text.size() > NORMALIZE_LIMIT) text.resize(TextCutLength(text, NORMALIZE_LIMIT));
   if (!text.empty() && text[0] == ' ') {

@@ -19,3 +19,8 @@ int CellIsText(std::string_view text, int form);
 int NormalizeCellInput(std::string& text, char mode);
 
 inline constexpr std::size_t NORMALIZE_LIMIT = 540;
+
+// True when NormalizeCellInput in mode 'N' is sure to leave the text as it
+// is: no blank at either end, no leading '.' and not too long. (It may
+// keep some texts this says false for.)
+bool CellInputIsNormal(std::string_view text);

@@ -1,6 +1,7 @@
 #include "table/long_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -126,6 +127,13 @@ int GrowPool(TableDocument& t) {
 int IsLongTextRef(std::string_view text) {
   if (text.size() < 5 || text.substr(0, 4) != "CHAR") return -1;
   return (text[4] >= '0' && text[4] <= '9') ? 1 : -1;
+}
+
+void LongTextWriteRef(std::array<char, CELL_TEXT_BYTES>& cellText, int slot) {
+  static_assert(CELL_TEXT_BYTES >= 4 + 11 + 1, "a reference fits a cell");
+  std::memcpy(cellText.data(), "CHAR", 4);
+  const auto [end, ec] = std::to_chars(cellText.data() + 4, cellText.data() + cellText.size() - 1, slot);
+  *(ec == std::errc() ? end : cellText.data() + 4) = '\0';
 }
 
 int LongTextSlotCount(const TableDocument& t) { return LONG_TEXT_SLOTS * (1 + t.iGrownLongTextChunks); }

@@ -5,6 +5,7 @@
 // Every reader and writer of slots goes through these operations.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@
 
 // 1 when the text is "CHAR" followed by a digit, else -1.
 int IsLongTextRef(std::string_view text);
+
+// Write the reference to `slot` ("CHAR" and the slot number) as a cell text.
+void LongTextWriteRef(std::array<char, CELL_TEXT_BYTES>& cellText, int slot);
 
 // Slots the table's pool holds now (LONG_TEXT_SLOTS and the grown ones).
 int LongTextSlotCount(const TableDocument& t);

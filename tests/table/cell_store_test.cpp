@@ -177,6 +177,20 @@ TEST_F(CellStoreTest, OverwritingATextCellReleasesItsSlot) {
   EXPECT_EQ(t.Shown(9, 9), "keep me");
 }
 
+TEST_F(CellStoreTest, StoringACellsOwnTextBackKeepsIt) {
+  // The text given may be the cell's own pool slot or cell text, which the
+  // store frees or overwrites before it writes: short and long texts alike.
+  const std::string texts[] = {"short text", std::string(100, 'L'), "12.5"};
+  for (const std::string& text : texts) {
+    t.Store(3, 3, text);
+    const TableCell* cell = TableCellAt(*t, 3, 3);
+    const int slot = LongTextSlotOf(*t, TextOf(cell->szText));
+    const std::string_view own = slot >= 0 ? LongTextAt(*t, slot) : TextOf(cell->szText);
+    ASSERT_EQ(TableStoreCellText(*t, 3, 3, own), 0);
+    EXPECT_EQ(t.Shown(3, 3), text);
+  }
+}
+
 TEST_F(CellStoreTest, OverwritingALiteralThatStartsWithCharKeepsThePool) {
   // Header cells may hold literal names (a database field "CHARGE"); they
   // name no pool slot, so overwriting one must not empty slot 0.

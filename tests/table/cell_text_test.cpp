@@ -77,6 +77,23 @@ TEST(NormalizeCellInput, CleansTypedInput) {
   }
 }
 
+TEST(CellInputIsNormal, SaysYesOnlyForTextsNormalizingKeeps) {
+  const std::string long540(540, 'x');
+  const std::string long541(541, 'x');
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},       {"abc", true},   {"1 2", true},   {"-.5", true},    {"x.", true},
+      {long540, true},  {" a", false},   {"a ", false},   {".5", false},    {".5x", false},
+      {long541, false}, {" ", false},
+  };
+  for (const auto& [text, normal] : cases) {
+    EXPECT_EQ(CellInputIsNormal(text), normal) << '"' << text << '"';
+    if (!normal) continue;
+    std::string normalized = text;
+    NormalizeCellInput(normalized, 'N');
+    EXPECT_EQ(normalized, text) << "a text said to be normal changed";
+  }
+}
+
 TEST(NormalizeCellInput, CutsLongInputAt540Bytes) {
   std::string text(600, 'x');
   EXPECT_EQ(NormalizeCellInput(text, 'N'), 540);
