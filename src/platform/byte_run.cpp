@@ -67,3 +67,13 @@ bool ByteRun::Append(std::string_view bytes) {
   size_ += bytes.size();
   return true;
 }
+
+bool ByteRun::AppendSized(std::uint32_t length, std::string_view bytes) {
+  const std::size_t total = sizeof length + bytes.size();
+  if (!Reserve(total)) return false;
+  Ready(size_ + total);
+  std::memcpy(data_ + size_, &length, sizeof length);
+  if (!bytes.empty()) std::memcpy(data_ + size_ + sizeof length, bytes.data(), bytes.size());
+  size_ += total;
+  return true;
+}

@@ -20,6 +20,10 @@ class ByteRun {
   // Append bytes; false (and the run unchanged) when there is no memory.
   bool Append(std::string_view bytes);
 
+  // Append a 4-byte length word, then `bytes`; false (and the run
+  // unchanged) when there is no memory.
+  bool AppendSized(std::uint32_t length, std::string_view bytes);
+
   // Drop the bytes from `size` on (a smaller size than now).
   void Truncate(std::size_t size) {
     if (size < size_) size_ = size;

@@ -39,10 +39,7 @@ int ReadRows(OdbcRowReader& reader, std::int64_t limit, OdbcResultRows* rows) {
         if (reader.Cut(i) || value->size() > kKeptBytes) ++rows->iCut;
         length = static_cast<std::uint32_t>(value->size());
       }
-      char lengthBytes[sizeof length];
-      std::memcpy(lengthBytes, &length, sizeof length);
-      if (!rows->values.Append(std::string_view(lengthBytes, sizeof length)) ||
-          (value && !rows->values.Append(*value))) {
+      if (!rows->values.AppendSized(length, value ? *value : std::string_view())) {
         // No memory for the row: it counts as one the table cannot hold.
         rows->values.Truncate(staged);
         rows->bOverflow = true;
@@ -87,9 +84,11 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
     int cols = std::max(t.iCols, n + 1);
     if (needRows * cols > TABLE_CELL_CAPACITY) cols = ColumnsForResult(n);
     const int newRows = static_cast<int>(std::max<long long>(needRows, t.iRows));
+    // A new table's rows are readied for filling as it is resized.
     if (ResizeNewTable(t, newRows, cols) != 0) return -1;
+  } else {
+    TablePrepareRows(t, 0, static_cast<int>(needRows), n + 1);
   }
-  TablePrepareRows(t, 0, static_cast<int>(needRows), n + 1);
   for (int j = 0; j < n; ++j) TableStoreCellText(t, 1, j + 1, rows.columns[static_cast<std::size_t>(j)].szName);
   const std::string_view all = rows.values.View();
   std::size_t at = 0;

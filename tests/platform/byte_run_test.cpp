@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -39,6 +41,24 @@ TEST(ByteRun, NoMemoryLeavesTheRunAsItWas) {
   EXPECT_EQ(run.View(), "first");
   ASSERT_TRUE(run.Append(big));
   EXPECT_EQ(run.Size(), 5 + big.size());
+}
+
+TEST(ByteRun, SizedValuesReadBackWithTheirLengths) {
+  ByteRun run;
+  ASSERT_TRUE(run.AppendSized(3, "abc"));
+  ASSERT_TRUE(run.AppendSized(0xFFFFFFFFu, ""));  // a length word alone
+  const std::string_view all = run.View();
+  ASSERT_EQ(all.size(), 4u + 3u + 4u);
+  std::uint32_t length = 0;
+  std::memcpy(&length, all.data(), 4);
+  EXPECT_EQ(length, 3u);
+  EXPECT_EQ(all.substr(4, 3), "abc");
+  std::memcpy(&length, all.data() + 7, 4);
+  EXPECT_EQ(length, 0xFFFFFFFFu);
+  MemoryFailNextAllocations(1);
+  ByteRun empty;
+  EXPECT_FALSE(empty.AppendSized(1, "x"));
+  EXPECT_EQ(empty.Size(), 0u);
 }
 
 TEST(ByteRun, TruncateAndMove) {
