@@ -1,9 +1,9 @@
 #include "table/table_init.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "platform/memory.h"
-#include "platform/number_text.h"
 #include "platform/text_buffer.h"
 #include "table/cell_store.h"
 #include "table/long_text.h"
@@ -25,8 +25,10 @@ void ResetCellLook(TableCell& cell) {
 }
 
 void WriteLabel(TableCell& cell, char letter, int number) {
+  static_assert(CELL_TEXT_BYTES >= 1 + 11 + 1, "a label fits a cell");
   cell.szText[0] = letter;
-  TextCopyTo(cell.szText.data() + 1, cell.szText.size() - 1, FormatInt(number));
+  const auto [end, ec] = std::to_chars(cell.szText.data() + 1, cell.szText.data() + cell.szText.size() - 1, number);
+  *(ec == std::errc() ? end : cell.szText.data() + 1) = '\0';
 }
 
 void WriteHeaderLabels(TableDocument& t) {
