@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
@@ -140,6 +141,10 @@ void ConfigurePrinter(QPrinter& printer, const PrintSetupModel& setup, const std
     printer.setOutputFileName(FromUtf8(setup.szOutputFile));
   } else {
     printer.setPrinterName(FromUtf8(setup.szPrinter));
+  }
+  // A standard paper is known again by its size in points (A5, Letter ...).
+  if (setup.iPaperWidthPt > 0 && setup.iPaperHeightPt > 0) {
+    printer.setPageSize(QPageSize(QSize(setup.iPaperWidthPt, setup.iPaperHeightPt), QString(), QPageSize::FuzzyMatch));
   }
   printer.setPageOrientation(setup.bLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   printer.setDocName(FromUtf8(document));
