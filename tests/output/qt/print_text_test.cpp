@@ -33,7 +33,8 @@ constexpr int kTextHeight = 12;
 // Texts that exercise every path: plain numbers and words, kerning pairs,
 // ligatures, Latin-1, Chinese (a fallback font) mixed with Latin and
 // full-width punctuation, scripts shaped as a whole, combining marks, a
-// character beyond the basic plane, a tab and a malformed byte.
+// character beyond the basic plane, a tab and malformed UTF-8 (a stray
+// byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
 const std::vector<PlacedText>& Texts() {
   static const std::vector<PlacedText> texts = {
       {5, 23, "C1"},
@@ -53,6 +54,9 @@ const std::vector<PlacedText>& Texts() {
       {5, 123, "tab\there"},
       {254, 123, "bad \xFF byte"},
       {503, 123, "A text much longer than t..."},
+      {5, 133, "cut \xE4\xB8"},
+      {254, 133, "overlong \xC0\xAF surrogate \xED\xA0\x80"},
+      {503, 133, "\xF4\x90\x80\x80 beyond"},
   };
   return texts;
 }
