@@ -22,7 +22,9 @@
 #include "output/table_print.h"
 #include "output/window_picture.h"
 #include "platform/clipboard.h"
+#include "platform/backend.h"
 #include "platform/number_text.h"
+#include "platform/qt/qt_backend.h"
 #include "platform/text_buffer.h"
 #include "plots/chart_layout.h"
 #include "plots/chart_load.h"
@@ -192,13 +194,18 @@ void BaselineImageCopy(benchmark::State& state) {
   }
 }
 
+// The chart painted into an image and put on Qt's clipboard, as the
+// program does (the Qt backend, not the headless one, holds the image).
 void WindowImageForClipboard(benchmark::State& state) {
   UseChartPainter(1920, 1080);
+  QtBackend backend;
+  SetBackend(&backend);
   for (auto _ : state) {
     ClipboardImage pixels;
     WindowImagePixels(WindowHandle::None, &pixels);
-    ClipboardSetImage(pixels);
+    ClipboardSetImage(std::move(pixels));
   }
+  SetBackend(nullptr);
 }
 
 PlotExportData Grid240() {

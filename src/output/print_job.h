@@ -18,12 +18,15 @@ inline constexpr char PRINT_DIALOG[] = "Print";
 inline constexpr char PRINT_PREVIEW_DIALOG[] = "Print preview";
 
 // The printer chosen in the print dialog: a printer's name or a PDF file
-// (the file wins when both are set); neither means no printer.
+// (the file wins when both are set); neither means no printer. The paper
+// is its upright size in points (1/72 inch); 0 keeps the printer's own.
 class PrintSetupModel : public DialogModel {
  public:
   std::string szPrinter;
   std::string szOutputFile;
   bool bLandscape = false;
+  int iPaperWidthPt = 0;
+  int iPaperHeightPt = 0;
 };
 
 // What a printout draws on: pages of a printer, in logical units mapped

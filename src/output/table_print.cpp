@@ -68,8 +68,9 @@ void DrawPage(const TableDocument& t, const TablePrintLayout& layout, int first,
   for (const TablePrintField& field : layout.fields) {
     const int right = field.iLeft + field.iWidth;
     s.DrawLine(right, PRINT_ROW_PITCH, right, bottom);
-    s.DrawText(field.iLeft + 5, PRINT_ROW_PITCH + 3, field.szName);
   }
+  // All lines come before all texts: a surface may switch pens between them.
+  for (const TablePrintField& field : layout.fields) s.DrawText(field.iLeft + 5, PRINT_ROW_PITCH + 3, field.szName);
   for (int i = 0; i < rows; ++i) {
     const int y = 2 * PRINT_ROW_PITCH + 3 + PRINT_ROW_PITCH * i;
     for (const TablePrintField& field : layout.fields) {

@@ -44,7 +44,7 @@ int CopyWindowBitmap(WindowHandle hwnd) {
     ReportError(Text(status == -2 ? TXT_COPY_NO_BITMAP : TXT_COPY_NO_CONTEXT));
     return -1;
   }
-  ClipboardSetImage(image);
+  ClipboardSetImage(std::move(image));
   return 0;
 }
 

@@ -43,8 +43,8 @@ class HeadlessBackend final : public PlatformBackend {
     image = ClipboardImage{};
   }
   std::string ClipboardText() override { return szClipboard; }
-  void SetClipboardImage(const ClipboardImage& picture) override {
-    image = picture;
+  void SetClipboardImage(ClipboardImage picture) override {
+    image = std::move(picture);
     szClipboard.clear();
   }
   ClipboardImage ClipboardImageData() override { return image; }

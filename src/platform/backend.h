@@ -57,7 +57,7 @@ class PlatformBackend {
   virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::string ClipboardText() = 0;
   // An image on the clipboard (replacing its text), and the image it holds.
-  virtual void SetClipboardImage(const ClipboardImage& image) = 0;
+  virtual void SetClipboardImage(ClipboardImage image) = 0;
   virtual ClipboardImage ClipboardImageData() = 0;
 
   // Open a document in the desktop's browser; false when none could start.

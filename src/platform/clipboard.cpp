@@ -6,6 +6,6 @@ void ClipboardSetText(std::string_view text) { Backend().SetClipboardText(text);
 
 std::string ClipboardGetText() { return Backend().ClipboardText(); }
 
-void ClipboardSetImage(const ClipboardImage& image) { Backend().SetClipboardImage(image); }
+void ClipboardSetImage(ClipboardImage image) { Backend().SetClipboardImage(std::move(image)); }
 
 ClipboardImage ClipboardGetImage() { return Backend().ClipboardImageData(); }

@@ -16,7 +16,9 @@ struct ClipboardImage {
   std::vector<std::uint32_t> pixels;
 };
 
-// Replace what the clipboard holds with an image.
-void ClipboardSetImage(const ClipboardImage& image);
+// Replace what the clipboard holds with an image. The pixels move to the
+// clipboard when the caller gives them up (std::move): a window-sized
+// image is not copied again.
+void ClipboardSetImage(ClipboardImage image);
 // The clipboard's image; an empty one (0 x 0) when it holds none.
 ClipboardImage ClipboardGetImage();

@@ -6,12 +6,14 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include <cstring>
+#include <new>
 
 #include "output/qt/window_painters.h"
 #include "output/window_picture.h"
 
 namespace {
+
+constexpr int kMaxImageSide = 32767;  // the largest side Qt's raster painter draws
 
 // The picture on a one-page PDF of the client's size (one point a pixel).
 int WritePdf(WindowHandle hwnd, const QString& path, int width, int height) {
@@ -53,20 +55,27 @@ QImage WindowImage(WindowHandle hwnd) {
   return image;
 }
 
+// Painted straight into the clipboard's pixels, white first: the one
+// window-sized buffer goes from the painter to the clipboard. (A chain of
+// fresh window-sized buffers made the allocator hand memory back to the
+// system and fault it in again on every copy.)
 int WindowImagePixels(WindowHandle hwnd, ClipboardImage* out) {
   int width = 0;
   int height = 0;
   if (WindowPictureSize(hwnd, &width, &height) != 0) return -1;
-  const QImage image = WindowImage(hwnd);
-  if (image.isNull()) return -2;
-  out->iWidth = image.width();
-  out->iHeight = image.height();
-  out->pixels.resize(static_cast<std::size_t>(out->iWidth) * static_cast<std::size_t>(out->iHeight));
-  for (int y = 0; y < out->iHeight; ++y) {
-    std::memcpy(out->pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(out->iWidth),
-                image.constScanLine(y), static_cast<std::size_t>(out->iWidth) * 4);
+  if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) return -2;
+  try {
+    out->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0xFFFFFFFFu);
+  } catch (const std::bad_alloc&) {
+    return -2;
   }
-  return 0;
+  out->iWidth = width;
+  out->iHeight = height;
+  QImage image(reinterpret_cast<uchar*>(out->pixels.data()), width, height, width * 4, QImage::Format_ARGB32);
+  QPainter painter(&image);
+  const int status = PaintWindowOn(hwnd, painter, width, height);
+  painter.end();
+  return status == 0 ? 0 : -2;
 }
 
 int SaveWindowPictureFile(WindowHandle hwnd, const std::string& path) {

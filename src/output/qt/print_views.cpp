@@ -38,6 +38,9 @@ int PrintDialogView(QWidget* owner, DialogRequest& request) {
   model->szOutputFile = toFile ? printer.outputFileName().toStdString() : std::string();
   model->szPrinter = toFile ? std::string() : printer.printerName().toStdString();
   model->bLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  const QSize paper = printer.pageLayout().pageSize().sizePoints();
+  model->iPaperWidthPt = paper.width();
+  model->iPaperHeightPt = paper.height();
   return BUTTON_OK;
 }
 

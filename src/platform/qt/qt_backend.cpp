@@ -634,12 +634,16 @@ void QtBackend::SetClipboardText(std::string_view text) { QGuiApplication::clipb
 
 std::string QtBackend::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-// The pixels are copied into the image, so the caller's buffer may go.
-void QtBackend::SetClipboardImage(const ClipboardImage& image) {
+// The pixels move into the image the clipboard holds, which frees them
+// when it goes: a window-sized image is not copied on its way.
+void QtBackend::SetClipboardImage(ClipboardImage image) {
   if (image.iWidth <= 0 || image.iHeight <= 0) return;
-  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.iWidth, image.iHeight,
-                    image.iWidth * 4, QImage::Format_ARGB32);
-  QGuiApplication::clipboard()->setImage(view.copy());
+  if (image.pixels.size() < static_cast<std::size_t>(image.iWidth) * static_cast<std::size_t>(image.iHeight)) return;
+  auto* pixels = new std::vector<std::uint32_t>(std::move(image.pixels));
+  const QImage held(
+      reinterpret_cast<uchar*>(pixels->data()), image.iWidth, image.iHeight, image.iWidth * 4, QImage::Format_ARGB32,
+      [](void* owned) { delete static_cast<std::vector<std::uint32_t>*>(owned); }, pixels);
+  QGuiApplication::clipboard()->setImage(held);
 }
 
 ClipboardImage QtBackend::ClipboardImageData() {

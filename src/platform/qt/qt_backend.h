@@ -38,7 +38,7 @@ class QtBackend final : public PlatformBackend {
   int CurrentCursorShape() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
-  void SetClipboardImage(const ClipboardImage& image) override;
+  void SetClipboardImage(ClipboardImage image) override;
   ClipboardImage ClipboardImageData() override;
   bool OpenInBrowser(std::string_view path) override;
 

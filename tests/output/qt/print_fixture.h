@@ -9,14 +9,23 @@
 #include "output/print_job.h"
 #include "platform/dialogs.h"
 
-// Answer the print dialog with a PDF file (and the orientation), then the
-// preview with Print.
-inline void ScriptPrintToPdf(const std::string& path, bool landscape = false) {
-  DialogScriptPush(AnswerDialog(PRINT_DIALOG, [path, landscape](DialogRequest& request) {
+// A paper as the print dialog gives it: its upright size in points; 0 x 0
+// keeps the printer's own.
+struct PaperPoints {
+  int iWidth = 0;
+  int iHeight = 0;
+};
+
+// Answer the print dialog with a PDF file (and the orientation and paper),
+// then the preview with Print.
+inline void ScriptPrintToPdf(const std::string& path, bool landscape = false, PaperPoints paper = {}) {
+  DialogScriptPush(AnswerDialog(PRINT_DIALOG, [path, landscape, paper](DialogRequest& request) {
     auto* model = dynamic_cast<PrintSetupModel*>(request.pModel);
     if (!model) return static_cast<int>(BUTTON_CANCEL);
     model->szOutputFile = path;
     model->bLandscape = landscape;
+    model->iPaperWidthPt = paper.iWidth;
+    model->iPaperHeightPt = paper.iHeight;
     return static_cast<int>(BUTTON_OK);
   }));
   DialogScriptPush(AnswerDialog(PRINT_PREVIEW_DIALOG, [](DialogRequest& request) {

@@ -27,10 +27,14 @@ namespace {
 class TablePrintTest : public QtTableTest {
  protected:
   std::string Pdf(const std::string& name) const { return (dir_ / name).string(); }
-  // Rows a page holds when printing this table to a portrait PDF.
-  int RowsPerPage() {
+  // Rows a page holds when printing this table to a PDF on `paper` (the
+  // printer's own paper when 0 x 0).
+  int RowsPerPage(PaperPoints paper = {}, bool landscape = false) {
     PrintSetupModel setup;
     setup.szOutputFile = Pdf("probe.pdf");
+    setup.iPaperWidthPt = paper.iWidth;
+    setup.iPaperHeightPt = paper.iHeight;
+    setup.bLandscape = landscape;
     const std::unique_ptr<PrintSurface> surface = OpenQtPrinter(setup, "probe");
     TableLockGuard t(table_);
     const TablePrintLayout layout = TablePrintLayoutOf(*t.get());
@@ -69,6 +73,35 @@ TEST_F(TablePrintTest, LastRowOnItsOwnPage) {
   const std::string text = PdfText(Pdf("three.pdf"));
   EXPECT_NE(text.find("last row"), std::string::npos);
   EXPECT_NE(text.find("R" + std::to_string(2 * perPage + 1)), std::string::npos);
+}
+
+// The paper chosen in the print dialog is the PDF's page size, in either
+// orientation, and the rows are laid out for it: every row prints.
+TEST_F(TablePrintTest, ChosenPaperIsThePageSize) {
+  struct Case {
+    const char* name;
+    PaperPoints paper;
+    bool landscape;
+    const char* pageSize;  // as pdfinfo gives it
+  };
+  const Case cases[] = {
+      {"a5", {420, 595}, false, "420 x 595 pts (A5)"},
+      {"letter-landscape", {612, 792}, true, "792 x 612 pts (letter)"},
+      {"a3", {842, 1191}, false, "842 x 1191 pts (A3)"},
+  };
+  TableSetCellText(table_, 1, 1, "1");
+  TableSetCellText(table_, 100, 1, "last row");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string pdf = Pdf(std::string(c.name) + ".pdf");
+    ScriptPrintToPdf(pdf, c.landscape, c.paper);
+    SendCommand(table_, CMD_PRINT);
+    script_->Check();
+    EXPECT_EQ(PdfInfo(pdf, "Page size"), c.pageSize);
+    const int perPage = RowsPerPage(c.paper, c.landscape);
+    EXPECT_EQ(PdfInfo(pdf, "Pages"), std::to_string((100 + perPage - 1) / perPage));
+    EXPECT_NE(PdfText(pdf).find("last row"), std::string::npos);
+  }
 }
 
 TEST_F(TablePrintTest, CancelPrintsNothingAndSaysNothing) {
