@@ -17,6 +17,9 @@ namespace {
 // included), never fewer than a table has.
 int ColumnsForResult(int columns) { return std::max(TABLE_MIN_DIMENSION, columns + 1); }
 
+// Row 1 holds the column names, the values start below it.
+constexpr int kFirstValueRow = 2;
+
 // A cell keeps texts shorter than a long-text slot.
 constexpr std::size_t kKeptBytes = LONG_TEXT_BYTES - 1;
 
@@ -84,8 +87,10 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
     int cols = std::max(t.iCols, n + 1);
     if (needRows * cols > TABLE_CELL_CAPACITY) cols = ColumnsForResult(n);
     const int newRows = static_cast<int>(std::max<long long>(needRows, t.iRows));
-    // A new table's rows are readied for filling as it is resized.
-    if (ResizeNewTable(t, newRows, cols) != 0) return -1;
+    // A new table's rows are readied for filling as it is resized; the
+    // labels of the value rows are written with the values below.
+    if (ResizeNewTable(t, newRows, cols, kFirstValueRow) != 0) return -1;
+    for (int row = static_cast<int>(needRows); row < t.iRows; ++row) TableWriteRowLabel(t, row);
   } else {
     TablePrepareRows(t, 0, static_cast<int>(needRows), n + 1);
   }
@@ -93,7 +98,8 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
   const std::string_view all = rows.values.View();
   std::size_t at = 0;
   for (std::int64_t r = 0; r < rows.iRows; ++r) {
-    const int row = static_cast<int>(r) + 2;
+    const int row = static_cast<int>(r) + kFirstValueRow;
+    TableWriteRowLabel(t, row);
     for (int j = 0; j < n; ++j) {
       std::uint32_t length = 0;
       std::memcpy(&length, all.data() + at, sizeof length);

@@ -31,11 +31,14 @@ void WriteLabel(TableCell& cell, char letter, int number) {
   *(ec == std::errc() ? end : cell.szText.data() + 1) = '\0';
 }
 
-void WriteHeaderLabels(TableDocument& t) {
+// Write the corner, the column labels and the labels of rows 1 up to (not
+// including) `rowsTo`.
+void WriteHeaderLabels(TableDocument& t, int rowsTo = TABLE_MAX_DIMENSION) {
   TableCell* cells = t.cells.data();
   ClearText(cells[0].szText);
   for (int col = 1; col < t.iCols; ++col) WriteLabel(cells[col], 'C', col);
-  for (int row = 1; row < t.iRows; ++row) WriteLabel(cells[static_cast<std::size_t>(row) * t.iCols], 'R', row);
+  const int last = std::min(rowsTo, t.iRows);
+  for (int row = 1; row < last; ++row) WriteLabel(cells[static_cast<std::size_t>(row) * t.iCols], 'R', row);
 }
 
 // Empty the header label cells a table of `rows` x `cols` has.
@@ -196,7 +199,12 @@ int SetImportTableSize(TableDocument& t, int rows, int cols) {
   return 0;
 }
 
-int ResizeNewTable(TableRecord& t, int rows, int cols) {
+void TableWriteRowLabel(TableDocument& t, int row) {
+  if (row < 1 || row >= t.iRows) return;
+  WriteLabel(t.cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(t.iCols)], 'R', row);
+}
+
+int ResizeNewTable(TableRecord& t, int rows, int cols, int labelsFrom) {
   const bool onlyLabels = HoldsOnlyLabels(t);
   const int oldRows = t.iRows;
   const int oldCols = t.iCols;
@@ -207,7 +215,7 @@ int ResizeNewTable(TableRecord& t, int rows, int cols) {
   }
   ClearHeaderLabels(t, oldRows, oldCols);
   TablePrepareRows(t, 0, rows, 1);
-  WriteHeaderLabels(t);
+  WriteHeaderLabels(t, labelsFrom);
   return 0;
 }
 

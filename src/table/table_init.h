@@ -29,7 +29,16 @@ int SetImportTableSize(TableDocument& t, int rows, int cols);
 // do, touching only the header label cells: its other cells are the
 // untouched defaults already. A table that shows any content takes the
 // full relabel. -1 when the size lies outside the limits.
-int ResizeNewTable(TableRecord& t, int rows, int cols);
+//
+// A caller that fills rows in order may take the row labels from row
+// `labelsFrom` on upon itself, writing each with TableWriteRowLabel as it
+// fills that row: the rows' memory is then gone through once, not twice.
+// It must label every row of the new size from `labelsFrom` on.
+int ResizeNewTable(TableRecord& t, int rows, int cols, int labelsFrom = TABLE_MAX_DIMENSION);
+
+// Write the header label of `row` ("R" and the row number) into its
+// header cell; nothing for a row outside the table or the header row.
+void TableWriteRowLabel(TableDocument& t, int row);
 
 // An import is about to write `usedCols` cells in each of the rows
 // [firstRow, firstRow + rows): when that touches most of those rows'

@@ -178,6 +178,7 @@ TEST_F(OdbcFetch, LongResultResizesTheTable) {
   // Column 6 is Composer; 977 of the tracks have none.
   int nulls = 0;
   for (int row = 2; row < 3505; ++row) {
+    ASSERT_EQ(t.Shown(row, 0), "R" + std::to_string(row));  // labelled as each row is stored
     ASSERT_EQ(t.Shown(row, 1), std::to_string(row - 1)) << "row " << row;
     if (t.Shown(row, 6).empty()) ++nulls;
   }

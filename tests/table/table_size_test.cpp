@@ -196,6 +196,28 @@ TEST(ResizeNewTable, MatchesTheFullRelabelOnANewTable) {
   }
 }
 
+// A caller that labels rows itself gets the corner, the column labels and
+// the rows before `labelsFrom`; once it has labelled the rest with
+// TableWriteRowLabel, the table is the fully relabelled one.
+TEST(ResizeNewTable, RowLabelsLeftToTheCallerAreWrittenOneByOne) {
+  FreshTable quick;
+  FreshTable full;
+  ASSERT_TRUE(quick.ok() && full.ok());
+  ASSERT_EQ(ResizeNewTable(*quick, 16385, 51, 2), 0);
+  EXPECT_EQ(quick.Shown(1, 0), "R1");
+  EXPECT_EQ(quick.Shown(2, 0), "");
+  EXPECT_EQ(quick.Shown(16384, 0), "");
+  EXPECT_EQ(quick.Shown(0, 50), "C50");
+  for (int row = 2; row < 16385; ++row) TableWriteRowLabel(*quick, row);
+  TableWriteRowLabel(*quick, 0);      // the header row has no label
+  TableWriteRowLabel(*quick, 16385);  // outside the table: nothing
+  ASSERT_EQ(SetImportTableSize(*full, 16385, 51), 0);
+  RelabelHeaders(*full);
+  for (std::size_t i = 0; i < quick->cells.size(); ++i) {
+    ASSERT_EQ(TextOf(quick->cells[i].szText), TextOf(full->cells[i].szText)) << "cell " << i;
+  }
+}
+
 TEST(ResizeNewTable, ATableWithContentIsClearedInFull) {
   FreshTable t;
   ASSERT_TRUE(t.ok());
