@@ -124,6 +124,23 @@ TEST_F(LongTextTest, GrownSlotsKeepEveryTextAsARecordSlotDoes) {
   EXPECT_EQ(LongTextStore(*t, e519), 0);
 }
 
+TEST_F(LongTextTest, APoolGrownByManyChunksKeepsEveryText) {
+  // Texts on either side of a chunk's end read back, a freed far slot is
+  // taken again, and clearing gives every chunk and block back once (the
+  // sanitizer build checks for leaks and double frees).
+  const int count = LONG_TEXT_SLOTS * 18 + 7;
+  for (int i = 0; i < count; ++i) ASSERT_EQ(LongTextStore(*t, "t" + std::to_string(i)), i);
+  for (const int slot : {0, LONG_TEXT_SLOTS, LONG_TEXT_SLOTS * 17 - 1, LONG_TEXT_SLOTS * 17, count - 1}) {
+    EXPECT_EQ(LongTextAt(*t, slot), "t" + std::to_string(slot));
+  }
+  const std::string far = "CHAR" + std::to_string(LONG_TEXT_SLOTS * 17);
+  ASSERT_EQ(LongTextRelease(*t, far), 0);
+  EXPECT_EQ(LongTextStore(*t, std::string(300, 'w')), LONG_TEXT_SLOTS * 17);
+  LongTextClearAll(*t);
+  EXPECT_EQ(t->grownLongText, nullptr);
+  EXPECT_EQ(LongTextStore(*t, "again"), 0);
+}
+
 TEST_F(LongTextTest, NoMemoryForALongGrownTextLeavesTheSlotFree) {
   for (int i = 0; i <= LONG_TEXT_SLOTS; ++i) ASSERT_EQ(LongTextStore(*t, "z"), i);
   const std::string longText(200, 'L');
