@@ -82,7 +82,8 @@ int OdbcReadResult(OdbcHandles& h, const std::string& sql, OdbcResultRows* rows)
 int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
   const int n = static_cast<int>(rows.columns.size());
   const long long needRows = rows.iRows + 2;
-  if (needRows > t.iRows || n + 1 > t.iCols) {
+  const bool resized = needRows > t.iRows || n + 1 > t.iCols;
+  if (resized) {
     // Keep the table's columns when the rows fit beside them.
     int cols = std::max(t.iCols, n + 1);
     if (needRows * cols > TABLE_CELL_CAPACITY) cols = ColumnsForResult(n);
@@ -99,7 +100,7 @@ int OdbcStoreResult(TableRecord& t, const OdbcResultRows& rows) {
   std::size_t at = 0;
   for (std::int64_t r = 0; r < rows.iRows; ++r) {
     const int row = static_cast<int>(r) + kFirstValueRow;
-    TableWriteRowLabel(t, row);
+    if (resized) TableWriteRowLabel(t, row);
     for (int j = 0; j < n; ++j) {
       std::uint32_t length = 0;
       std::memcpy(&length, all.data() + at, sizeof length);
