@@ -11,11 +11,11 @@
 
 #include "output/plot_data_export.h"
 #include "resources/qt/dialog_buttons.h"
+#include "resources/qt/text_qt.h"
 #include "resources/string_table.h"
 
 namespace {
 
-QString Q(TextId id) { return QString::fromUtf8(Text(id)); }
 
 }  // namespace
 
@@ -25,16 +25,16 @@ int ExportOptionsView(QWidget* owner, DialogRequest& request) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf8(model->szTitle.c_str()));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* group = new QGroupBox(Q(TXT_EXPORT_SEPARATION));
+  auto* group = new QGroupBox(TextQ(TXT_EXPORT_SEPARATION));
   auto* groupLayout = new QVBoxLayout(group);
-  const std::array<QRadioButton*, 3> choices = {new QRadioButton(Q(TXT_EXPORT_FIXED)),
-                                                new QRadioButton(Q(TXT_EXPORT_COMMA)),
-                                                new QRadioButton(Q(TXT_EXPORT_TAB))};
+  const std::array<QRadioButton*, 3> choices = {new QRadioButton(TextQ(TXT_EXPORT_FIXED)),
+                                                new QRadioButton(TextQ(TXT_EXPORT_COMMA)),
+                                                new QRadioButton(TextQ(TXT_EXPORT_TAB))};
   for (QRadioButton* choice : choices) groupLayout->addWidget(choice);
   choices[static_cast<std::size_t>(model->iSeparation >= 0 && model->iSeparation < 3 ? model->iSeparation : 2)]
       ->setChecked(true);
   layout->addWidget(group);
-  auto* header = new QCheckBox(Q(TXT_EXPORT_HEADER));
+  auto* header = new QCheckBox(TextQ(TXT_EXPORT_HEADER));
   header->setChecked(model->iHeader == EXPORT_WITH_HEADER);
   layout->addWidget(header);
   layout->addWidget(OkCancelButtons(dialog));

@@ -14,11 +14,11 @@
 #include "output/qt/print_surface_qt.h"
 #include "platform/file_dialogs.h"
 #include "resources/qt/dialog_buttons.h"
+#include "resources/qt/text_qt.h"
 #include "resources/string_table.h"
 
 namespace {
 
-QString Q(TextId id) { return QString::fromUtf8(Text(id)); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ int PrintPreviewView(QWidget* owner, DialogRequest& request) {
   QPrinter printer(QPrinter::HighResolution);
   ConfigurePrinter(printer, *model->pSetup, model->szDocument);
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_PRINT_PREVIEW_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_PRINT_PREVIEW_TITLE));
   dialog.resize(720, 860);
   auto* layout = new QVBoxLayout(&dialog);
   auto* preview = new QPrintPreviewWidget(&printer, &dialog);
@@ -73,7 +73,7 @@ int PrintPreviewView(QWidget* owner, DialogRequest& request) {
   layout->addLayout(tools);
   layout->addWidget(preview, 1);
   QDialogButtonBox* buttons = OkCancelButtons(dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(TXT_MENU_PRINT));
+  buttons->button(QDialogButtonBox::Ok)->setText(TextQ(TXT_MENU_PRINT));
   layout->addWidget(buttons);
   preview->fitToWidth();
   return dialog.exec() == QDialog::Accepted ? BUTTON_OK : BUTTON_CANCEL;

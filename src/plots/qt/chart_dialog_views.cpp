@@ -15,13 +15,13 @@
 #include "plots/chart_record.h"
 #include "plots/chart_trend.h"
 #include "resources/qt/dialog_buttons.h"
+#include "resources/qt/text_qt.h"
 #include "resources/string_table.h"
 #include "table/number_format.h"
 
 namespace {
 
-QString Q(TextId id) { return QString::fromUtf8(Text(id)); }
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString TextQ(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -29,18 +29,18 @@ int ChartModeView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<ChartModeModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_CHART_MODE_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_CHART_MODE_TITLE));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* group = new QGroupBox(Q(TXT_CHART_MODE_GROUP));
+  auto* group = new QGroupBox(TextQ(TXT_CHART_MODE_GROUP));
   auto* groupLayout = new QVBoxLayout(group);
-  auto* byRow = new QRadioButton(Q(TXT_CHART_BY_ROW));
-  auto* byColumn = new QRadioButton(Q(TXT_CHART_BY_COLUMN));
+  auto* byRow = new QRadioButton(TextQ(TXT_CHART_BY_ROW));
+  auto* byColumn = new QRadioButton(TextQ(TXT_CHART_BY_COLUMN));
   (model->iMode == DRAW_BY_ROW ? byRow : byColumn)->setChecked(true);
   groupLayout->addWidget(byRow);
   groupLayout->addWidget(byColumn);
   layout->addWidget(group);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-  buttons->button(QDialogButtonBox::Ok)->setText(Q(TXT_OK));
+  buttons->button(QDialogButtonBox::Ok)->setText(TextQ(TXT_OK));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return BUTTON_CANCEL;
@@ -52,18 +52,18 @@ int ChartYRangeView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<ChartYRangeModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_CHART_Y_RANGE_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_CHART_Y_RANGE_TITLE));
   auto* layout = new QVBoxLayout(&dialog);
   auto* form = new QFormLayout;
-  auto* max = new QLineEdit(Q(model->szMax));
-  auto* min = new QLineEdit(Q(model->szMin));
+  auto* max = new QLineEdit(TextQ(model->szMax));
+  auto* min = new QLineEdit(TextQ(model->szMin));
   max->setMaxLength(19);
   min->setMaxLength(19);
-  form->addRow(Q(TXT_CHART_Y_MAXIMUM), max);
-  form->addRow(Q(TXT_CHART_Y_MINIMUM), min);
+  form->addRow(TextQ(TXT_CHART_Y_MAXIMUM), max);
+  form->addRow(TextQ(TXT_CHART_Y_MINIMUM), min);
   layout->addLayout(form);
   int result = BUTTON_CANCEL;
-  auto* automatic = new QPushButton(Q(TXT_CHART_AUTO_Y_RANGE));
+  auto* automatic = new QPushButton(TextQ(TXT_CHART_AUTO_Y_RANGE));
   QObject::connect(automatic, &QPushButton::clicked, &dialog, [&] {
     result = CHART_BUTTON_AUTOMATIC;
     dialog.accept();
@@ -81,11 +81,11 @@ int ChartXUnitView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<ChartXUnitModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_CHART_X_UNIT_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_CHART_X_UNIT_TITLE));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* automatic = new QRadioButton(Q(TXT_CHART_X_AUTOMATIC));
-  auto* difference = new QRadioButton(Q(TXT_CHART_X_MIN_DIFFERENCE));
-  auto* custom = new QRadioButton(Q(TXT_CHART_X_CUSTOM));
+  auto* automatic = new QRadioButton(TextQ(TXT_CHART_X_AUTOMATIC));
+  auto* difference = new QRadioButton(TextQ(TXT_CHART_X_MIN_DIFFERENCE));
+  auto* custom = new QRadioButton(TextQ(TXT_CHART_X_CUSTOM));
   difference->setEnabled(model->bMinDifferenceAllowed);
   auto* value = new QLineEdit;
   value->setMaxLength(19);
@@ -93,8 +93,8 @@ int ChartXUnitView(QWidget* owner, DialogRequest& request) {
   auto show = [&] {
     value->setReadOnly(!custom->isChecked());
     if (automatic->isChecked()) value->setText(QStringLiteral("1.0"));
-    if (difference->isChecked()) value->setText(Q(FormatNumber(model->dMinDifference)));
-    if (custom->isChecked()) value->setText(Q(customText));
+    if (difference->isChecked()) value->setText(TextQ(FormatNumber(model->dMinDifference)));
+    if (custom->isChecked()) value->setText(TextQ(customText));
   };
   (model->iMode == X_UNIT_CUSTOM ? custom : model->iMode == X_UNIT_MIN_DIFFERENCE && model->bMinDifferenceAllowed ? difference : automatic)
       ->setChecked(true);
@@ -115,12 +115,12 @@ int ChartAdjustView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<ChartAdjustModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_CHART_ADJUST_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_CHART_ADJUST_TITLE));
   auto* layout = new QFormLayout(&dialog);
   auto* choices = new QComboBox;
   for (const char* choice : CHART_SMOOTHING_CHOICES) choices->addItem(QString::fromLatin1(choice));
-  choices->setCurrentText(Q(model->szChoice));
-  layout->addRow(Q(TXT_CHART_ADJUST_LABEL), choices);
+  choices->setCurrentText(TextQ(model->szChoice));
+  layout->addRow(TextQ(TXT_CHART_ADJUST_LABEL), choices);
   layout->addRow(OkCancelButtons(dialog));
   if (dialog.exec() != QDialog::Accepted) return BUTTON_CANCEL;
   model->szChoice = choices->currentText().toStdString();
@@ -131,14 +131,14 @@ int ChartNoteView(QWidget* owner, DialogRequest& request) {
   auto* model = dynamic_cast<ChartNoteModel*>(request.pModel);
   if (!model) return BUTTON_CANCEL;
   QDialog dialog(owner);
-  dialog.setWindowTitle(Q(TXT_CHART_NOTE_TITLE));
+  dialog.setWindowTitle(TextQ(TXT_CHART_NOTE_TITLE));
   if (owner) dialog.move(owner->mapToGlobal(QPoint(50, 0)));
   auto* layout = new QFormLayout(&dialog);
-  auto* edit = new QLineEdit(Q(model->szText));
+  auto* edit = new QLineEdit(TextQ(model->szText));
   edit->setMaxLength(CHART_NOTE_CHARS);
-  layout->addRow(Q(TXT_CHART_NOTE_LABEL), edit);
+  layout->addRow(TextQ(TXT_CHART_NOTE_LABEL), edit);
   int result = BUTTON_CANCEL;
-  auto* remove = new QPushButton(Q(TXT_CHART_NOTE_DELETE));
+  auto* remove = new QPushButton(TextQ(TXT_CHART_NOTE_DELETE));
   QObject::connect(remove, &QPushButton::clicked, &dialog, [&] {
     result = CHART_BUTTON_DELETE;
     dialog.accept();
